@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/settings_store.h"
+#include "app/user_dialogs.h"
+#include "i18n/language.h"
+#include "scheme/edit_history.h"
+#include "scheme/recent_files.h"
+#include "scheme/scheme_document.h"
+#include "workspace/element_list.h"
+
+#include <QString>
+#include <functional>
+
+// The options of the main window; none of them is stored.
+struct EditorOptions {
+    bool autoRedraw = true;        // chkAuto, "Autoredraw Scheme when change"
+    bool lcdColours = false;       // chkLCD, "LCD colors"
+    bool hideProviderName = false; // chkOP, "Don't show Provider Name"
+    bool safeScheme = false;       // chkSecure, "Safe Scheme"
+    bool flashOnSelect = true;     // chkBlink, "Flash on Select"
+};
+
+// Everything the main window knows, held without a widget: the document, the element list and
+// the shown values that belong to it, the options, the history and the command states. The
+// operations of each part of the editor are free functions over it, in that part's folder; the
+// main window only shows this state and forwards the user's input.
+class Editor {
+public:
+    explicit Editor(UserDialogs& dialogs, SettingsStore settings = SettingsStore::FromEnvironment());
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+
+    UserDialogs& dialogs;
+    SettingsStore settings;
+    Language language = Language::English; // CurrentLanguage
+
+    SchemeDocument document;
+    ElementList elementList; // lstItem
+    EditHistory history;
+    UndoRedoState commands; // enabled states of mnuUndoIco and mnuRedoIco
+    EditorOptions options;
+    RecentFiles recentFiles;
+
+    QString fileLabel;        // lblFile
+    QString selectedItemText; // lblSelItem
+    ColourValue swatchColour = 0; // Picture6
+    int selectedRed = 0, selectedGreen = 0, selectedBlue = 0; // lblRS, lblGS, lblBS
+
+    bool ListSyncGuard = false;
+    bool OptionSyncGuard = false;
+
+    // The name box txtName: every change is copied into the scheme name, and marks the scheme
+    // modified while SchemeReady is raised.
+    const QString& nameBoxText() const { return nameBox_; }
+    void setNameBoxText(const QString& text);
+
+    // Runs after every redraw request, so that a window can repaint what it shows.
+    std::function<void(const QString& what)> previewRedrawn;
+
+private:
+    QString nameBox_;
+};
+
+// The one redraw operation every edit calls: "all", or an element number as decimal text.
+void RedrawPreview(Editor& editor, const QString& what);

@@ -1,0 +1,37 @@
+#include "scripted_dialogs.h"
+
+#include <QTest>
+
+MessageAnswer ScriptedDialogs::showMessage(const Message& message) {
+    messages.append(message);
+    if (message.buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    if (answers.isEmpty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + message.text), __FILE__,
+                     __LINE__);
+        return MessageAnswer::Cancel;
+    }
+    return answers.takeFirst();
+}
+
+QString ScriptedDialogs::chooseFileToOpen(const FileDialogTexts& texts) {
+    openDialogs.append(texts);
+    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+}
+
+QString ScriptedDialogs::chooseFileToSave(const FileDialogTexts& texts) {
+    saveDialogs.append(texts);
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+ColourValue ScriptedDialogs::chooseColour(ColourValue initial) {
+    return colourAnswers.isEmpty() ? initial : colourAnswers.takeFirst();
+}
+
+Message ErrorMessage(const QString& text, const QString& title) {
+    return Message{MessageIcon::Critical, text, title, MessageButtons::Ok};
+}
+
+Message Question(const QString& text, const QString& title) {
+    return Message{MessageIcon::Exclamation, text, title, MessageButtons::YesNoCancel};
+}

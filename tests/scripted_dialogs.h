@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/user_dialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+// Answers every dialog from a script the test sets up and records what was asked, so that a
+// test can check each message to the letter. A dialog the script has no answer for fails the
+// test.
+class ScriptedDialogs : public UserDialogs {
+public:
+    QList<Message> messages;
+    QList<MessageAnswer> answers;
+
+    QList<FileDialogTexts> openDialogs, saveDialogs;
+    QStringList openAnswers, saveAnswers;
+
+    QList<ColourValue> colourAnswers;
+
+    MessageAnswer showMessage(const Message& message) override;
+    QString chooseFileToOpen(const FileDialogTexts& texts) override;
+    QString chooseFileToSave(const FileDialogTexts& texts) override;
+    ColourValue chooseColour(ColourValue initial) override;
+};
+
+// The messages the editor shows, built the way the tests expect to see them.
+Message ErrorMessage(const QString& text, const QString& title);
+Message Question(const QString& text, const QString& title);
