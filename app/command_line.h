@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+
+// The options that work without a window: --check, --starter, --help, --version (and the
+// preview's --render and --hit-map). Returns the exit code, or nothing when the arguments ask
+// for the editor window (no option, or a file to open).
+std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+// The one-screen summary of the options, as --help prints it.
+QString UsageText();
