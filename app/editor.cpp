@@ -4,8 +4,12 @@
 
 Editor::Editor(UserDialogs& dialogs, SettingsStore settings)
     : dialogs(dialogs), settings(std::move(settings)) {
-    elementList.checkChanged = [this](int position) { ElementCheckChanged(*this, position); };
-    elementList.selectionChanged = [this] { SelectElement(*this); };
+    elementList.checkChanged = [this](int position) {
+        ElementCheckChanged(*this, position);
+    };
+    elementList.selectionChanged = [this] {
+        SelectElement(*this);
+    };
 }
 
 void Editor::setNameBoxText(const QString& text) {

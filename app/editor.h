@@ -26,7 +26,8 @@ struct EditorOptions {
 // main window only shows this state and forwards the user's input.
 class Editor {
 public:
-    explicit Editor(UserDialogs& dialogs, SettingsStore settings = SettingsStore::FromEnvironment());
+    explicit Editor(UserDialogs& dialogs,
+                    SettingsStore settings = SettingsStore::FromEnvironment());
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
@@ -41,9 +42,9 @@ public:
     EditorOptions options;
     RecentFiles recentFiles;
 
-    QString fileLabel;        // lblFile
-    QString selectedItemText; // lblSelItem
-    ColourValue swatchColour = 0; // Picture6
+    QString fileLabel;                                        // lblFile
+    QString selectedItemText;                                 // lblSelItem
+    ColourValue swatchColour = 0;                             // Picture6
     int selectedRed = 0, selectedGreen = 0, selectedBlue = 0; // lblRS, lblGS, lblBS
 
     bool ListSyncGuard = false;

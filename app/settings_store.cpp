@@ -6,7 +6,9 @@
 namespace {
 
 // "Tesmira\ZEF\Recent" becomes the group "Recent".
-QString GroupOf(const QString& key) { return key.section(QLatin1Char('\\'), -1); }
+QString GroupOf(const QString& key) {
+    return key.section(QLatin1Char('\\'), -1);
+}
 
 } // namespace
 

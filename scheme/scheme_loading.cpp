@@ -13,8 +13,9 @@ void PutSchemeIntoList(Editor& editor) {
             anyTransparent = true;
     }
     list.enabled = true;
-    // Entry 1 first, so that selecting entry 0 runs even when it was already current.
-    list.setCurrent(1);
-    list.setCurrent(0);
+    // Element 1 is selected afresh even when it was current already. Only element 1 is
+    // selected: passing through another entry would let Safe Scheme paint that element, and a
+    // loaded scheme keeps its transparent elements until the user selects them.
+    list.selectAfresh(0);
     SafeSchemeAfterLoad(editor, anyTransparent);
 }

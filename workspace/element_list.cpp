@@ -27,3 +27,10 @@ void ElementList::clickCheckBox(int position) {
     if (selectionChanged)
         selectionChanged();
 }
+
+void ElementList::selectAfresh(int position) {
+    entries_.at(position);
+    current_ = position;
+    if (selectionChanged)
+        selectionChanged();
+}

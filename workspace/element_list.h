@@ -32,6 +32,9 @@ public:
     int current() const { return current_; }
     void setCurrent(int position);
 
+    // Makes an entry current and raises selectionChanged even when it already was.
+    void selectAfresh(int position);
+
     // The user's click on an entry's check box: the entry becomes current, its check box turns
     // over and checkChanged runs, then selectionChanged runs.
     void clickCheckBox(int position);

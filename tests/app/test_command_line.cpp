@@ -1,0 +1,129 @@
+#include "app/command_line.h"
+#include "editor_fixture.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    std::optional<int> code;
+    QString out, err;
+};
+
+Run RunWith(const QStringList& arguments) {
+    Run run;
+    QTextStream out(&run.out), err(&run.err);
+    run.code = RunCommandLine(arguments, out, err);
+    return run;
+}
+
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private slots:
+    void checkNamesEachFileAndItsProblem();
+    void checkSpeaksTheChosenLanguage();
+    void starterWritesTheBuiltInScheme();
+    void usageErrors_data();
+    void usageErrors();
+    void aFileOrNothingOpensTheWindow();
+    void theProgramRunsWithoutADisplay();
+};
+
+void TestCommandLine::checkNamesEachFileAndItsProblem() {
+    EditorFixture f;
+    const QString good = f.writeFile(QStringLiteral("good.col"), SchemeFileBytes("Good"));
+    const QString bad =
+        f.writeFile(QStringLiteral("bad.col"), SchemeFileBytes("Bad").append("1\r\n"));
+    const QString other = f.writeFile(QStringLiteral("other.txt"), "hello");
+    const QString missing = f.path(QStringLiteral("missing.col"));
+    const Run run = RunWith({QStringLiteral("--check"), good, bad, other, missing});
+    QCOMPARE(run.code, std::optional<int>(1));
+    QCOMPARE(run.out, good + ": OK\n" + bad + ": This file is bad!\n" + other +
+                          ": This file is no colour scheme!\n" + missing + ": File read error!\n");
+    QCOMPARE(RunWith({QStringLiteral("--check"), good, good}).code, std::optional<int>(0));
+    // Checking remembers nothing.
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("zef.conf"))));
+}
+
+void TestCommandLine::checkSpeaksTheChosenLanguage() {
+    EditorFixture f;
+    const QString other = f.writeFile(QStringLiteral("x"), "x");
+    QCOMPARE(RunWith({"--check", "--language", "Deutsch", other}).out,
+             other + ": Diese Datei ist nicht farbe Schema!\n");
+    QCOMPARE(RunWith({"--check", other, "--language", "Czech"}).out,
+             other + ": Nejedná se o soubor schématu!\n");
+}
+
+void TestCommandLine::starterWritesTheBuiltInScheme() {
+    EditorFixture f;
+    const QString out = f.path(QStringLiteral("green.col"));
+    QCOMPARE(RunWith({"--starter", "Green", "--language", "Deutsch", "-o", out}).code,
+             std::optional<int>(0));
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("ColourScheme\r\nGr\xfcnn ZEF\r\nData\r\n32 96 0 100\r\n"));
+    QCOMPARE(bytes.count("\r\n"), 63);
+    // The written file is a scheme the reader takes.
+    QCOMPARE(RunWith({"--check", out}).code, std::optional<int>(0));
+    // An existing output is replaced; a folder that cannot be written is an error.
+    QCOMPARE(RunWith({"--starter", "Blue", "-o", out}).code, std::optional<int>(0));
+    const Run failed = RunWith({"--starter", "Red", "-o", f.path("no/such/red.col")});
+    QCOMPARE(failed.code, std::optional<int>(1));
+    QCOMPARE(failed.err, QStringLiteral("File cannot be saved!\n"));
+}
+
+void TestCommandLine::usageErrors_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("check without files") << QStringList{"--check"};
+    QTest::newRow("unknown language") << QStringList{"--check", "--language", "english", "a.col"};
+    QTest::newRow("language without value") << QStringList{"--check", "a.col", "--language"};
+    QTest::newRow("unknown starter") << QStringList{"--starter", "Yellow", "-o", "y.col"};
+    QTest::newRow("starter without output") << QStringList{"--starter", "Blue"};
+    QTest::newRow("unknown option") << QStringList{"--colour"};
+    QTest::newRow("unknown option of check") << QStringList{"--check", "-x", "a.col"};
+}
+
+void TestCommandLine::usageErrors() {
+    QFETCH(QStringList, arguments);
+    const Run run = RunWith(arguments);
+    QCOMPARE(run.code, std::optional<int>(2));
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(run.err.startsWith(QStringLiteral("zef: ")));
+}
+
+void TestCommandLine::aFileOrNothingOpensTheWindow() {
+    QVERIFY(!RunWith({}).code);
+    QVERIFY(!RunWith({QStringLiteral("scheme.col")}).code);
+    QVERIFY(!RunWith({QStringLiteral("\"my scheme.col\"")}).code);
+    const Run help = RunWith({QStringLiteral("--help")});
+    QCOMPARE(help.code, std::optional<int>(0));
+    QVERIFY(help.out.contains(QStringLiteral("--check")));
+    QCOMPARE(RunWith({QStringLiteral("--version")}).out, QStringLiteral("zef 1.0\n"));
+}
+
+void TestCommandLine::theProgramRunsWithoutADisplay() {
+    EditorFixture f;
+    QProcess zef;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    zef.setProcessEnvironment(environment);
+    const QString out = f.path(QStringLiteral("red.col"));
+    zef.start(QStringLiteral(ZEF_BINARY), {"--starter", "Red", "-o", out});
+    QVERIFY(zef.waitForFinished(20000));
+    QCOMPARE(zef.exitCode(), 0);
+    zef.start(QStringLiteral(ZEF_BINARY), {"--check", out, f.path("none.col")});
+    QVERIFY(zef.waitForFinished(20000));
+    QCOMPARE(zef.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(zef.readAllStandardOutput()),
+             out + ": OK\n" + f.path("none.col") + ": File read error!\n");
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "test_command_line.moc"

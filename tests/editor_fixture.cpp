@@ -1,0 +1,51 @@
+#include "editor_fixture.h"
+
+#include "scheme/starter_schemes.h"
+#include "workspace/element_list_handlers.h"
+
+#include <QFile>
+#include <sys/fsuid.h>
+#include <unistd.h>
+
+namespace {
+QString SettingsIn(const QTemporaryDir& folder) {
+    return folder.filePath(QStringLiteral("zef.conf"));
+}
+} // namespace
+
+EditorFixture::EditorFixture(Language language)
+    : dialogs(), editor(dialogs, SettingsStore(SettingsIn(folder))) {
+    editor.language = language;
+    editor.previewRedrawn = [this](const QString& what) {
+        redraws.append(what);
+    };
+    FillElementNames(editor);
+    editor.document.SchemeReady = false;
+    CreateStarterScheme(editor, Starter::Blue);
+    editor.document.SchemeReady = true;
+    redraws.clear();
+}
+
+QString EditorFixture::writeFile(const QString& name, const QByteArray& bytes) const {
+    const QString filePath = path(name);
+    QFile file(filePath);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return filePath;
+}
+
+QByteArray SchemeFileBytes(const QByteArray& name, const QList<int>& transparent) {
+    QByteArray text = "ColourScheme\r\n" + name + "\r\nData\r\n";
+    for (int k = 1; k <= 60; ++k) {
+        text += QByteArray::number(k) + ' ' + QByteArray::number(2 * k) + ' ' +
+                QByteArray::number(3 * k) + ' ' + (transparent.contains(k) ? "0" : "100") + "\r\n";
+    }
+    return text;
+}
+
+PermissionsEnforced::PermissionsEnforced()
+    : previous_(setfsuid(geteuid() == 0 ? 65534 : getuid())) {}
+
+PermissionsEnforced::~PermissionsEnforced() {
+    setfsuid(previous_);
+}
