@@ -137,7 +137,7 @@ ParsedScheme ParseSchemeText(const QString& text) {
     return scheme;
 }
 
-bool ReadSchemeBytes(Editor& editor, const QByteArray& bytes, const QString& path) {
+bool ReadSchemeBytes(Editor& editor, const QByteArray& bytes) {
     const ParsedScheme scheme = ParseSchemeText(DecodeSchemeBytes(bytes));
     if (scheme.failure) {
         if (!scheme.headerTag.isEmpty()) {
@@ -161,7 +161,6 @@ bool ReadSchemeBytes(Editor& editor, const QByteArray& bytes, const QString& pat
     PutSchemeIntoList(editor);
     doc.SchemeReady = true;
     RedrawPreview(editor, QStringLiteral("all"));
-    AddRecentFile(editor.recentFiles, editor.settings, path);
     return true;
 }
 
@@ -186,5 +185,8 @@ bool ReadSchemeFile(Editor& editor, const QString& path) {
                          ReadFailureMessage(ReadFailure::ReadError));
         return false;
     }
-    return ReadSchemeBytes(editor, *bytes, path);
+    if (!ReadSchemeBytes(editor, *bytes))
+        return false;
+    AddRecentFile(editor.recentFiles, editor.settings, path);
+    return true;
 }

@@ -39,5 +39,5 @@ std::optional<QByteArray> ReadSchemeFileBytes(const QString& path);
 // recent files; true on success. A failure shows its message and changes nothing.
 bool ReadSchemeFile(Editor& editor, const QString& path);
 
-// The same for a file's bytes already in memory; path is what goes into the recent files.
-bool ReadSchemeBytes(Editor& editor, const QByteArray& bytes, const QString& path);
+// The same for a file's bytes already in memory, without touching the recent files.
+bool ReadSchemeBytes(Editor& editor, const QByteArray& bytes);

@@ -3,7 +3,6 @@
 #include "app/editor.h"
 #include "scheme/scheme_reader.h"
 
-#include <QDir>
 #include <cstdint>
 #include <cstdlib>
 
@@ -25,9 +24,9 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static SilentDialogs dialogs;
-    static Editor editor(dialogs, SettingsStore(QDir::tempPath() + QStringLiteral("/zef-fuzz.conf")));
+    static Editor editor(dialogs, SettingsStore(QString()));
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const bool read = ReadSchemeBytes(editor, bytes, QStringLiteral("fuzz.col"));
+    const bool read = ReadSchemeBytes(editor, bytes);
     // A read that succeeded leaves the list and the scheme ready for editing.
     if (read && (!editor.document.SchemeReady || !editor.elementList.enabled ||
                  editor.document.headerTag != QLatin1String("ColourScheme")))
