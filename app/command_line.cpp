@@ -1,12 +1,14 @@
 #include "app/command_line.h"
 
 #include "app/editor.h"
+#include "preview/preview.h"
 #include "scheme/scheme_reader.h"
 #include "scheme/scheme_text_codec.h"
 #include "scheme/scheme_writer.h"
 #include "scheme/starter_schemes.h"
 
 #include <QCoreApplication>
+#include <cstring>
 
 namespace {
 
@@ -38,11 +40,14 @@ struct OptionArguments {
     QString problem;
 };
 
-OptionArguments SplitArguments(const QStringList& arguments, const QStringList& valueOptions) {
+OptionArguments SplitArguments(const QStringList& arguments, const QStringList& valueOptions,
+                               const QStringList& flags = {}) {
     OptionArguments result;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);
-        if (valueOptions.contains(a)) {
+        if (flags.contains(a)) {
+            result.values.insert(a, QString());
+        } else if (valueOptions.contains(a)) {
             if (i + 1 >= arguments.size()) {
                 result.problem = a + QStringLiteral(" needs a value");
                 break;
@@ -123,24 +128,148 @@ int RunStarter(const QStringList& arguments, QTextStream& err) {
     return editor.document.filePath == output ? 0 : 1;
 }
 
+// A whole number option within limits, or nothing (and a usage message) when it is not one.
+std::optional<int> NumberOption(const OptionArguments& args, const QString& name, int fallback,
+                                const QList<int>& allowed, QTextStream& err) {
+    if (!args.values.contains(name))
+        return fallback;
+    bool ok = false;
+    const int value = args.values.value(name).toInt(&ok);
+    if (!ok || !allowed.contains(value)) {
+        UsageProblem(err, name + QStringLiteral(" does not take ") + args.values.value(name));
+        return std::nullopt;
+    }
+    return value;
+}
+
+QList<int> Range(int from, int to) {
+    QList<int> values;
+    for (int v = from; v <= to; ++v)
+        values.append(v);
+    return values;
+}
+
+// The ten screens as the preview frame lays them out: two columns of five, screens 0 and 1 at
+// the top.
+QImage PreviewSheet(const Preview& preview) {
+    constexpr int Gap = 6;
+    QImage sheet(2 * ScreenWidth + 3 * Gap, 5 * ScreenHeight + 6 * Gap, QImage::Format_RGB32);
+    sheet.fill(qRgb(212, 208, 200));
+    for (int i = 0; i < ScreenCount; ++i) {
+        const QImage screen = preview.screen(i).convertToFormat(QImage::Format_RGB32);
+        const int x = Gap + (i % 2) * (ScreenWidth + Gap);
+        const int y = Gap + (i / 2) * (ScreenHeight + Gap);
+        for (int row = 0; row < ScreenHeight; ++row)
+            std::memcpy(sheet.scanLine(y + row) + 4 * x, screen.constScanLine(row),
+                        4 * ScreenWidth);
+    }
+    return sheet;
+}
+
+int RunRender(const QStringList& arguments, QTextStream& err) {
+    const OptionArguments args =
+        SplitArguments(arguments,
+                       {QStringLiteral("-o"), QStringLiteral("--screen"), QStringLiteral("--depth"),
+                        QStringLiteral("--scale")},
+                       {QStringLiteral("--lcd")});
+    if (!args.problem.isEmpty())
+        return UsageProblem(err, args.problem);
+    const QString output = args.values.value(QStringLiteral("-o"));
+    if (args.words.size() != 1 || output.isEmpty())
+        return UsageProblem(err, QStringLiteral("--render takes FILE -o OUT.png"));
+    const std::optional<int> screen =
+        NumberOption(args, QStringLiteral("--screen"), -1, Range(0, ScreenCount - 1), err);
+    const std::optional<int> depth =
+        NumberOption(args, QStringLiteral("--depth"), 32, {16, 24, 32}, err);
+    const std::optional<int> scale =
+        NumberOption(args, QStringLiteral("--scale"), 1, Range(1, 16), err);
+    if (!screen || !depth || !scale)
+        return UsageError;
+
+    CommandLineDialogs dialogs(err);
+    Editor editor(dialogs);
+    Preview preview(*depth);
+    editor.preview = &preview;
+    editor.options.lcdColours = args.values.contains(QStringLiteral("--lcd"));
+    const std::optional<QByteArray> bytes = ReadSchemeFileBytes(args.words.first());
+    if (!bytes) {
+        err << *ReadFailureMessage(ReadFailure::ReadError).in(Language::English) << Qt::endl;
+        return 1;
+    }
+    // Reading composes every screen from the file's colours and opacities.
+    if (!ReadSchemeBytes(editor, *bytes))
+        return 1;
+
+    QImage picture = *screen >= 0 ? preview.screen(*screen).convertToFormat(QImage::Format_RGB32)
+                                  : PreviewSheet(preview);
+    picture =
+        picture.scaled(picture.size() * *scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (!picture.save(output, "PNG")) {
+        err << "zef: cannot write " << output << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+int RunHitMap(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    bool ok = false;
+    const int screen = arguments.size() == 1 ? arguments.first().toInt(&ok) : -1;
+    if (!ok || screen < 0 || screen >= ScreenCount)
+        return UsageProblem(err, QStringLiteral("--hit-map takes a screen number from 0 to 9"));
+    const Preview preview(32);
+    const ImageMap& map = preview.imageMap();
+    for (int y = 0; y < ScreenHeight; ++y) {
+        QStringList row;
+        for (int x = 0; x < ScreenWidth; ++x)
+            row.append(QString::number(map.LayerElement(screen, map.topmostLayer(screen, x, y))));
+        out << row.join(QLatin1Char(',')) << '\n';
+    }
+    out.flush();
+    return 0;
+}
+
 } // namespace
 
 QString UsageText() {
     return QStringLiteral(
-        "Usage: zef [FILE]\n"
+        "Usage: zef [--depth 16|24|32] [FILE]\n"
         "       zef --check [--language L] FILE...\n"
         "       zef --starter Blue|Red|Green [--language L] -o OUT.col\n"
+        "       zef --render FILE -o OUT.png [--screen N] [--lcd] [--depth 16|24|32] [--scale K]\n"
+        "       zef --hit-map N\n"
         "       zef --help | --version\n"
         "\n"
-        "Without an option zef opens its editor window, with FILE opened in it.\n"
+        "Without an option zef opens its editor window, with FILE opened in it;\n"
+        "--depth paints the preview in that many bits per pixel, whatever the display's.\n"
         "\n"
         "  --check FILE...   read each colour scheme and print FILE: OK or the reason\n"
         "                    it cannot be read; exit 1 when one cannot be read\n"
         "  --starter NAME    write the built-in Blue, Red or Green scheme to OUT.col\n"
         "  --language L      Czech, English (the default) or Deutsch, for messages\n"
         "                    and scheme names\n"
+        "  --render FILE     draw the phone display preview of a scheme into a PNG:\n"
+        "                    all ten screens, or screen N (0-9), K times enlarged;\n"
+        "                    --lcd maps the colours as the phone's display shows them\n"
+        "  --hit-map N       print which element each pixel of screen N belongs to\n"
         "  --help            show this text\n"
         "  --version         show the version\n");
+}
+
+std::optional<WindowArguments> WindowArgumentsOf(const QStringList& arguments) {
+    WindowArguments window;
+    QStringList rest = arguments;
+    if (!rest.isEmpty() && rest.first() == QLatin1String("--depth")) {
+        bool ok = false;
+        const int depth = rest.value(1).toInt(&ok);
+        if (!ok || !QList<int>{16, 24, 32}.contains(depth))
+            return std::nullopt;
+        window.depth = depth;
+        rest = rest.mid(2);
+    }
+    if (rest.size() > 1)
+        return std::nullopt;
+    window.file = rest.value(0);
+    return window;
 }
 
 std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out,
@@ -161,7 +290,13 @@ std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out
         return RunCheck(rest, out, err);
     if (command == QLatin1String("--starter"))
         return RunStarter(rest, err);
-    if (command.startsWith(QLatin1String("--")))
+    if (command == QLatin1String("--render"))
+        return RunRender(rest, err);
+    if (command == QLatin1String("--hit-map"))
+        return RunHitMap(rest, out, err);
+    if (command.startsWith(QLatin1String("--")) && command != QLatin1String("--depth"))
         return UsageProblem(err, QStringLiteral("unknown option ") + command);
+    if (!WindowArgumentsOf(arguments))
+        return UsageProblem(err, QStringLiteral("the editor takes [--depth 16|24|32] [FILE]"));
     return std::nullopt;
 }

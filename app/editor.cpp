@@ -1,5 +1,6 @@
 #include "app/editor.h"
 
+#include "preview/preview.h"
 #include "workspace/element_list_handlers.h"
 
 Editor::Editor(UserDialogs& dialogs, SettingsStore settings)
@@ -22,6 +23,8 @@ void Editor::setNameBoxText(const QString& text) {
 }
 
 void RedrawPreview(Editor& editor, const QString& what) {
+    if (editor.preview)
+        editor.preview->redraw(what, editor);
     if (editor.previewRedrawn)
         editor.previewRedrawn(what);
 }

@@ -11,6 +11,8 @@
 #include <QString>
 #include <functional>
 
+class Preview;
+
 // The options of the main window; none of them is stored.
 struct EditorOptions {
     bool autoRedraw = true;        // chkAuto, "Autoredraw Scheme when change"
@@ -54,6 +56,14 @@ public:
     // modified while SchemeReady is raised.
     const QString& nameBoxText() const { return nameBox_; }
     void setNameBoxText(const QString& text);
+
+    // The preview, when one is attached; the scheme commands work without one.
+    Preview* preview = nullptr;
+    // What the pointer last found over the preview.
+    float PreviewHoverX = 0, PreviewHoverY = 0;
+    qint16 PreviewHoverLayer = 0;
+    qint16 PreviewHoverElement = 0;
+    QString hoverText; // lblOver
 
     // Runs after every redraw request, so that a window can repaint what it shows.
     std::function<void(const QString& what)> previewRedrawn;

@@ -1,0 +1,112 @@
+// Speed of the preview: the pixel routine beside a plain copy of the same buffer, a full and a
+// one-element redraw, building the image map, and one pointer move.
+#include "app/editor.h"
+#include "app/user_dialogs.h"
+#include "preview/mask_fill.h"
+#include "preview/preview.h"
+#include "preview/preview_pointer.h"
+#include "scheme/starter_schemes.h"
+#include "workspace/element_list_handlers.h"
+
+#include <QImage>
+#include <benchmark/benchmark.h>
+#include <cstring>
+
+namespace {
+
+// The depth of a usual X11 desktop; the per-depth benchmarks cover the other two.
+constexpr int DesktopDepth = 24;
+
+class NoDialogs : public UserDialogs {
+public:
+    MessageAnswer showMessage(const Message&) override { return MessageAnswer::Ok; }
+    QString chooseFileToOpen(const FileDialogTexts&) override { return {}; }
+    QString chooseFileToSave(const FileDialogTexts&) override { return {}; }
+    ColourValue chooseColour(ColourValue initial) override { return initial; }
+};
+
+// An editor as after start-up: the Blue starter in the list and a preview attached.
+struct StartedEditor {
+    explicit StartedEditor(int depth) : editor(dialogs, SettingsStore(QString())), preview(depth) {
+        FillElementNames(editor);
+        editor.document.SchemeReady = false;
+        CreateStarterScheme(editor, Starter::Blue);
+        editor.document.SchemeReady = true;
+        editor.preview = &preview;
+    }
+    NoDialogs dialogs;
+    Editor editor;
+    Preview preview;
+};
+
+// One layer of the list menu screen with a mask of some size, in the display's format.
+QImage MaskPicture(const Preview& preview) {
+    return preview.layers(2).at(4).picture;
+}
+
+void BM_MaskFill(benchmark::State& state) {
+    const Preview preview(int(state.range(0)));
+    const QImage mask = MaskPicture(preview);
+    QImage target = preview.screen(2).copy();
+    const BitmapGeometry geometry = GeometryOf(target);
+    for (auto _ : state) {
+        MaskFill(mask.constBits(), target.bits(), geometry, 0x123456);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_MaskFill)->Arg(16)->Arg(24)->Arg(32);
+
+void BM_CopyBaseline(benchmark::State& state) {
+    const Preview preview(int(state.range(0)));
+    const QImage source = MaskPicture(preview);
+    QImage target = preview.screen(2).copy();
+    for (auto _ : state) {
+        std::memcpy(target.bits(), source.constBits(), size_t(target.sizeInBytes()));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_CopyBaseline)->Arg(16)->Arg(24)->Arg(32);
+
+void BM_RedrawPreviewAll(benchmark::State& state) {
+    StartedEditor started(DesktopDepth);
+    for (auto _ : state)
+        RedrawPreview(started.editor, QStringLiteral("all"));
+}
+BENCHMARK(BM_RedrawPreviewAll)->Unit(benchmark::kMicrosecond);
+
+void BM_RedrawPreviewElement(benchmark::State& state) {
+    // Element 24, the provider name's outline, is on the standby screen only.
+    StartedEditor started(DesktopDepth);
+    for (auto _ : state)
+        RedrawPreview(started.editor, QStringLiteral("24"));
+}
+BENCHMARK(BM_RedrawPreviewElement)->Unit(benchmark::kMicrosecond);
+
+void BM_BuildImageMap(benchmark::State& state) {
+    const Preview preview(DesktopDepth);
+    std::array<std::vector<PreviewLayer>, ScreenCount> layers;
+    for (int i = 0; i < ScreenCount; ++i)
+        layers[i] = preview.layers(i);
+    ImageMap map;
+    for (auto _ : state) {
+        map.BuildImageMap(layers);
+        benchmark::DoNotOptimize(map.LayerMap(0, 1, 0, 0));
+    }
+}
+BENCHMARK(BM_BuildImageMap)->Unit(benchmark::kMillisecond);
+
+void BM_HoverPreview(benchmark::State& state) {
+    // Over the options pop-up, the screen with the most layers.
+    StartedEditor started(DesktopDepth);
+    int x = 0;
+    for (auto _ : state) {
+        HoverPreview(started.editor, 3, 30 + x, 40);
+        x = (x + 1) & 31;
+        benchmark::DoNotOptimize(started.editor.PreviewHoverElement);
+    }
+}
+BENCHMARK(BM_HoverPreview);
+
+} // namespace
+
+BENCHMARK_MAIN();

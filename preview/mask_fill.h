@@ -1,0 +1,12 @@
+#pragma once
+
+#include "preview/bitmap_geometry.h"
+#include "scheme/colour.h"
+
+// The pixel routine every coloured preview pixel comes from: wherever the mask is black, the
+// target takes the colour. Both buffers have the given geometry, in the display's format
+// (16, 24 or 32 bits per pixel); any other depth leaves the target as it is.
+void MaskFill(const uchar* mask, uchar* target, const BitmapGeometry& geometry, ColourValue colour);
+
+// "LCD colors": squeezes a colour into the range the phone's display can show.
+ColourValue ToLcdColour(ColourValue colour);

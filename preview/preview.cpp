@@ -1,0 +1,181 @@
+#include "preview/preview.h"
+
+#include "app/editor.h"
+#include "preview/display_depth.h"
+#include "preview/mask_fill.h"
+
+#include <cstring>
+
+namespace {
+
+const QString All = QStringLiteral("all");
+
+// Overlays are copied with magenta as the transparent colour.
+template <int BytesPerPixel>
+void CopyWithoutMagenta(const QImage& from, QImage& to, const uchar* magenta) {
+    const int width = from.width();
+    for (int y = 0; y < from.height(); ++y) {
+        const uchar* source = from.constScanLine(y);
+        uchar* target = to.scanLine(y);
+        for (int x = 0; x < width; ++x) {
+            if (std::memcmp(source, magenta, BytesPerPixel) != 0)
+                std::memcpy(target, source, BytesPerPixel);
+            source += BytesPerPixel;
+            target += BytesPerPixel;
+        }
+    }
+}
+
+QImage::Format FormatForDepth(int depth) {
+    if (const std::optional<QImage::Format> format = DisplayFormat(depth))
+        return *format;
+    // A display the preview cannot paint on keeps its own small depth, which the first paint
+    // refuses; a deeper one the preview does not know is painted as 32 bits.
+    return depth < MinimumDisplayDepth ? QImage::Format_Grayscale8 : QImage::Format_RGB32;
+}
+
+} // namespace
+
+QImage TransparencyPattern(QImage::Format format) {
+    QImage pattern(ScreenWidth, ScreenHeight, QImage::Format_RGB32);
+    for (int y = 0; y < ScreenHeight; ++y) {
+        for (int x = 0; x < ScreenWidth; ++x) {
+            const bool grey = ((x / 8) + (y / 8)) % 2 == 0;
+            pattern.setPixel(x, y, grey ? qRgb(204, 204, 204) : qRgb(255, 255, 255));
+        }
+    }
+    return pattern.convertToFormat(format);
+}
+
+namespace {
+std::array<std::vector<PreviewLayer>, ScreenCount> BuiltInLayers() {
+    std::array<std::vector<PreviewLayer>, ScreenCount> layers;
+    for (int i = 0; i < ScreenCount; ++i)
+        layers[i] = LoadScreenLayers(i);
+    return layers;
+}
+} // namespace
+
+Preview::Preview(int depth) : Preview(depth, BuiltInLayers()) {}
+
+Preview::Preview(int depth, std::array<std::vector<PreviewLayer>, ScreenCount> layers)
+    : depth_(depth), format_(FormatForDepth(depth)), layers_(std::move(layers)) {
+    transparencyPattern_ = TransparencyPattern(format_);
+    magenta_ = QImage(1, 1, QImage::Format_RGB32);
+    magenta_.fill(qRgb(255, 0, 255));
+    magenta_ = magenta_.convertToFormat(format_);
+    for (int i = 0; i < ScreenCount; ++i) {
+        picPrev[i] = transparencyPattern_.copy();
+        // Converted once here, so that a redraw only tests and stores pixels.
+        for (PreviewLayer& layer : layers_[i])
+            layer.picture = layer.picture.convertToFormat(format_);
+    }
+    picGet = QImage(ScreenWidth, ScreenHeight, format_);
+    picGet.fill(QColor(255, 0, 255));
+    imageMap_.BuildImageMap(layers_);
+    showInZoomView(0);
+}
+
+void Preview::showInZoomView(int screen) {
+    zoomView = picPrev[screen];
+}
+
+void Preview::end() {
+    ended_ = true;
+    if (endEditor)
+        endEditor();
+}
+
+void Preview::PaintElementMask(const Editor& editor, int screen, ColourValue colour) {
+    if (ended_)
+        return;
+    QImage& target = picPrev[screen];
+    const BitmapGeometry geometry = GeometryOf(target);
+    if (geometry.bitsPerPixel < MinimumDisplayDepth) {
+        ShowDisplayDepthMessage(editor.dialogs, editor.language);
+        end();
+        return;
+    }
+    if (editor.options.lcdColours)
+        colour = ToLcdColour(colour);
+    if (GeometryOf(picGet) != geometry) {
+        // Shown in Czech whatever the interface language, as the program always has.
+        editor.dialogs.showMessage(Message{MessageIcon::None,
+                                           QStringLiteral("Kopírované mapy nejsou stejné !"),
+                                           QStringLiteral("Chyba"), MessageButtons::Ok});
+        end();
+        return;
+    }
+    MaskFill(picGet.constBits(), target.bits(), geometry, colour);
+}
+
+void Preview::copyOverlay(int screen) {
+    QImage& target = picPrev[screen];
+    const uchar* magenta = magenta_.constBits();
+    switch (target.depth()) {
+    case 16:
+        CopyWithoutMagenta<2>(picGet, target, magenta);
+        break;
+    case 24:
+        CopyWithoutMagenta<3>(picGet, target, magenta);
+        break;
+    case 32:
+        CopyWithoutMagenta<4>(picGet, target, magenta);
+        break;
+    default:
+        break; // a display the preview cannot paint on has ended the editor before this
+    }
+}
+
+void Preview::composeScreen(const Editor& editor, int i) {
+    const ElementList& list = editor.elementList;
+    const SchemeDocument& doc = editor.document;
+    std::memcpy(picPrev[i].bits(), transparencyPattern_.constBits(),
+                transparencyPattern_.sizeInBytes());
+    for (const PreviewLayer& layer : layers_[i]) {
+        picGet = layer.picture;
+        QString key = layer.key;
+        QString inverseElement;
+        if (key.startsWith(QLatin1String("neg"))) {
+            inverseElement = key.mid(3);
+            key.clear();
+        }
+        const bool overlay = layer.tag.isEmpty();
+        if (!overlay && list.isChecked(layer.tag.toInt() - 1)) {
+            PaintElementMask(editor, i, doc.elementColour[layer.tag.toInt()]);
+        } else if (!inverseElement.isEmpty()) {
+            const int n = inverseElement.toInt();
+            if (list.isChecked(n - 1))
+                PaintElementMask(editor, i, InverseColour(doc.elementColour[n]));
+        } else if (overlay) {
+            // A conditional overlay follows the opacity of the last open, creation or save,
+            // not the tick.
+            if (key.isEmpty() || doc.elementOpacity[key.mid(1).toInt()] == 100)
+                copyOverlay(i);
+        }
+        if (ended_)
+            return;
+    }
+}
+
+void Preview::redraw(const QString& what, const Editor& editor) {
+    if (ended_)
+        return;
+    std::array<bool, ScreenCount> marked{};
+    const bool all = what == All;
+    if (!all) {
+        if (!editor.options.autoRedraw)
+            return;
+        for (int i = 0; i < ScreenCount; ++i) {
+            for (const PreviewLayer& layer : layers_[i])
+                marked[i] = marked[i] || layer.tag == what;
+        }
+    }
+    for (int i = 0; i < ScreenCount; ++i) {
+        if (all || marked[i])
+            composeScreen(editor, i);
+        if (ended_)
+            return;
+    }
+    showInZoomView(ZoomScreen);
+}

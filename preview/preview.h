@@ -1,0 +1,73 @@
+#pragma once
+
+#include "preview/bitmap_geometry.h"
+#include "preview/image_map.h"
+#include "preview/preview_layer.h"
+#include "preview/screen_layers.h"
+#include "scheme/colour.h"
+
+#include <QImage>
+#include <QString>
+#include <array>
+#include <functional>
+#include <vector>
+
+class Editor;
+
+// The ten mock-ups of the phone's display, each composed from its layers in the scheme's
+// colours, and the enlarged view of one of them. The screens hold no scheme data: a redraw
+// recomputes them from the editor's colours and ticks.
+class Preview {
+public:
+    // depth: the display's bits per pixel, which decides the pictures' format. A depth the
+    // preview cannot paint on (below 16) is refused by the first paint, which ends the editor.
+    explicit Preview(int depth);
+    // The same with other screens than the phone's ten, for tests of the composition.
+    Preview(int depth, std::array<std::vector<PreviewLayer>, ScreenCount> layers);
+
+    // Composes every screen ("all"), or only the screens that hold an element ("1" to "60"),
+    // which happens only while automatic redrawing is on; then refreshes the zoom view.
+    void redraw(const QString& what, const Editor& editor);
+
+    // Paints the black pixels of the mask in picGet onto a screen, in the colour (mapped to the
+    // LCD's colours when that option is on). A picture it cannot paint ends the editor.
+    void PaintElementMask(const Editor& editor, int screen, ColourValue colour);
+
+    const QImage& screen(int index) const { return picPrev[index]; }
+    int depth() const { return depth_; }
+
+    // The screen shown enlarged, and the picture the zoom view shows.
+    int ZoomScreen = 0;
+    QImage zoomView;
+    void showInZoomView(int screen);
+
+    // The layers, their pictures already in the display's format.
+    const std::vector<PreviewLayer>& layers(int screen) const { return layers_[screen]; }
+    const ImageMap& imageMap() const { return imageMap_; }
+
+    // The scratch picture a layer is loaded into before it is painted or copied.
+    QImage picGet;
+
+    // Runs when a paint found the display unusable; the editor ends then, and the preview
+    // paints nothing more.
+    std::function<void()> endEditor;
+    bool ended() const { return ended_; }
+
+private:
+    void composeScreen(const Editor& editor, int screen);
+    void copyOverlay(int screen);
+    void end();
+
+    int depth_;
+    QImage::Format format_;
+    QImage transparencyPattern_;
+    QImage magenta_; // one pixel of "not in this layer", in the display's format
+    std::array<QImage, ScreenCount> picPrev;
+    std::array<std::vector<PreviewLayer>, ScreenCount> layers_;
+    ImageMap imageMap_;
+    bool ended_ = false;
+};
+
+// The pattern every screen starts from: 8 x 8 squares of grey and white, grey at the top left.
+// Wherever no layer paints, it shows; it is how a transparent element looks.
+QImage TransparencyPattern(QImage::Format format);
