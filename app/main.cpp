@@ -1,8 +1,33 @@
 #include "app/command_line.h"
+#include "app/editor.h"
+#include "app/main_window.h"
+#include "app/qt_user_dialogs.h"
+#include "preview/display_depth.h"
+#include "preview/preview.h"
+#include "scheme/starter_schemes.h"
+#include "workspace/element_list_handlers.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QScreen>
 #include <QTextStream>
-#include <cstdio>
+
+namespace {
+
+void ReadStoredSettings(Editor& editor) {
+    const QVariant word = editor.settings.ReadRegValue(
+        QStringLiteral("Tesmira\\ZEF\\Settings"), QStringLiteral("Language"), RegValueKind::String);
+    // Until the first-run language chooser exists, a first run speaks English.
+    editor.language = word.isValid() ? LanguageFromWord(word.toString()) : Language::English;
+    for (int k = 0; k < RecentFiles::Count; ++k) {
+        editor.recentFiles.entries[k] =
+            editor.settings
+                .ReadRegValue(QStringLiteral("Tesmira\\ZEF\\Recent"),
+                              QStringLiteral("File%1").arg(k + 1), RegValueKind::String)
+                .toString();
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -17,7 +42,35 @@ int main(int argc, char* argv[]) {
         if (const std::optional<int> code = RunCommandLine(arguments, out, err))
             return *code;
     }
-    QTextStream(stderr) << "zef: the editor window is not available in this build; "
-                        << "see 'zef --help' for what runs without it." << Qt::endl;
-    return 1;
+    const WindowArguments window = *WindowArgumentsOf(arguments);
+
+    QApplication app(argc, argv);
+    QtUserDialogs dialogs;
+    Editor editor(dialogs);
+    ReadStoredSettings(editor);
+
+    const int depth = window.depth.value_or(QGuiApplication::primaryScreen()->depth());
+    if (depth < MinimumDisplayDepth) {
+        ShowDisplayDepthMessage(dialogs, editor.language);
+        return 0;
+    }
+    Preview preview(depth);
+    editor.preview = &preview;
+    // A paint that finds the display unusable has said so; the editor ends at once.
+    preview.endEditor = [] {
+        QApplication::closeAllWindows();
+        QCoreApplication::exit(0);
+    };
+
+    // The main window's loading: element names, the Blue starter, then SchemeReady.
+    FillElementNames(editor);
+    editor.document.SchemeReady = false;
+    CreateStarterScheme(editor, Starter::Blue);
+    editor.document.SchemeReady = true;
+    editor.document.modified = false;
+
+    MainWindow mainWindow(editor, preview, window.file);
+    dialogs.setParent(&mainWindow);
+    mainWindow.show();
+    return preview.ended() ? 0 : app.exec();
 }

@@ -8,20 +8,14 @@ namespace {
 // The loops below store unconditionally (the old or the new value), which lets the compiler
 // turn them into vector code; a conditional store would keep them one pixel at a time.
 
-void Fill16(const uchar* mask, uchar* target, const BitmapGeometry& g, quint16 word) {
-    const qint32 padding = g.bytesPerRow - g.width * 2;
+void Fill16(const uchar* __restrict mask, uchar* __restrict target, const BitmapGeometry& g,
+            quint16 word) {
     for (qint32 y = 0; y < g.height; ++y) {
-        for (qint32 x = 0; x < g.width; ++x) {
-            quint16 m, t;
-            std::memcpy(&m, mask, 2);
-            std::memcpy(&t, target, 2);
-            t = m == 0 ? word : t;
-            std::memcpy(target, &t, 2);
-            mask += 2;
-            target += 2;
-        }
-        mask += padding;
-        target += padding;
+        // Rows start on 2-byte boundaries, so each row is a run of 16-bit words.
+        const quint16* __restrict m = reinterpret_cast<const quint16*>(mask + y * g.bytesPerRow);
+        quint16* __restrict t = reinterpret_cast<quint16*>(target + y * g.bytesPerRow);
+        for (qint32 x = 0; x < g.width; ++x)
+            t[x] = m[x] == 0 ? word : t[x];
     }
 }
 
@@ -42,15 +36,13 @@ void Fill24(const uchar* mask, uchar* target, const BitmapGeometry& g, uchar b, 
 }
 
 // At 32 bits the picture is taken as one run of pixels, without row padding.
-void Fill32(const uchar* mask, uchar* target, const BitmapGeometry& g, quint32 word) {
+void Fill32(const uchar* __restrict mask, uchar* __restrict target, const BitmapGeometry& g,
+            quint32 word) {
     const qint64 pixels = qint64(g.width) * g.height;
-    for (qint64 i = 0; i < pixels; ++i) {
-        quint32 m, t;
-        std::memcpy(&m, mask + 4 * i, 4);
-        std::memcpy(&t, target + 4 * i, 4);
-        t = (m & 0x00FFFFFF) == 0 ? word : t;
-        std::memcpy(target + 4 * i, &t, 4);
-    }
+    const quint32* __restrict m = reinterpret_cast<const quint32*>(mask);
+    quint32* __restrict t = reinterpret_cast<quint32*>(target);
+    for (qint64 i = 0; i < pixels; ++i)
+        t[i] = (m[i] & 0x00FFFFFF) == 0 ? word : t[i];
 }
 
 } // namespace

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/user_dialogs.h"
+
+class QWidget;
+
+// The editor's questions as the desktop's own dialogs.
+class QtUserDialogs : public UserDialogs {
+public:
+    explicit QtUserDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    MessageAnswer showMessage(const Message& message) override;
+    QString chooseFileToOpen(const FileDialogTexts& texts) override;
+    QString chooseFileToSave(const FileDialogTexts& texts) override;
+    ColourValue chooseColour(ColourValue initial) override;
+
+private:
+    QWidget* parent_;
+};
+
+// "Files colour Scheme (*.col)|*.col" as a Qt file dialog filter: "Files colour Scheme (*.col)".
+QString QtFileFilter(const QString& filter);

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "i18n/language.h"
+
+// The texts of the main window and its menus, by control.
+namespace MainWindowTexts {
+
+inline constexpr LocalisedText frmMain{"ZEF - Editor barevného schéma v1.0",
+                                       "ZEF - Colour Scheme Editor v1.0",
+                                       "ZEF - Editor farbig schema v1.0"};
+inline constexpr LocalisedText frmItems{"Prvky", "Elements", "Elemente"};
+inline constexpr LocalisedText frmColor{"Barvy", "Colors", "Farben"};
+inline constexpr LocalisedText frmPreview{"Náhled na schéma / Klikací mapa", "Preview / ImageMap",
+                                          "Vorschau / Bildmappe"};
+inline constexpr LocalisedText frmOption{"Nastavení schéma", "Options", "Einstellen"};
+inline constexpr LocalisedText frmZoom{"Zoom 2x / Klikací mapa", "Zoom 2x / ImageMap",
+                                       "Zoom 2x / Bildmappe"};
+inline constexpr LocalisedText lblSoubor{"Soubor:", "File:", "Datei:"};
+inline constexpr LocalisedText lblSchema{"Schéma:", "Name:", "Name:"};
+inline constexpr LocalisedText lblNeobsahuji{
+    "Náhledy schématu neobsahují prvky 15:27:39:40:41:54:55",
+    "Preview not contain this Elements 15:27:39:40:41:54:55",
+    "Vorschau enthält nicht die Elemente 15:27:39:40:41:54:55"};
+inline constexpr LocalisedText chkOP{"Bez názvu operátora", "Don't show Provider Name",
+                                     "Providername ausblenden"};
+inline constexpr LocalisedText chkBlink{"Bliknutí při kliknutí na náhled", "Flash on Select",
+                                        "Beim Wählen aufblitzen"};
+inline constexpr LocalisedText chkAuto{"Automaticky vykreslovat změny",
+                                       "Autoredraw Scheme when change",
+                                       "Umzeichen Shema wen Verfärbung"};
+inline constexpr LocalisedText chkSecure{"Bezpečné schéma", "Safe Scheme", "Sicher Schema"};
+inline constexpr LocalisedText chkLCD{"Použít barvy displeje", "LCD colors", "LCD farbe"};
+inline constexpr LocalisedText cmdRefresh{"Obnovit", "Refresh", "Erfrischen"};
+
+inline constexpr LocalisedText mnuSouborTOP{"Soubor", "File", "Datei"};
+inline constexpr LocalisedText mnuNovyIco{"Nový", "New", "Neu"};
+inline constexpr LocalisedText mnuBlueIco{"Modrá", "Blue", "Blau"};
+inline constexpr LocalisedText mnuRedIco{"Červená", "Red", "Rot"};
+inline constexpr LocalisedText mnuGreenIco{"Zelená", "Green", "Grün"};
+inline constexpr LocalisedText mnuOtevritIco{"Otevřít", "Open", "Öffnen"};
+inline constexpr LocalisedText mnuUlozitIco{"Uložit", "Save", "Speichern"};
+inline constexpr LocalisedText mnuSaveAsIco{"Uložit jako...", "Save As...", "Speichern als..."};
+inline constexpr LocalisedText mnuKonecIco{"Konec", "Exit", "Beenden"};
+inline constexpr LocalisedText mnuEditTOP{"Úpravy", "Edit", "Herrstellungen"};
+inline constexpr LocalisedText mnuUndoIco{"Zpět", "Undo", "Zurück"};
+inline constexpr LocalisedText mnuRedoIco{"Znovu", "Redo", "Wieder"};
+
+// The text for the language, or the built-in Czech one for a word that selects no language.
+inline QString Caption(const LocalisedText& text, Language language) {
+    return text.in(language).value_or(QString::fromUtf8(text.czech));
+}
+
+} // namespace MainWindowTexts

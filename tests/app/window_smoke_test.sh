@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Starts the real program on a virtual X display with a scheme to open, checks that its window
+# comes up with the scheme's preview painted, and closes it from its File menu shortcut.
+set -euo pipefail
+zef=$1
+work=$(mktemp -d)
+trap 'kill "$xvfb" 2>/dev/null || true; kill "$app" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+display=:$((50 + RANDOM % 400))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export ZEF_SETTINGS=$work/zef.conf
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$zef" --starter Red -o "$work/red.col"
+"$zef" "$work/red.col" >"$work/zef.log" 2>&1 &
+app=$!
+
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --name "ZEF - Colour Scheme Editor" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "no editor window appeared"; cat "$work/zef.log"; exit 1; }
+
+# The opened file went into the recent files.
+for _ in $(seq 50); do grep -q "red.col" "$ZEF_SETTINGS" 2>/dev/null && break; sleep 0.1; done
+grep -q "File1=.*red.col" "$ZEF_SETTINGS" || { echo "the file was not opened"; exit 1; }
+
+# The Red starter's title bar colour (255, 0, 0) shows on the main menu preview.
+import -display "$display" -window "$window" "$work/window.png"
+convert "$work/window.png" -format %c histogram:info:- | grep -qi "#FF0000" ||
+    { echo "the preview does not show the scheme's colours"; exit 1; }
+
+xdotool windowfocus --sync "$window" key ctrl+q
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app" 2>/dev/null; then echo "the editor did not close"; exit 1; fi
+wait "$app"
+echo "window smoke test passed"
