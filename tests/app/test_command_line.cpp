@@ -27,6 +27,8 @@ private slots:
     void checkNamesEachFileAndItsProblem();
     void checkSpeaksTheChosenLanguage();
     void starterWritesTheBuiltInScheme();
+    void renderDrawsThePreview();
+    void hitMapNamesEachPixelsElement();
     void usageErrors_data();
     void usageErrors();
     void aFileOrNothingOpensTheWindow();
@@ -75,6 +77,50 @@ void TestCommandLine::starterWritesTheBuiltInScheme() {
     const Run failed = RunWith({"--starter", "Red", "-o", f.path("no/such/red.col")});
     QCOMPARE(failed.code, std::optional<int>(1));
     QCOMPARE(failed.err, QStringLiteral("File cannot be saved!\n"));
+}
+
+void TestCommandLine::renderDrawsThePreview() {
+    EditorFixture f;
+    const QString scheme = f.path(QStringLiteral("red.col"));
+    QCOMPARE(RunWith({"--starter", "Red", "-o", scheme}).code, std::optional<int>(0));
+    const QString one = f.path(QStringLiteral("one.png"));
+    QCOMPARE(RunWith({"--render", scheme, "-o", one, "--screen", "1", "--scale", "3"}).code,
+             std::optional<int>(0));
+    const QImage screen(one);
+    QCOMPARE(screen.size(), QSize(303, 240));
+    // The main menu's title bar is element 4, red (255, 0, 0) in the Red starter.
+    QCOMPARE(screen.pixel(3 * 1, 3 * 12), qRgb(255, 0, 0));
+    const QString lcd = f.path(QStringLiteral("lcd.png"));
+    QCOMPARE(
+        RunWith({"--render", scheme, "-o", lcd, "--screen", "1", "--lcd", "--depth", "16"}).code,
+        std::optional<int>(0));
+    // Pure red through the LCD colours is (235, 25, 95), then kept in 5-6-5.
+    QImage expected(1, 1, QImage::Format_RGB32);
+    expected.fill(qRgb(235, 25, 95));
+    expected = expected.convertToFormat(QImage::Format_RGB16).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(QImage(lcd).pixel(1, 12), expected.pixel(0, 0));
+    const QString sheet = f.path(QStringLiteral("sheet.png"));
+    QCOMPARE(RunWith({"--render", scheme, "-o", sheet}).code, std::optional<int>(0));
+    QCOMPARE(QImage(sheet).size(), QSize(2 * 101 + 18, 5 * 80 + 36));
+
+    const Run bad = RunWith({"--render", f.writeFile("bad.col", "nothing"), "-o", sheet});
+    QCOMPARE(bad.code, std::optional<int>(1));
+    QCOMPARE(bad.err, QStringLiteral("This file is no colour scheme!\n"));
+    QCOMPARE(RunWith({"--render", scheme, "-o", sheet, "--depth", "8"}).code,
+             std::optional<int>(2));
+}
+
+void TestCommandLine::hitMapNamesEachPixelsElement() {
+    const Run run = RunWith({"--hit-map", "1"});
+    QCOMPARE(run.code, std::optional<int>(0));
+    const QStringList rows = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 80);
+    for (const QString& row : rows)
+        QCOMPARE(row.split(QLatin1Char(',')).size(), 101);
+    QCOMPARE(rows.at(12).split(QLatin1Char(',')).at(1), QStringLiteral("4"));
+    QCOMPARE(rows.at(12).split(QLatin1Char(',')).at(2), QStringLiteral("3"));
+    QCOMPARE(rows.at(79).split(QLatin1Char(',')).at(50), QStringLiteral("7"));
+    QCOMPARE(RunWith({"--hit-map", "10"}).code, std::optional<int>(2));
 }
 
 void TestCommandLine::usageErrors_data() {
