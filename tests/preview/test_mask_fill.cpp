@@ -3,6 +3,7 @@
 
 #include <QTest>
 #include <cstring>
+#include <random>
 #include <vector>
 
 namespace {
@@ -33,6 +34,25 @@ quint16 Word16(ColourValue colour) {
     return word;
 }
 
+// The fill rule one pixel at a time, as plainly as it can be put, to hold the fast loops to.
+void FillPixelByPixel(const std::vector<uchar>& mask, std::vector<uchar>& target,
+                      const BitmapGeometry& g, const std::vector<uchar>& encoded) {
+    const int size = g.bitsPerPixel / 8;
+    const int rowLength = g.bitsPerPixel == 32 ? g.width * g.height : g.width;
+    const int rows = g.bitsPerPixel == 32 ? 1 : g.height;
+    for (int y = 0; y < rows; ++y) {
+        for (int x = 0; x < rowLength; ++x) {
+            const int at = y * g.bytesPerRow + x * size;
+            // The fourth byte of a 32-bit pixel does not count.
+            bool black = true;
+            for (int i = 0; i < std::min(size, 3); ++i)
+                black = black && mask[at + i] == 0;
+            if (black)
+                std::copy(encoded.begin(), encoded.end(), target.begin() + at);
+        }
+    }
+}
+
 } // namespace
 
 class TestMaskFill : public QObject {
@@ -46,6 +66,8 @@ private slots:
     void rowPaddingIsNeverTouched();
     void at32BitsTheFourthByteOfAPaintedPixelIsZero();
     void otherDepthsChangeNothing();
+    void agreesWithThePixelRuleOnScatteredMasks_data();
+    void agreesWithThePixelRuleOnScatteredMasks();
     void lcdColours();
 };
 
@@ -164,6 +186,46 @@ void TestMaskFill::otherDepthsChangeNothing() {
         MaskFill(mask.data(), target.data(), BitmapGeometry{101, 80, 404, depth}, 0xFFFFFF);
         QVERIFY(std::all_of(target.begin(), target.end(), [](uchar b) { return b == 0x5A; }));
     }
+}
+
+void TestMaskFill::agreesWithThePixelRuleOnScatteredMasks_data() {
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<int>("width");
+    for (const int depth : {16, 24, 32}) {
+        // Widths around the vector lengths, so that every kind of row end is met.
+        for (const int width : {1, 2, 3, 5, 15, 16, 17, 31, 33, 47, 48, 49, 101})
+            QTest::addRow("%d bits, %d wide", depth, width) << depth << width;
+    }
+}
+
+void TestMaskFill::agreesWithThePixelRuleOnScatteredMasks() {
+    QFETCH(int, depth);
+    QFETCH(int, width);
+    const int size = depth / 8;
+    const int height = 7;
+    // Rows padded by a few bytes (two at 16 bits for odd widths, as the display pads them).
+    const int bytesPerRow = depth == 32 ? width * 4 : (width * size + 1) / 2 * 2 + 2;
+    const BitmapGeometry geometry{width, height, bytesPerRow, quint16(depth)};
+    std::mt19937 random(uint(depth * 1000 + width));
+    std::vector<uchar> mask(bytesPerRow * height);
+    for (int at = 0; at < int(mask.size()); at += size) {
+        // Mostly black or near black, so that one non-zero byte decides many pixels.
+        const unsigned kind = random() % 4;
+        for (int i = 0; i < size && at + i < int(mask.size()); ++i)
+            mask[at + i] = kind == 0 ? uchar(random()) : kind == 1 && random() % size == 0 ? 1 : 0;
+    }
+    std::vector<uchar> target(mask.size());
+    for (uchar& byte : target)
+        byte = uchar(random());
+    std::vector<uchar> expected = target;
+
+    const ColourValue colour = MakeColour(0x9C, 0x4E, 0x21);
+    const std::vector<uchar> encoded = depth == 16   ? std::vector<uchar>{0x64, 0x9A}
+                                       : depth == 24 ? std::vector<uchar>{0x21, 0x4E, 0x9C}
+                                                     : std::vector<uchar>{0x21, 0x4E, 0x9C, 0};
+    FillPixelByPixel(mask, expected, geometry, encoded);
+    MaskFill(mask.data(), target.data(), geometry, colour);
+    QCOMPARE(target, expected);
 }
 
 void TestMaskFill::lcdColours() {

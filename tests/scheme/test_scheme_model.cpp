@@ -1,6 +1,5 @@
 #include "editor_fixture.h"
 #include "scheme/scheme_reader.h"
-#include "workspace/element_list_handlers.h"
 
 #include <QTest>
 
@@ -10,9 +9,7 @@ private slots:
     void colourComponents();
     void everyElementHasItsTextInEveryLanguage();
     void irregularWordingsStandAsThePhoneHasThem();
-    void changingTheLanguageKeepsSelectionAndTicks();
     void onlyTypedNamesMarkTheSchemeModified();
-    void checkBoxChangesRedrawAndMarkModified();
 };
 
 void TestSchemeModel::colourComponents() {
@@ -67,25 +64,6 @@ void TestSchemeModel::irregularWordingsStandAsThePhoneHasThem() {
              QStringLiteral("58 - Iconmenü Hintergrund (1. Menüebene)"));
 }
 
-void TestSchemeModel::changingTheLanguageKeepsSelectionAndTicks() {
-    EditorFixture f;
-    f.editor.elementList.setCurrent(18);
-    f.editor.elementList.setChecked(3, false);
-    f.editor.language = Language::German;
-    FillElementNames(f.editor);
-    QCOMPARE(f.editor.elementList.current(), 18);
-    QCOMPARE(f.editor.elementList.entry(18).text, QStringLiteral("19 - Menüauswahl Schatten"));
-    QVERIFY(!f.editor.elementList.isChecked(3));
-    QVERIFY(!f.editor.elementList.isChecked(34));
-    QVERIFY(f.editor.elementList.isChecked(0));
-    QVERIFY(f.editor.document.SchemeReady);
-
-    f.editor.language = Language::None;
-    FillElementNames(f.editor);
-    QVERIFY(f.editor.elementList.entry(0).text.isEmpty());
-    QVERIFY(f.editor.elementList.entry(59).text.isEmpty());
-}
-
 void TestSchemeModel::onlyTypedNamesMarkTheSchemeModified() {
     EditorFixture f;
     QVERIFY(!f.editor.document.modified);
@@ -98,25 +76,6 @@ void TestSchemeModel::onlyTypedNamesMarkTheSchemeModified() {
     f.editor.setNameBoxText(QStringLiteral("Typed"));
     QCOMPARE(f.editor.document.schemeName, QStringLiteral("Typed"));
     QVERIFY(f.editor.document.modified);
-}
-
-void TestSchemeModel::checkBoxChangesRedrawAndMarkModified() {
-    EditorFixture f;
-    f.editor.elementList.clickCheckBox(6);
-    QVERIFY(!f.editor.elementList.isChecked(6));
-    QCOMPARE(f.editor.elementList.current(), 6);
-    QCOMPARE(f.redraws, QStringList{QStringLiteral("7")});
-    QVERIFY(f.editor.document.modified);
-    QCOMPARE(f.editor.selectedItemText, QStringLiteral("07 - Softkeys background"));
-    QCOMPARE(f.editor.swatchColour, MakeColour(0, 0, 192));
-
-    // While a scheme is being put into the list, tick changes are neither drawn nor edits.
-    f.editor.document.modified = false;
-    f.redraws.clear();
-    f.editor.document.SchemeReady = false;
-    f.editor.elementList.clickCheckBox(6);
-    QVERIFY(f.redraws.isEmpty());
-    QVERIFY(!f.editor.document.modified);
 }
 
 QTEST_GUILESS_MAIN(TestSchemeModel)

@@ -1,2 +1,0 @@
-zef_add_test(test_palette_pictures ${CMAKE_CURRENT_LIST_DIR}/test_palette_pictures.cpp)
-target_link_libraries(test_palette_pictures PRIVATE zefpalettes)
