@@ -15,3 +15,16 @@ add_custom_target(zef-icons-update
     COMMAND zef-icongen ${CMAKE_CURRENT_SOURCE_DIR}/icons
     COMMENT "Redrawing the icons in assets/icons"
     VERBATIM)
+
+target_sources(zefcore PRIVATE
+    ${CMAKE_CURRENT_SOURCE_DIR}/icon_list.h
+    ${CMAKE_CURRENT_SOURCE_DIR}/icons.h
+    ${CMAKE_CURRENT_SOURCE_DIR}/icons.cpp
+)
+# Every committed picture; the icon test checks each name of icon_list.h is among them.
+file(GLOB zef_icon_pictures CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/icons/*.png)
+qt_add_resources(zefcore "icons"
+    PREFIX "/"
+    BASE ${CMAKE_CURRENT_SOURCE_DIR}
+    FILES ${zef_icon_pictures}
+)
