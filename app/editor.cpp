@@ -11,6 +11,10 @@ Editor::Editor(UserDialogs& dialogs, SettingsStore settings)
     elementList.selectionChanged = [this] {
         SelectElement(*this);
     };
+    flash.tmrBlink.setInterval(FlashState::BlinkInterval);
+    QObject::connect(&flash.tmrBlink, &QTimer::timeout, &flash.tmrBlink, [this] {
+        EndFlash(*this);
+    });
 }
 
 void Editor::setNameBoxText(const QString& text) {

@@ -3,10 +3,12 @@
 #include "app/settings_store.h"
 #include "app/user_dialogs.h"
 #include "i18n/language.h"
+#include "preview/flash.h"
 #include "scheme/edit_history.h"
 #include "scheme/recent_files.h"
 #include "scheme/scheme_document.h"
 #include "workspace/element_list.h"
+#include "workspace/palette_colours.h"
 
 #include <QString>
 #include <functional>
@@ -52,6 +54,13 @@ public:
     bool ListSyncGuard = false;
     bool OptionSyncGuard = false;
 
+    ColourFrameState colourFrame; // the hover values, picOver, lblR/lblG/lblB and Picture7
+    FlashState flash;
+    // Raised by every command that opens a modal dialog.
+    bool DialogWasShown = false;
+    // This computer's processor speed in MHz as text, "x" while it is not known.
+    QString ProcessorSpeedText = QStringLiteral("x");
+
     // The name box txtName: every change is copied into the scheme name, and marks the scheme
     // modified while SchemeReady is raised.
     const QString& nameBoxText() const { return nameBox_; }
@@ -67,6 +76,8 @@ public:
 
     // Runs after every redraw request, so that a window can repaint what it shows.
     std::function<void(const QString& what)> previewRedrawn;
+    // Runs when a flash changes a screen's picture outside a redraw.
+    std::function<void()> previewPainted;
 
 private:
     QString nameBox_;

@@ -1,7 +1,8 @@
 #include "app/command_line.h"
 #include "app/editor.h"
-#include "app/main_window.h"
 #include "app/qt_user_dialogs.h"
+#include "app/window/main_window.h"
+#include "assets/icons.h"
 #include "preview/display_depth.h"
 #include "preview/preview.h"
 #include "scheme/starter_schemes.h"
@@ -45,6 +46,7 @@ int main(int argc, char* argv[]) {
     const WindowArguments window = *WindowArgumentsOf(arguments);
 
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(ApplicationIcon());
     QtUserDialogs dialogs;
     Editor editor(dialogs);
     ReadStoredSettings(editor);
@@ -69,7 +71,7 @@ int main(int argc, char* argv[]) {
     editor.document.SchemeReady = true;
     editor.document.modified = false;
 
-    MainWindow mainWindow(editor, preview, window.file);
+    MainWindow mainWindow(editor, window.file);
     dialogs.setParent(&mainWindow);
     mainWindow.show();
     return preview.ended() ? 0 : app.exec();

@@ -1,5 +1,8 @@
 #include "app/qt_user_dialogs.h"
 
+#include "app/window/flash_advice_dialog.h"
+#include "app/window/safe_scheme_dialog.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -75,4 +78,14 @@ ColourValue QtUserDialogs::chooseColour(ColourValue initial) {
     if (!chosen.isValid())
         return initial;
     return MakeColour(chosen.red(), chosen.green(), chosen.blue());
+}
+
+void QtUserDialogs::showSafeSchemeInfo(const SafeSchemeInfo& info) {
+    SafeSchemeDialog dialog(info, parent_);
+    dialog.exec();
+}
+
+void QtUserDialogs::showFlashAdvice(const FlashAdvice& advice) {
+    FlashAdviceDialog dialog(advice, parent_);
+    dialog.exec();
 }

@@ -14,6 +14,8 @@ public:
     QString chooseFileToOpen(const FileDialogTexts& texts) override;
     QString chooseFileToSave(const FileDialogTexts& texts) override;
     ColourValue chooseColour(ColourValue initial) override;
+    void showSafeSchemeInfo(const SafeSchemeInfo& info) override;
+    void showFlashAdvice(const FlashAdvice& advice) override;
 
 private:
     QWidget* parent_;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/flash_advice.h"
 #include "scheme/colour.h"
+#include "workspace/safe_scheme_info.h"
 
 #include <QString>
 #include <optional>
@@ -37,4 +39,8 @@ public:
     virtual QString chooseFileToSave(const FileDialogTexts& texts) = 0;
     // The chosen colour; the initial one when the user cancelled.
     virtual ColourValue chooseColour(ColourValue initial) = 0;
+    // The Safe Scheme dialog, modal; it only informs.
+    virtual void showSafeSchemeInfo(const SafeSchemeInfo& info) = 0;
+    // The Flash on Select advice, modal; it only informs.
+    virtual void showFlashAdvice(const FlashAdvice& advice) = 0;
 };

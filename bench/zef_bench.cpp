@@ -23,6 +23,8 @@ public:
     QString chooseFileToOpen(const FileDialogTexts&) override { return {}; }
     QString chooseFileToSave(const FileDialogTexts&) override { return {}; }
     ColourValue chooseColour(ColourValue initial) override { return initial; }
+    void showSafeSchemeInfo(const SafeSchemeInfo&) override {}
+    void showFlashAdvice(const FlashAdvice&) override {}
 };
 
 // An editor as after start-up: the Blue starter in the list and a preview attached.

@@ -30,7 +30,42 @@ inline constexpr LocalisedText chkAuto{"Automaticky vykreslovat změny",
                                        "Umzeichen Shema wen Verfärbung"};
 inline constexpr LocalisedText chkSecure{"Bezpečné schéma", "Safe Scheme", "Sicher Schema"};
 inline constexpr LocalisedText chkLCD{"Použít barvy displeje", "LCD colors", "LCD farbe"};
+inline constexpr LocalisedText lblPozor{
+    "Experimenty s transparencí můžou vést ke ztrátě orientace v menu mobilu!",
+    "If more elements you will let transparent, may get to losses orientation on display!",
+    "Bis wohin mehr der Elemente laufen lassen transparent, es kommen kann zu "
+    "Orientierungsverlust am Bildschirm!"};
+// txtInfo: the pieces are joined with nothing between them.
+inline constexpr LocalisedText txtInfo{
+    "Odškrtnutím políčka u prvku se objekt na displeji stává "
+    "transparentním. Pokud více objektů necháte transparentních, "
+    "může dojít ke ztrátě orientace na displeji. Doporučuji "
+    "označit políčko 'Bezpečné schéma', které nedovolí uložení "
+    "transparentního schéma.",
+    "Uncheck boxes near element object on display becomes "
+    "transparent. If more elements you will let "
+    "transparent, may get to losses orientation on display. "
+    "Recommend mark box 'Safe scheme', which forbid "
+    "storage transparent diagram.",
+    "Abstreichen Fach an Element sich Objekt am Bildschirm "
+    "kommt vor transparent. Bis wohin mehr der "
+    "Elemente laufen lassen transparent, es kommen kann zu "
+    "Orientierungsverlust am Bildschirm. Empfehlen "
+    "bezeichnen Fach 'Sicher Schema', die unzulässige "
+    "Aufspeicherung transparent Schema."};
+
+// Tool tips of the icon buttons, which are also their accessible names.
 inline constexpr LocalisedText cmdRefresh{"Obnovit", "Refresh", "Erfrischen"};
+inline constexpr LocalisedText cmdColorMixed{"Namíchat barvu", "Mix Color", "Farbe mixen"};
+inline constexpr LocalisedText cmdFlash{"Nápověda", "Help", "Hilfe"};
+inline constexpr LocalisedText cmdSecure{"Nápověda", "Help", "Hilfe"};
+
+// The tabs of the colour frame: three palettes named alike in every language, then the custom
+// colour.
+inline constexpr LocalisedText tabS55{"S55", "S55", "S55"};
+inline constexpr LocalisedText tab256{"256", "256", "256"};
+inline constexpr LocalisedText tab16bit{"16bit", "16bit", "16bit"};
+inline constexpr LocalisedText tabCustom{"Vlastní", "Custom", "Speziell"};
 
 inline constexpr LocalisedText mnuSouborTOP{"Soubor", "File", "Datei"};
 inline constexpr LocalisedText mnuNovyIco{"Nový", "New", "Neu"};

@@ -34,6 +34,8 @@ public:
     void PaintElementMask(const Editor& editor, int screen, ColourValue colour);
 
     const QImage& screen(int index) const { return picPrev[index]; }
+    // The persistent picture of a screen, for the flash, which changes pixels between redraws.
+    QImage& picture(int index) { return picPrev[index]; }
     int depth() const { return depth_; }
 
     // The screen shown enlarged, and the picture the zoom view shows.

@@ -1,6 +1,7 @@
 #include "preview/preview_pointer.h"
 
 #include "app/editor.h"
+#include "preview/flash.h"
 #include "preview/preview.h"
 
 void HoverPreview(Editor& editor, int screen, int x, int y) {
@@ -27,6 +28,10 @@ void HoverZoomView(Editor& editor, int viewX, int viewY) {
 void ClickPreview(Editor& editor, int screen) {
     if (!editor.preview)
         return;
+    if (editor.options.flashOnSelect) {
+        StartFlash(editor, screen);
+        return;
+    }
     editor.preview->showInZoomView(screen);
     editor.preview->ZoomScreen = screen;
     if (editor.PreviewHoverElement != 0)

@@ -26,6 +26,12 @@ EditorFixture::EditorFixture(Language language)
     redraws.clear();
 }
 
+PhoneFixture::PhoneFixture(int depth) : preview(depth) {
+    f.editor.preview = &preview;
+    RedrawPreview(f.editor, QStringLiteral("all"));
+    f.redraws.clear();
+}
+
 QString EditorFixture::writeFile(const QString& name, const QByteArray& bytes) const {
     const QString filePath = path(name);
     QFile file(filePath);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/editor.h"
+#include "preview/preview.h"
 #include "scripted_dialogs.h"
 
 #include <QByteArray>
@@ -21,6 +22,13 @@ struct EditorFixture {
     QString path(const QString& name) const { return folder.filePath(name); }
     // Writes bytes to a file in the folder and returns its path.
     QString writeFile(const QString& name, const QByteArray& bytes) const;
+};
+
+// The same editor with the phone's ten screens attached and drawn, at a display depth.
+struct PhoneFixture {
+    explicit PhoneFixture(int depth = 32);
+    EditorFixture f;
+    Preview preview;
 };
 
 // A valid scheme file: the given name, then element k painted in (k, 2k, 3k) except the

@@ -25,7 +25,16 @@ QString ScriptedDialogs::chooseFileToSave(const FileDialogTexts& texts) {
 }
 
 ColourValue ScriptedDialogs::chooseColour(ColourValue initial) {
+    colourDialogs.append(initial);
     return colourAnswers.isEmpty() ? initial : colourAnswers.takeFirst();
+}
+
+void ScriptedDialogs::showSafeSchemeInfo(const SafeSchemeInfo& info) {
+    safeSchemeDialogs.append(info);
+}
+
+void ScriptedDialogs::showFlashAdvice(const FlashAdvice& advice) {
+    flashAdviceDialogs.append(advice);
 }
 
 Message ErrorMessage(const QString& text, const QString& title) {

@@ -17,11 +17,17 @@ public:
     QStringList openAnswers, saveAnswers;
 
     QList<ColourValue> colourAnswers;
+    QList<ColourValue> colourDialogs; // the colour each chooser started from
+
+    QList<SafeSchemeInfo> safeSchemeDialogs;
+    QList<FlashAdvice> flashAdviceDialogs;
 
     MessageAnswer showMessage(const Message& message) override;
     QString chooseFileToOpen(const FileDialogTexts& texts) override;
     QString chooseFileToSave(const FileDialogTexts& texts) override;
     ColourValue chooseColour(ColourValue initial) override;
+    void showSafeSchemeInfo(const SafeSchemeInfo& info) override;
+    void showFlashAdvice(const FlashAdvice& advice) override;
 };
 
 // The messages the editor shows, built the way the tests expect to see them.

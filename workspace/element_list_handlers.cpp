@@ -1,6 +1,7 @@
 #include "workspace/element_list_handlers.h"
 
 #include "app/editor.h"
+#include "workspace/provider_name.h"
 #include "workspace/safe_scheme.h"
 
 void SelectElement(Editor& editor) {
@@ -18,8 +19,9 @@ void SelectElement(Editor& editor) {
     editor.selectedGreen = GreenOf(shown);
     editor.selectedBlue = BlueOf(shown);
 
+    // The option follows elements 23 and 24; the guard keeps its handler from acting back.
     editor.OptionSyncGuard = true;
-    editor.options.hideProviderName = !list.isChecked(22) && !list.isChecked(23);
+    SetProviderNameOption(editor, !list.isChecked(22) && !list.isChecked(23));
     editor.OptionSyncGuard = false;
 
     if (editor.options.safeScheme && !IsSafeTransparent(element) && !list.isChecked(position))

@@ -1,232 +1,142 @@
-#include "app/main_window.h"
+#include "app/window/main_window.h"
 
 #include "app/editor.h"
-#include "app/screen_view.h"
+#include "app/window/colour_frame.h"
+#include "app/window/element_frame.h"
+#include "app/window/option_frame.h"
+#include "app/window/preview_frame.h"
+#include "app/window/zoom_frame.h"
 #include "i18n/main_window_texts.h"
 #include "preview/preview.h"
-#include "preview/preview_pointer.h"
 #include "scheme/document_commands.h"
 #include "scheme/scheme_reader.h"
 #include "scheme/starter_schemes.h"
 #include "scheme/undo_redo.h"
-#include "workspace/safe_scheme.h"
 
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
-
-using namespace MainWindowTexts;
 
 namespace {
 // The window's fixed size.
 constexpr int WindowWidth = 695;
 constexpr int WindowHeight = 550;
+// The zoom view and the options share a column as wide as the zoom view's frame.
+constexpr int ZoomColumnWidth = 224;
+
+// Menu captions by the item's name.
+const QHash<QString, LocalisedText>& MenuCaptions() {
+    using namespace MainWindowTexts;
+    static const QHash<QString, LocalisedText> captions = {
+        {QStringLiteral("mnuSouborTOP"), mnuSouborTOP},
+        {QStringLiteral("mnuNovyIco"), mnuNovyIco},
+        {QStringLiteral("mnuBlueIco"), mnuBlueIco},
+        {QStringLiteral("mnuRedIco"), mnuRedIco},
+        {QStringLiteral("mnuGreenIco"), mnuGreenIco},
+        {QStringLiteral("mnuOtevritIco"), mnuOtevritIco},
+        {QStringLiteral("mnuUlozitIco"), mnuUlozitIco},
+        {QStringLiteral("mnuSaveAsIco"), mnuSaveAsIco},
+        {QStringLiteral("mnuKonecIco"), mnuKonecIco},
+        {QStringLiteral("mnuEditTOP"), mnuEditTOP},
+        {QStringLiteral("mnuUndoIco"), mnuUndoIco},
+        {QStringLiteral("mnuRedoIco"), mnuRedoIco},
+    };
+    return captions;
+}
 } // namespace
 
-MainWindow::MainWindow(Editor& editor, Preview& preview, QString fileToOpen)
-    : editor_(editor), preview_(preview), fileToOpen_(std::move(fileToOpen)) {
-    setWindowTitle(Caption(frmMain, editor_.language));
+MainWindow::MainWindow(Editor& editor, QString fileToOpen)
+    : editor_(editor), fileToOpen_(std::move(fileToOpen)) {
+    setObjectName(QStringLiteral("frmMain"));
     buildMenus();
+
+    frmItems = new ElementFrame(editor_);
+    frmColor = new ColourFrame(editor_);
+    frmPreview = new PreviewFrame(editor_);
+    frmZoom = new ZoomFrame(editor_);
+    frmOption = new OptionFrame(editor_);
+    frames_ = {frmItems, frmColor, frmPreview, frmZoom, frmOption};
+    frmZoom->setFixedWidth(ZoomColumnWidth);
+    frmOption->setFixedWidth(ZoomColumnWidth);
 
     auto* central = new QWidget(this);
     auto* layout = new QGridLayout(central);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(buildElementFrame(), 0, 0, 2, 1);
-    layout->addWidget(buildPreviewFrame(), 0, 1, 2, 1);
-    layout->addWidget(buildZoomFrame(), 0, 2);
-    layout->addWidget(buildOptionFrame(), 1, 2);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(6);
+    layout->addWidget(frmItems, 0, 0);
+    layout->addWidget(frmColor, 1, 0);
+    layout->addWidget(frmPreview, 0, 1, 2, 1);
+    layout->addWidget(frmZoom, 0, 2);
+    layout->addWidget(frmOption, 1, 2);
+    layout->setRowStretch(0, 1);
+    layout->setColumnStretch(0, 1);
     setCentralWidget(central);
     setFixedSize(WindowWidth, WindowHeight);
 
+    for (EditorFrame* frame : frames_)
+        connect(frame, &EditorFrame::edited, this, &MainWindow::showState);
+    connect(frmPreview, &PreviewFrame::hovered, frmZoom, &ZoomFrame::showHover);
     editor_.previewRedrawn = [this](const QString&) {
-        showPreview();
+        showPictures();
     };
+    editor_.previewPainted = [this] {
+        showPictures();
+    };
+    setTexts(editor_.language);
     showState();
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QKeySequence& shortcut,
+                                const std::function<void()>& command) {
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, [this, command] {
+        command();
+        showState();
+    });
+    return action;
 }
 
 void MainWindow::buildMenus() {
-    const Language language = editor_.language;
-    QMenu* file = menuBar()->addMenu(Caption(mnuSouborTOP, language));
-    QMenu* newMenu = file->addMenu(Caption(mnuNovyIco, language));
+    QMenu* file = menuBar()->addMenu(QString());
+    file->menuAction()->setObjectName(QStringLiteral("mnuSouborTOP"));
+    QMenu* newMenu = file->addMenu(QString());
+    newMenu->menuAction()->setObjectName(QStringLiteral("mnuNovyIco"));
     const auto starter = [this](Starter s) {
-        return [this, s] {
-            CreateStarterScheme(editor_, s);
-            showState();
-        };
+        return [this, s] { CreateStarterScheme(editor_, s); };
     };
-    newMenu->addAction(Caption(mnuBlueIco, language), QKeySequence(Qt::CTRL | Qt::Key_N), this,
-                       starter(Starter::Blue));
-    newMenu->addAction(Caption(mnuRedIco, language), this, starter(Starter::Red));
-    newMenu->addAction(Caption(mnuGreenIco, language), this, starter(Starter::Green));
-    file->addAction(Caption(mnuOtevritIco, language), QKeySequence(Qt::CTRL | Qt::Key_O), this,
-                    [this] {
-                        OpenScheme(editor_);
-                        showState();
-                    });
-    file->addAction(Caption(mnuUlozitIco, language), QKeySequence(Qt::CTRL | Qt::Key_S), this,
-                    [this] {
-                        SaveScheme(editor_);
-                        showState();
-                    });
-    file->addAction(Caption(mnuSaveAsIco, language), this, [this] {
-        SaveSchemeAs(editor_);
-        showState();
-    });
+    addCommand(newMenu, "mnuBlueIco", QKeySequence(Qt::CTRL | Qt::Key_N), starter(Starter::Blue));
+    addCommand(newMenu, "mnuRedIco", {}, starter(Starter::Red));
+    addCommand(newMenu, "mnuGreenIco", {}, starter(Starter::Green));
+    addCommand(file, "mnuOtevritIco", QKeySequence(Qt::CTRL | Qt::Key_O),
+               [this] { OpenScheme(editor_); });
+    addCommand(file, "mnuUlozitIco", QKeySequence(Qt::CTRL | Qt::Key_S),
+               [this] { SaveScheme(editor_); });
+    addCommand(file, "mnuSaveAsIco", {}, [this] { SaveSchemeAs(editor_); });
     file->addSeparator();
     // No question on exit: unsaved changes are lost, as the program always did.
-    file->addAction(Caption(mnuKonecIco, language), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
-                    &QWidget::close);
+    addCommand(file, "mnuKonecIco", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 
-    QMenu* edit = menuBar()->addMenu(Caption(mnuEditTOP, language));
-    mnuUndoIco = edit->addAction(Caption(MainWindowTexts::mnuUndoIco, language),
-                                 QKeySequence(Qt::CTRL | Qt::Key_Z), this, [this] {
-                                     Undo(editor_);
-                                     showState();
-                                 });
-    mnuRedoIco = edit->addAction(Caption(MainWindowTexts::mnuRedoIco, language),
-                                 QKeySequence(Qt::CTRL | Qt::Key_R), this, [this] {
-                                     Redo(editor_);
-                                     showState();
-                                 });
+    QMenu* edit = menuBar()->addMenu(QString());
+    edit->menuAction()->setObjectName(QStringLiteral("mnuEditTOP"));
+    mnuUndoIco = addCommand(edit, "mnuUndoIco", QKeySequence(Qt::CTRL | Qt::Key_Z),
+                            [this] { Undo(editor_); });
+    mnuRedoIco = addCommand(edit, "mnuRedoIco", QKeySequence(Qt::CTRL | Qt::Key_R),
+                            [this] { Redo(editor_); });
 }
 
-QWidget* MainWindow::buildElementFrame() {
-    const Language language = editor_.language;
-    auto* frame = new QGroupBox(Caption(frmItems, language));
-    auto* layout = new QVBoxLayout(frame);
-    lstItem = new QListWidget;
-    for (int p = 0; p < editor_.elementList.count(); ++p) {
-        auto* item = new QListWidgetItem(lstItem);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+void MainWindow::setTexts(Language language) {
+    setWindowTitle(MainWindowTexts::Caption(MainWindowTexts::frmMain, language));
+    for (EditorFrame* frame : frames_)
+        frame->setTexts(language);
+    const auto& captions = MenuCaptions();
+    for (QAction* action : menuBar()->findChildren<QAction*>()) {
+        const auto caption = captions.constFind(action->objectName());
+        if (caption != captions.cend())
+            action->setText(MainWindowTexts::Caption(*caption, language));
     }
-    connect(lstItem, &QListWidget::itemChanged, this, &MainWindow::elementChanged);
-    connect(lstItem, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (showing_ || row < 0)
-            return;
-        editor_.elementList.setCurrent(row);
-        showState();
-    });
-    layout->addWidget(lstItem, 1);
-
-    auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(Caption(lblSchema, language)));
-    txtName = new QLineEdit;
-    connect(txtName, &QLineEdit::textEdited, this,
-            [this](const QString& text) { editor_.setNameBoxText(text); });
-    nameRow->addWidget(txtName, 1);
-    layout->addLayout(nameRow);
-
-    auto* fileRow = new QHBoxLayout;
-    fileRow->addWidget(new QLabel(Caption(lblSoubor, language)));
-    lblFile = new QLabel;
-    fileRow->addWidget(lblFile, 1);
-    layout->addLayout(fileRow);
-
-    lblSelItem = new QLabel;
-    layout->addWidget(lblSelItem);
-    auto* swatchRow = new QHBoxLayout;
-    Picture6 = new QLabel;
-    Picture6->setFixedSize(32, 20);
-    Picture6->setAutoFillBackground(true);
-    Picture6->setFrameShape(QFrame::Box);
-    swatchRow->addWidget(Picture6);
-    lblComponents = new QLabel;
-    swatchRow->addWidget(lblComponents, 1);
-    layout->addLayout(swatchRow);
-    frame->setFixedWidth(230);
-    return frame;
-}
-
-QWidget* MainWindow::buildPreviewFrame() {
-    const Language language = editor_.language;
-    auto* frame = new QGroupBox(Caption(frmPreview, language));
-    auto* layout = new QGridLayout(frame);
-    layout->setSpacing(4);
-    for (int i = 0; i < ScreenCount; ++i) {
-        picPrev[i] = new ScreenView(1, 0);
-        connect(picPrev[i], &ScreenView::pointerMoved, this, [this, i](int x, int y) {
-            HoverPreview(editor_, i, x, y);
-            lblOver->setText(editor_.hoverText);
-        });
-        connect(picPrev[i], &ScreenView::clicked, this, [this, i] {
-            ClickPreview(editor_, i);
-            showState();
-        });
-        layout->addWidget(picPrev[i], i / 2, i % 2);
-    }
-    auto* note = new QLabel(Caption(lblNeobsahuji, language));
-    note->setWordWrap(true);
-    layout->addWidget(note, 5, 0, 1, 2);
-    chkLCD = new QCheckBox(Caption(MainWindowTexts::chkLCD, language));
-    connect(chkLCD, &QCheckBox::clicked, this, [this](bool on) {
-        editor_.options.lcdColours = on;
-        RedrawPreview(editor_, QStringLiteral("all"));
-    });
-    layout->addWidget(chkLCD, 6, 0);
-    auto* refresh = new QPushButton(Caption(MainWindowTexts::cmdRefresh, language));
-    connect(refresh, &QPushButton::clicked, this,
-            [this] { RedrawPreview(editor_, QStringLiteral("all")); });
-    layout->addWidget(refresh, 6, 1);
-    return frame;
-}
-
-QWidget* MainWindow::buildZoomFrame() {
-    auto* frame = new QGroupBox(Caption(frmZoom, editor_.language));
-    auto* layout = new QVBoxLayout(frame);
-    // Two view pixels a screen pixel, the screen two pixels inside the view's corner.
-    imgMap = new ScreenView(2, 2);
-    connect(imgMap, &ScreenView::pointerMoved, this, [this](int x, int y) {
-        HoverZoomView(editor_, x, y);
-        lblOver->setText(editor_.hoverText);
-    });
-    connect(imgMap, &ScreenView::clicked, this, [this] {
-        ClickPreview(editor_, preview_.ZoomScreen);
-        showState();
-    });
-    layout->addWidget(imgMap);
-    lblOver = new QLabel;
-    lblOver->setWordWrap(true);
-    lblOver->setMinimumHeight(32);
-    layout->addWidget(lblOver);
-    return frame;
-}
-
-QWidget* MainWindow::buildOptionFrame() {
-    const Language language = editor_.language;
-    auto* frame = new QGroupBox(Caption(frmOption, language));
-    auto* layout = new QVBoxLayout(frame);
-    chkAuto = new QCheckBox(Caption(MainWindowTexts::chkAuto, language));
-    connect(chkAuto, &QCheckBox::clicked, this, [this](bool on) {
-        editor_.options.autoRedraw = on;
-        if (on)
-            RedrawPreview(editor_, QStringLiteral("all"));
-    });
-    layout->addWidget(chkAuto);
-    chkSecure = new QCheckBox(Caption(MainWindowTexts::chkSecure, language));
-    connect(chkSecure, &QCheckBox::clicked, this, [this](bool on) {
-        SetSafeScheme(editor_, on);
-        showState();
-    });
-    layout->addWidget(chkSecure);
-    layout->addStretch(1);
-    return frame;
-}
-
-void MainWindow::elementChanged(QListWidgetItem* item) {
-    if (showing_)
-        return;
-    const int p = lstItem->row(item);
-    if ((item->checkState() == Qt::Checked) != editor_.elementList.isChecked(p))
-        editor_.elementList.clickCheckBox(p);
-    showState();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -255,39 +165,13 @@ void MainWindow::firstActivation() {
 }
 
 void MainWindow::showState() {
-    showing_ = true;
-    const ElementList& list = editor_.elementList;
-    for (int p = 0; p < list.count(); ++p) {
-        QListWidgetItem* item = lstItem->item(p);
-        item->setText(list.entry(p).text);
-        item->setCheckState(list.isChecked(p) ? Qt::Checked : Qt::Unchecked);
-    }
-    lstItem->setEnabled(list.enabled);
-    if (list.current() >= 0)
-        lstItem->setCurrentRow(list.current());
-    if (txtName->text() != editor_.nameBoxText())
-        txtName->setText(editor_.nameBoxText());
-    lblFile->setText(editor_.fileLabel);
-    lblSelItem->setText(editor_.selectedItemText);
-    const ColourValue c = editor_.swatchColour;
-    QPalette swatch = Picture6->palette();
-    swatch.setColor(QPalette::Window, QColor(RedOf(c), GreenOf(c), BlueOf(c)));
-    Picture6->setPalette(swatch);
-    lblComponents->setText(QStringLiteral("R: %1   G: %2   B: %3")
-                               .arg(editor_.selectedRed)
-                               .arg(editor_.selectedGreen)
-                               .arg(editor_.selectedBlue));
-    chkAuto->setChecked(editor_.options.autoRedraw);
-    chkLCD->setChecked(editor_.options.lcdColours);
-    chkSecure->setChecked(editor_.options.safeScheme);
+    for (EditorFrame* frame : frames_)
+        frame->showState();
     mnuUndoIco->setEnabled(editor_.commands.undoEnabled);
     mnuRedoIco->setEnabled(editor_.commands.redoEnabled);
-    showing_ = false;
-    showPreview();
 }
 
-void MainWindow::showPreview() {
-    for (int i = 0; i < ScreenCount; ++i)
-        picPrev[i]->setPicture(preview_.screen(i));
-    imgMap->setPicture(preview_.zoomView);
+void MainWindow::showPictures() {
+    frmPreview->showPictures();
+    frmZoom->showPicture();
 }

@@ -1,58 +1,50 @@
 #pragma once
 
+#include "i18n/language.h"
+
 #include <QMainWindow>
-#include <array>
 
 class Editor;
-class Preview;
-class ScreenView;
+class ColourFrame;
+class EditorFrame;
+class ElementFrame;
+class OptionFrame;
+class PreviewFrame;
+class ZoomFrame;
 class QAction;
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
+class QMenu;
 
-// frmMain: shows the editor's state and forwards every user action to it. It holds no scheme
-// state of its own; after each action it shows the core's state again.
+// frmMain: assembles the five frames and the menus over the editor. It holds no scheme state of
+// its own; after each user action every frame shows the editor's state again.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(Editor& editor, Preview& preview, QString fileToOpen);
+    MainWindow(Editor& editor, QString fileToOpen);
+
+    // Captions of the window, its frames and its menus in a language.
+    void setTexts(Language language);
+    void showState();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void buildMenus();
-    QWidget* buildElementFrame();
-    QWidget* buildPreviewFrame();
-    QWidget* buildOptionFrame();
-    QWidget* buildZoomFrame();
+    QAction* addCommand(QMenu* menu, const char* name, const QKeySequence& shortcut,
+                        const std::function<void()>& command);
     void firstActivation();
-    void showState();
-    void showPreview();
-
-    void elementChanged(QListWidgetItem* item);
+    void showPictures();
 
     Editor& editor_;
-    Preview& preview_;
     QString fileToOpen_;
     bool activated_ = false;
-    bool showing_ = false; // while the widgets are being brought in line with the core
 
-    QListWidget* lstItem = nullptr;
-    QLineEdit* txtName = nullptr;
-    QLabel* lblFile = nullptr;
-    QLabel* lblSelItem = nullptr;
-    QLabel* Picture6 = nullptr;
-    QLabel* lblComponents = nullptr;
-    QLabel* lblOver = nullptr;
-    std::array<ScreenView*, 10> picPrev{};
-    ScreenView* imgMap = nullptr;
-    QCheckBox* chkAuto = nullptr;
-    QCheckBox* chkLCD = nullptr;
-    QCheckBox* chkSecure = nullptr;
+    ElementFrame* frmItems;
+    ColourFrame* frmColor;
+    PreviewFrame* frmPreview;
+    OptionFrame* frmOption;
+    ZoomFrame* frmZoom;
+    QList<EditorFrame*> frames_;
     QAction* mnuUndoIco = nullptr;
     QAction* mnuRedoIco = nullptr;
 };

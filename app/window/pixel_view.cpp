@@ -1,39 +1,45 @@
-#include "app/screen_view.h"
-
-#include "preview/screen_layers.h"
+#include "app/window/pixel_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
-ScreenView::ScreenView(int scale, int inset, QWidget* parent)
-    : QWidget(parent), scale_(scale), inset_(inset) {
+PixelView::PixelView(QSize pictureSize, int scale, int inset, const QString& accessibleName,
+                     QWidget* parent)
+    : QWidget(parent), pictureSize_(pictureSize), scale_(scale), inset_(inset) {
     setMouseTracking(true);
-    setFixedSize(sizeHint());
+    setFixedSize(pictureSize * scale + QSize(inset, inset));
     setCursor(Qt::CrossCursor);
+    setAccessibleName(accessibleName);
 }
 
-QSize ScreenView::sizeHint() const {
-    return QSize(ScreenWidth * scale_ + inset_, ScreenHeight * scale_ + inset_);
-}
-
-void ScreenView::setPicture(const QImage& picture) {
+void PixelView::setPicture(const QImage& picture) {
     picture_ = picture;
     update();
 }
 
-void ScreenView::paintEvent(QPaintEvent*) {
+void PixelView::showColour(ColourValue colour) {
+    QImage swatch(pictureSize_, QImage::Format_RGB32);
+    swatch.fill(QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
+    setPicture(swatch);
+}
+
+void PixelView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().dark());
+    if (inset_ > 0)
+        painter.fillRect(rect(), palette().dark());
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(inset_, inset_, ScreenWidth * scale_, ScreenHeight * scale_), picture_);
+    painter.drawImage(QRect(QPoint(inset_, inset_), pictureSize_ * scale_), picture_);
 }
 
-void ScreenView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    emit pointerMoved(p.x(), p.y());
+void PixelView::mouseMoveEvent(QMouseEvent* event) {
+    // Positions can fall between device pixels when the display is scaled; a picture pixel is
+    // the one under the pointer, so they are rounded down.
+    const QPointF p = event->position();
+    emit pointerMoved(int(std::floor(p.x())), int(std::floor(p.y())));
 }
 
-void ScreenView::mousePressEvent(QMouseEvent* event) {
+void PixelView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         emit clicked();
 }

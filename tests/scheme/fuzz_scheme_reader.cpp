@@ -18,6 +18,8 @@ public:
     QString chooseFileToOpen(const FileDialogTexts&) override { return {}; }
     QString chooseFileToSave(const FileDialogTexts&) override { return {}; }
     ColourValue chooseColour(ColourValue initial) override { return initial; }
+    void showSafeSchemeInfo(const SafeSchemeInfo&) override {}
+    void showFlashAdvice(const FlashAdvice&) override {}
 };
 
 } // namespace

@@ -1,0 +1,32 @@
+#include "app/flash_advice.h"
+
+#include "app/editor.h"
+#include "i18n/flash_advice_texts.h"
+
+namespace {
+QString Text(const LocalisedText& text, Language language) {
+    return text.in(language).value_or(QString::fromUtf8(text.czech));
+}
+} // namespace
+
+FlashAdvice FlashAdviceFor(const Editor& editor) {
+    using namespace FlashAdviceTexts;
+    const Language language = editor.language;
+    FlashAdvice advice{Text(frmFlash, language),
+                       Text(lblText, language),
+                       Text(lblPC, language),
+                       Text(lblOmluva, language),
+                       editor.ProcessorSpeedText + QStringLiteral(" MHz"),
+                       std::nullopt};
+    // The speed is read as a 16-bit number, as the gauge always took it.
+    bool number = false;
+    const short mhz = editor.ProcessorSpeedText.toShort(&number);
+    if (number && mhz >= 0 && mhz <= FlashAdvice::GaugeMaximum)
+        advice.gauge = mhz;
+    return advice;
+}
+
+void ShowFlashAdvice(Editor& editor) {
+    editor.DialogWasShown = true;
+    editor.dialogs.showFlashAdvice(FlashAdviceFor(editor));
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/window/editor_frame.h"
+
+class ElementListView;
+class PixelView;
+class QLabel;
+class QLineEdit;
+
+// frmItems: the element list, the scheme's name and file, and the current element's name,
+// colour swatch and components.
+class ElementFrame : public EditorFrame {
+    Q_OBJECT
+public:
+    explicit ElementFrame(Editor& editor, QWidget* parent = nullptr);
+    void showState() override;
+    void setTexts(Language language) override;
+
+private:
+    ElementListView* lstItem;
+    QLabel* lblSchema;
+    QLineEdit* txtName;
+    QLabel* lblSoubor;
+    QLabel* lblFile;
+    QLabel* lblSelItem;
+    PixelView* Picture6;
+    QLabel* lblRS;
+    QLabel* lblGS;
+    QLabel* lblBS;
+    bool showing_ = false; // while the controls are brought in line with the editor
+};

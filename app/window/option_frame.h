@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/window/editor_frame.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QToolButton;
+class WrappingCheckBox;
+
+// frmOption: "Don't show Provider Name", "Flash on Select", "Autoredraw Scheme when change",
+// "Safe Scheme", the help buttons of the two, and the texts that explain transparency.
+class OptionFrame : public EditorFrame {
+    Q_OBJECT
+public:
+    explicit OptionFrame(Editor& editor, QWidget* parent = nullptr);
+    void showState() override;
+    void setTexts(Language language) override;
+
+private:
+    WrappingCheckBox* chkOP;
+    WrappingCheckBox* chkBlink;
+    QToolButton* cmdFlash;
+    WrappingCheckBox* chkAuto;
+    WrappingCheckBox* chkSecure;
+    QToolButton* cmdSecure;
+    QPlainTextEdit* txtInfo;
+    QLabel* lblPozor;
+};

@@ -1,0 +1,21 @@
+#include "app/window/safe_scheme_dialog.h"
+
+#include "assets/icons.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+SafeSchemeDialog::SafeSchemeDialog(const SafeSchemeInfo& info, QWidget* parent)
+    : InfoDialog("frmSecure", info.caption, MenuIcon(QStringLiteral("mnuSecureIco")), parent) {
+    addText("lblText", info.text);
+    QLabel* listCaption = addText("lblPrvky", info.listCaption);
+    auto* list = new QListWidget;
+    list->setObjectName(QStringLiteral("lstSecure"));
+    list->addItems(info.elements);
+    list->setAccessibleName(info.listCaption);
+    list->setMinimumHeight(160);
+    listCaption->setBuddy(list);
+    content()->addWidget(list, 1);
+    addText("lblOmluva", info.apology)->setVisible(!info.apology.isEmpty());
+}

@@ -1,0 +1,17 @@
+#include "app/window/value_label.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+
+QLabel* AddValueLabel(QBoxLayout* row, const QString& caption, const char* objectName) {
+    auto* name = new QLabel(caption);
+    auto* value = new QLabel;
+    value->setObjectName(QLatin1String(objectName));
+    value->setAccessibleName(caption);
+    // Room for "255" or "---", so that the row does not move as the values change.
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("888")));
+    name->setBuddy(value);
+    row->addWidget(name);
+    row->addWidget(value);
+    return value;
+}

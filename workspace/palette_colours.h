@@ -1,0 +1,38 @@
+#pragma once
+
+#include "scheme/colour.h"
+
+#include <QString>
+#include <optional>
+
+class Editor;
+
+// The pictures of the colour frame that report the pointer: the three palettes (Picture1,
+// Picture2, Picture3) and the custom colour swatch (Picture7).
+enum class ColourPicture { S55, Colours256, HueBrightness, Custom };
+
+// What the colour frame shows of the pointer and the custom colour. One set of hover values
+// serves all four pictures.
+struct ColourFrameState {
+    int HoverRed = 0, HoverGreen = 0, HoverBlue = 0;
+    int HoverX = 0, HoverY = 0;
+    ColourValue overColour = MakeColour(128, 128, 128); // picOver
+    QString redText = QStringLiteral("---");            // lblR
+    QString greenText = QStringLiteral("---");          // lblG
+    QString blueText = QStringLiteral("---");           // lblB
+    ColourValue customColour = MakeColour(255, 255, 255); // Picture7
+};
+
+// The colour of a picture at a pixel, as the picture shows it; nothing outside a palette. Every
+// point of the custom swatch has the custom colour.
+std::optional<ColourValue> ColourAt(const Editor& editor, ColourPicture picture, int x, int y);
+
+// The pointer over a picture: shows the colour under it and remembers where it is.
+void HoverPaletteColour(Editor& editor, ColourPicture picture, int x, int y);
+
+// A click on a picture: the current element takes the colour at the last pointer position, is
+// redrawn, and the change becomes an undoable step.
+void ApplyPaletteColour(Editor& editor, ColourPicture picture);
+
+// "Mix Color": the colour chooser sets the custom colour; the element is not touched.
+void MixCustomColour(Editor& editor);

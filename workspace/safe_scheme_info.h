@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Editor;
+
+// What the Safe Scheme dialog shows: its texts in the interface language and the list entries
+// of the elements that may stay transparent, as the element list reads at the moment.
+struct SafeSchemeInfo {
+    QString caption;
+    QString text;        // lblText
+    QString listCaption; // lblPrvky
+    QString apology;     // lblOmluva
+    QStringList elements;
+
+    friend bool operator==(const SafeSchemeInfo&, const SafeSchemeInfo&) = default;
+};
+
+SafeSchemeInfo SafeSchemeInfoFor(const Editor& editor);
+
+// Help, Safe Scheme (and the help button beside the option): the dialog, modal.
+void ShowSafeSchemeInfo(Editor& editor);
