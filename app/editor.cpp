@@ -12,9 +12,8 @@ Editor::Editor(UserDialogs& dialogs, SettingsStore settings)
         SelectElement(*this);
     };
     flash.tmrBlink.setInterval(FlashState::BlinkInterval);
-    QObject::connect(&flash.tmrBlink, &QTimer::timeout, &flash.tmrBlink, [this] {
-        EndFlash(*this);
-    });
+    QObject::connect(&flash.tmrBlink, &QTimer::timeout, &flash.tmrBlink,
+                     [this] { EndFlash(*this); });
 }
 
 void Editor::setNameBoxText(const QString& text) {

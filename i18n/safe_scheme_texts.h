@@ -15,9 +15,9 @@ inline constexpr LocalisedText lblText{
     "Anstreichen Fach 'Sicher Schema' in wichtigste Fenster Applikation hüten resultierend "
     "Schema gegen transparent Grundstoffe am Bildschirm, die es bewogen haben zu "
     "Orientierungsverlust im Menü."};
-inline constexpr LocalisedText lblPrvky{"Povolené prvky k transparenci:",
-                                        "Leave element to transparency:",
-                                        "Zugelassen Elemente zu Transparenz:"};
+inline constexpr LocalisedText lblPrvky{
+    "Povolené prvky k transparenci:", "Leave element to transparency:",
+    "Zugelassen Elemente zu Transparenz:"};
 inline constexpr LocalisedText lblOmluva{"", "Behind language discrepancy I'm sorry",
                                          "Zu Sprach Unregelmäßigkeiten sich Entschuldigungen"};
 

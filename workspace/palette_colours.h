@@ -16,10 +16,10 @@ enum class ColourPicture { S55, Colours256, HueBrightness, Custom };
 struct ColourFrameState {
     int HoverRed = 0, HoverGreen = 0, HoverBlue = 0;
     int HoverX = 0, HoverY = 0;
-    ColourValue overColour = MakeColour(128, 128, 128); // picOver
-    QString redText = QStringLiteral("---");            // lblR
-    QString greenText = QStringLiteral("---");          // lblG
-    QString blueText = QStringLiteral("---");           // lblB
+    ColourValue overColour = MakeColour(128, 128, 128);   // picOver
+    QString redText = QStringLiteral("---");              // lblR
+    QString greenText = QStringLiteral("---");            // lblG
+    QString blueText = QStringLiteral("---");             // lblB
     ColourValue customColour = MakeColour(255, 255, 255); // Picture7
 };
 

@@ -14,8 +14,11 @@ QString Text(const LocalisedText& text, Language language) {
 SafeSchemeInfo SafeSchemeInfoFor(const Editor& editor) {
     using namespace SafeSchemeTexts;
     const Language language = editor.language;
-    SafeSchemeInfo info{Text(frmSecure, language), Text(lblText, language),
-                        Text(lblPrvky, language), Text(lblOmluva, language), {}};
+    SafeSchemeInfo info{Text(frmSecure, language),
+                        Text(lblText, language),
+                        Text(lblPrvky, language),
+                        Text(lblOmluva, language),
+                        {}};
     for (int p = 0; p < editor.elementList.count(); ++p) {
         if (IsSafeTransparent(p + 1))
             info.elements.append(editor.elementList.entry(p).text);

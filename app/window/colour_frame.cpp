@@ -33,7 +33,8 @@ QWidget* TabPage(QWidget* picture, QWidget* below = nullptr) {
 }
 } // namespace
 
-ColourFrame::ColourFrame(Editor& editor, QWidget* parent) : EditorFrame(editor, "frmColor", parent) {
+ColourFrame::ColourFrame(Editor& editor, QWidget* parent)
+    : EditorFrame(editor, "frmColor", parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(4);
@@ -48,10 +49,10 @@ ColourFrame::ColourFrame(Editor& editor, QWidget* parent) : EditorFrame(editor, 
         PaletteKind kind;
         const char* name;
         const char* accessibleName;
-    } tabs[] = {{ColourPicture::S55, PaletteKind::S55, "Picture1", "S55 palette"},
-                {ColourPicture::Colours256, PaletteKind::Colours256, "Picture2", "256 palette"},
-                {ColourPicture::HueBrightness, PaletteKind::HueBrightness, "Picture3",
-                 "16bit palette"}};
+    } tabs[] = {
+        {ColourPicture::S55, PaletteKind::S55, "Picture1", "S55 palette"},
+        {ColourPicture::Colours256, PaletteKind::Colours256, "Picture2", "256 palette"},
+        {ColourPicture::HueBrightness, PaletteKind::HueBrightness, "Picture3", "16bit palette"}};
     for (size_t t = 0; t < palettes.size(); ++t) {
         palettes[t] = colourPicture(tabs[t].which, PaletteSize, tabs[t].name,
                                     QLatin1String(tabs[t].accessibleName));

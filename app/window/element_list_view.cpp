@@ -24,8 +24,8 @@ int ElementListView::checkBoxAt(QPoint point) const {
 }
 
 void ElementListView::mousePressEvent(QMouseEvent* event) {
-    const int row = event->button() == Qt::LeftButton ? checkBoxAt(event->position().toPoint())
-                                                       : -1;
+    const int row =
+        event->button() == Qt::LeftButton ? checkBoxAt(event->position().toPoint()) : -1;
     if (row < 0) {
         QListWidget::mousePressEvent(event);
         return;

@@ -105,7 +105,9 @@ void MainWindow::buildMenus() {
     QMenu* newMenu = file->addMenu(QString());
     newMenu->menuAction()->setObjectName(QStringLiteral("mnuNovyIco"));
     const auto starter = [this](Starter s) {
-        return [this, s] { CreateStarterScheme(editor_, s); };
+        return [this, s] {
+            CreateStarterScheme(editor_, s);
+        };
     };
     addCommand(newMenu, "mnuBlueIco", QKeySequence(Qt::CTRL | Qt::Key_N), starter(Starter::Blue));
     addCommand(newMenu, "mnuRedIco", {}, starter(Starter::Red));
