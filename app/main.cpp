@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/editor.h"
 #include "app/main_window.h"
+#include "app/qt_translations.h"
 #include "app/qt_user_dialogs.h"
 #include "i18n/language_command.h"
 #include "preview/display_depth.h"
@@ -33,6 +34,7 @@ int main(int argc, char* argv[]) {
     const QString word = ReadStoredLanguage(editor.settings);
     // Until the first-run language chooser exists, a first run speaks English.
     editor.language = word.isEmpty() ? Language::English : LanguageFromWord(word);
+    InstallQtTranslations(editor.language);
     CaptionRecentMenu(editor);
     ReadRecentFiles(editor);
 
