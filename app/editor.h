@@ -45,6 +45,7 @@ public:
     UndoRedoState commands; // enabled states of mnuUndoIco and mnuRedoIco
     EditorOptions options;
     RecentFiles recentFiles;
+    RecentMenu recentMenu; // captions of mnuRecent1Ico .. mnuRecent5Ico
 
     QString fileLabel;                                        // lblFile
     QString selectedItemText;                                 // lblSelItem

@@ -1,8 +1,10 @@
 #include "app/command_line.h"
 #include "app/editor.h"
+#include "app/qt_translations.h"
 #include "app/qt_user_dialogs.h"
 #include "app/window/main_window.h"
 #include "assets/icons.h"
+#include "i18n/language_command.h"
 #include "preview/display_depth.h"
 #include "preview/preview.h"
 #include "scheme/starter_schemes.h"
@@ -11,24 +13,6 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTextStream>
-
-namespace {
-
-void ReadStoredSettings(Editor& editor) {
-    const QVariant word = editor.settings.ReadRegValue(
-        QStringLiteral("Tesmira\\ZEF\\Settings"), QStringLiteral("Language"), RegValueKind::String);
-    // Until the first-run language chooser exists, a first run speaks English.
-    editor.language = word.isValid() ? LanguageFromWord(word.toString()) : Language::English;
-    for (int k = 0; k < RecentFiles::Count; ++k) {
-        editor.recentFiles.entries[k] =
-            editor.settings
-                .ReadRegValue(QStringLiteral("Tesmira\\ZEF\\Recent"),
-                              QStringLiteral("File%1").arg(k + 1), RegValueKind::String)
-                .toString();
-    }
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -49,7 +33,12 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ApplicationIcon());
     QtUserDialogs dialogs;
     Editor editor(dialogs);
-    ReadStoredSettings(editor);
+    const QString word = ReadStoredLanguage(editor.settings);
+    // Until the first-run language chooser exists, a first run speaks English.
+    editor.language = word.isEmpty() ? Language::English : LanguageFromWord(word);
+    InstallQtTranslations(editor.language);
+    CaptionRecentMenu(editor);
+    ReadRecentFiles(editor);
 
     const int depth = window.depth.value_or(QGuiApplication::primaryScreen()->depth());
     if (depth < MinimumDisplayDepth) {

@@ -1,5 +1,7 @@
 #include "app/settings_store.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -8,6 +10,28 @@ namespace {
 // "Tesmira\ZEF\Recent" becomes the group "Recent".
 QString GroupOf(const QString& key) {
     return key.section(QLatin1Char('\\'), -1);
+}
+
+// Whether QSettings may be let at the file. It reads a file whole, so a huge one would cost
+// the editor its memory, and reading a pipe would wait forever; a file that is not there yet is
+// fine, the first write creates it.
+bool MayOpen(const QString& path) {
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return true;
+    return info.isFile() && info.size() <= MaxSettingsFileSize;
+}
+
+// QSettings keeps a value it could not write to an existing file in its cache and reads it back
+// for the rest of the run, so a file that cannot be written is not given the write at all. A
+// file that is not there yet leaves nothing behind when it cannot be created.
+bool MayWrite(const QString& path) {
+    if (!QFileInfo::exists(path))
+        return true;
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite);
 }
 
 } // namespace
@@ -22,6 +46,8 @@ SettingsStore SettingsStore::FromEnvironment() {
 
 QVariant SettingsStore::ReadRegValue(const QString& key, const QString& valueName,
                                      RegValueKind kind) const {
+    if (!MayOpen(filePath_))
+        return {};
     QSettings file(filePath_, QSettings::IniFormat);
     const QVariant value = file.value(GroupOf(key) + QLatin1Char('/') + valueName);
     if (!value.isValid())
@@ -36,6 +62,9 @@ QVariant SettingsStore::ReadRegValue(const QString& key, const QString& valueNam
 
 void SettingsStore::WriteRegValue(const QString& key, const QString& valueName,
                                   const QVariant& value, RegValueKind kind) {
+    if (!MayOpen(filePath_) || !MayWrite(filePath_))
+        return;
+    CreateRegKey(key);
     QSettings file(filePath_, QSettings::IniFormat);
     const QString name = GroupOf(key) + QLatin1Char('/') + valueName;
     if (kind == RegValueKind::Integer)
@@ -46,5 +75,11 @@ void SettingsStore::WriteRegValue(const QString& key, const QString& valueName,
 }
 
 void SettingsStore::CreateRegKey(const QString&) {
-    // An INI group exists as soon as it holds a value; there is nothing to create beforehand.
+    if (filePath_.isEmpty())
+        return;
+    QDir().mkpath(QFileInfo(filePath_).absolutePath());
+}
+
+QVariant ReadClassesRootValue(const QString&, const QString&, RegValueKind) {
+    return {};
 }

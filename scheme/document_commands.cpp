@@ -2,8 +2,10 @@
 
 #include "app/editor.h"
 #include "app/error_message.h"
+#include "scheme/recent_files.h"
 #include "scheme/scheme_reader.h"
 #include "scheme/scheme_writer.h"
+#include "scheme/starter_schemes.h"
 #include "scheme/undo_redo.h"
 
 #include <QFileInfo>
@@ -57,17 +59,47 @@ bool TestMakeProject(Editor& editor) {
     }
 }
 
+void NewScheme(Editor& editor, Starter starter) {
+    // The starter asks the save question itself, as it does while the window loads.
+    CreateStarterScheme(editor, starter);
+}
+
 void OpenScheme(Editor& editor) {
     if (!TestMakeProject(editor))
         return;
-    const QString path = editor.dialogs.chooseFileToOpen(OpenDialogTexts(editor.language));
-    if (path.isEmpty())
+    const QString chosen = editor.dialogs.chooseFileToOpen(OpenDialogTexts(editor.language));
+    if (chosen.isEmpty())
         return;
+    const QString path = QFileInfo(chosen).absoluteFilePath();
     if (!ReadSchemeFile(editor, path))
         return;
+    UpdateRecentMenu(editor);
     ClearHistory(editor);
     editor.document.filePath = path;
     editor.fileLabel = QFileInfo(path).fileName();
+}
+
+bool OpenSchemeFromPath(Editor& editor, const QString& path) {
+    // An empty path stays empty, so that it fails the read as any other bad path does.
+    const QString absolute = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+    if (!TestMakeProject(editor))
+        return false;
+    ClearHistory(editor);
+    if (!ReadSchemeFile(editor, absolute))
+        return false;
+    UpdateRecentMenu(editor);
+    editor.document.filePath = absolute;
+    editor.fileLabel = QFileInfo(absolute).fileName();
+    return true;
+}
+
+bool OpenCommandLineFile(Editor& editor, const QString& commandLine) {
+    if (commandLine.isEmpty())
+        return true;
+    QString path = commandLine;
+    if (path.startsWith(QLatin1Char('"')))
+        path = path.mid(1, path.size() - 2); // the last character goes whatever it is
+    return OpenSchemeFromPath(editor, path);
 }
 
 void SaveScheme(Editor& editor) {
@@ -95,4 +127,13 @@ void SaveSchemeAs(Editor& editor) {
         if (WriteSchemeFile(editor, path) != WriteResult::DeclinedOverwrite)
             return;
     }
+}
+
+std::optional<QString> DroppedSchemePath(const QList<QUrl>& urls) {
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return std::nullopt;
+    const QString path = urls.first().toLocalFile();
+    if (!path.endsWith(QLatin1String(".col"), Qt::CaseInsensitive))
+        return std::nullopt;
+    return path;
 }

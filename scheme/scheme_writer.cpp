@@ -15,6 +15,14 @@ const QString LineEnd = QStringLiteral("\r\n");
 bool WriteWhole(const QString& target, const QByteArray& bytes) {
     if (target.isEmpty())
         return false;
+    // QSaveFile would rename its copy over a read-only file in a writable folder when the test
+    // it makes of the old file answers for another user than the one the program writes as;
+    // opening the old file answers for the right one.
+    if (QFileInfo::exists(target)) {
+        QFile existing(target);
+        if (!existing.open(QIODevice::Append | QIODevice::ExistingOnly))
+            return false;
+    }
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
         return false;
