@@ -1,13 +1,17 @@
 // Speed of the preview: the pixel routine beside a plain copy of the same buffer, a full and a
-// one-element redraw, building the image map, and one pointer move.
+// one-element redraw, building the image map, one pointer move, a palette click and the start
+// of a flash.
 #include "app/editor.h"
 #include "app/user_dialogs.h"
+#include "preview/flash.h"
 #include "preview/mask_fill.h"
 #include "preview/preview.h"
 #include "preview/preview_pointer.h"
 #include "scheme/starter_schemes.h"
 #include "workspace/element_list_handlers.h"
+#include "workspace/palette_colours.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 #include <cstring>
@@ -109,6 +113,45 @@ void BM_HoverPreview(benchmark::State& state) {
 }
 BENCHMARK(BM_HoverPreview);
 
+void BM_ApplyPaletteColour(benchmark::State& state) {
+    // A click on the "S55" palette with an element current: 24, the provider name's outline,
+    // is on one screen; 17, the selected menu row, on three; 4, the title bar, on eight of the
+    // ten, which makes it close to the dearest click there is.
+    StartedEditor started(DesktopDepth);
+    Editor& editor = started.editor;
+    editor.elementList.setCurrent(int(state.range(0)) - 1);
+    int column = 0;
+    for (auto _ : state) {
+        HoverPaletteColour(editor, ColourPicture::S55, 5 + 8 * column, 60);
+        ApplyPaletteColour(editor, ColourPicture::S55);
+        column = (column + 1) & 15;
+    }
+}
+BENCHMARK(BM_ApplyPaletteColour)->Arg(24)->Arg(17)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+void BM_StartFlash(benchmark::State& state) {
+    // The title bar of the list menu: a large element area under several later layers.
+    StartedEditor started(DesktopDepth);
+    Editor& editor = started.editor;
+    HoverPreview(editor, 2, 80, 13);
+    for (auto _ : state) {
+        StartFlash(editor, 2);
+        state.PauseTiming();
+        EndFlash(editor);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartFlash)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    // The flash's timer needs an event loop's thread data, though no event is ever run here.
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
