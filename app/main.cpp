@@ -2,6 +2,7 @@
 #include "app/editor.h"
 #include "app/qt_translations.h"
 #include "app/qt_user_dialogs.h"
+#include "app/window/language_chooser.h"
 #include "app/window/main_window.h"
 #include "assets/icons.h"
 #include "i18n/language_command.h"
@@ -33,9 +34,12 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ApplicationIcon());
     QtUserDialogs dialogs;
     Editor editor(dialogs);
-    const QString word = ReadStoredLanguage(editor.settings);
-    // Until the first-run language chooser exists, a first run speaks English.
-    editor.language = word.isEmpty() ? Language::English : LanguageFromWord(word);
+    if (ReadStoredLanguage(editor.settings).isEmpty()) {
+        // The first run: the chooser stores the word, which is read back like any other start.
+        LanguageChooser chooser(editor.settings);
+        chooser.exec();
+    }
+    editor.language = LanguageFromWord(ReadStoredLanguage(editor.settings));
     InstallQtTranslations(editor.language);
     CaptionRecentMenu(editor);
     ReadRecentFiles(editor);

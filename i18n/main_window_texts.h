@@ -73,16 +73,40 @@ inline constexpr LocalisedText mnuBlueIco{"Modrá", "Blue", "Blau"};
 inline constexpr LocalisedText mnuRedIco{"Červená", "Red", "Rot"};
 inline constexpr LocalisedText mnuGreenIco{"Zelená", "Green", "Grün"};
 inline constexpr LocalisedText mnuOtevritIco{"Otevřít", "Open", "Öffnen"};
+inline constexpr LocalisedText mnuOtevritPosledniIco{"Otevřít poslední", "Open Recent",
+                                                     "Öffnen rezent"};
+// mnuRecent1Ico .. mnuRecent5Ico while their entry of the recent files is empty.
+inline constexpr LocalisedText mnuRecentEmpty{"(žádný)", "(none)", "(nichts)"};
+inline constexpr LocalisedText mnuMobilExplorerIco{"S55 Explorer", "S55 Explorer", "S55 Explorer"};
 inline constexpr LocalisedText mnuUlozitIco{"Uložit", "Save", "Speichern"};
 inline constexpr LocalisedText mnuSaveAsIco{"Uložit jako...", "Save As...", "Speichern als..."};
 inline constexpr LocalisedText mnuKonecIco{"Konec", "Exit", "Beenden"};
 inline constexpr LocalisedText mnuEditTOP{"Úpravy", "Edit", "Herrstellungen"};
 inline constexpr LocalisedText mnuUndoIco{"Zpět", "Undo", "Zurück"};
 inline constexpr LocalisedText mnuRedoIco{"Znovu", "Redo", "Wieder"};
+inline constexpr LocalisedText mnuToolsTOP{"Nástroje", "Tools", "Werkzeuge"};
+inline constexpr LocalisedText mnuLanguageIco{"Jazyk", "Language", "Sprache"};
+// The language items name each language in its own words, whatever the interface speaks.
+inline constexpr LocalisedText mnuCzechIco{"Čeština", "Čeština", "Čeština"};
+inline constexpr LocalisedText mnuEnglishIco{"English", "English", "English"};
+inline constexpr LocalisedText mnuDeutschIco{"Deutsch", "Deutsch", "Deutsch"};
+inline constexpr LocalisedText mnuAsoIco{"Asociace souboru", "File Association",
+                                         "Datei Assoziation"};
+inline constexpr LocalisedText mnuNapovedaTOP{"Nápověda", "Help", "Hilfe"};
+inline constexpr LocalisedText mnuSecureIco{"Bezpečné schéma", "Safe Scheme", "Sicher Schema"};
+inline constexpr LocalisedText mnuFlashIco{"Bliknutí při...", "Flash on Select",
+                                           "Beim Wählen aufblitzen"};
+inline constexpr LocalisedText mnuLinksIco{"Odkazy", "Links", "WWW"};
+inline constexpr LocalisedText mnuAboutIco{"O programu", "About", "Applikation"};
 
 // The text for the language, or the built-in Czech one for a word that selects no language.
 inline QString Caption(const LocalisedText& text, Language language) {
     return text.in(language).value_or(QString::fromUtf8(text.czech));
+}
+
+// The association item alone was built with another text than its Czech caption.
+inline QString AssociationCaption(Language language) {
+    return mnuAsoIco.in(language).value_or(QStringLiteral("Asociace *.col"));
 }
 
 } // namespace MainWindowTexts

@@ -1,5 +1,7 @@
 #include "scheme/recent_files.h"
 
+#include "i18n/main_window_texts.h"
+
 #include "app/editor.h"
 #include "app/settings_store.h"
 #include "scheme/document_commands.h"
@@ -31,8 +33,7 @@ void ReadRecentFiles(Editor& editor) {
 }
 
 void CaptionRecentMenu(Editor& editor) {
-    static constexpr LocalisedText Empty{"(žádný)", "(none)", "(nichts)"};
-    const std::optional<QString> caption = Empty.in(editor.language);
+    const std::optional<QString> caption = MainWindowTexts::mnuRecentEmpty.in(editor.language);
     if (!caption)
         return;
     for (int k = 0; k < RecentFiles::Count; ++k) {

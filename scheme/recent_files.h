@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/main_window_texts.h"
+
 #include <QString>
 #include <array>
 
@@ -16,9 +18,8 @@ struct RecentFiles {
 // All five are always shown and can always be chosen; an item for an empty entry does nothing.
 // Until a language captions them they read as built in, in Czech.
 struct RecentMenu {
-    std::array<QString, RecentFiles::Count> captions{
-        QStringLiteral("(žádný)"), QStringLiteral("(žádný)"), QStringLiteral("(žádný)"),
-        QStringLiteral("(žádný)"), QStringLiteral("(žádný)")};
+    RecentMenu() { captions.fill(QString::fromUtf8(MainWindowTexts::mnuRecentEmpty.czech)); }
+    std::array<QString, RecentFiles::Count> captions;
 };
 
 // Puts a path at the top (without looking for an older copy of it) and stores the list as

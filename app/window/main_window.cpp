@@ -1,21 +1,24 @@
 #include "app/window/main_window.h"
 
 #include "app/editor.h"
+#include "app/qt_translations.h"
 #include "app/window/colour_frame.h"
 #include "app/window/element_frame.h"
 #include "app/window/option_frame.h"
 #include "app/window/preview_frame.h"
 #include "app/window/zoom_frame.h"
+#include "i18n/language_command.h"
 #include "i18n/main_window_texts.h"
 #include "preview/preview.h"
 #include "scheme/document_commands.h"
-#include "scheme/scheme_reader.h"
+#include "scheme/recent_files.h"
 #include "scheme/starter_schemes.h"
 #include "scheme/undo_redo.h"
 
-#include <QFileInfo>
+#include <QDragEnterEvent>
 #include <QGridLayout>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTimer>
 
 namespace {
@@ -35,12 +38,18 @@ const QHash<QString, LocalisedText>& MenuCaptions() {
         {QStringLiteral("mnuRedIco"), mnuRedIco},
         {QStringLiteral("mnuGreenIco"), mnuGreenIco},
         {QStringLiteral("mnuOtevritIco"), mnuOtevritIco},
+        {QStringLiteral("mnuOtevritPosledniIco"), mnuOtevritPosledniIco},
         {QStringLiteral("mnuUlozitIco"), mnuUlozitIco},
         {QStringLiteral("mnuSaveAsIco"), mnuSaveAsIco},
         {QStringLiteral("mnuKonecIco"), mnuKonecIco},
         {QStringLiteral("mnuEditTOP"), mnuEditTOP},
         {QStringLiteral("mnuUndoIco"), mnuUndoIco},
         {QStringLiteral("mnuRedoIco"), mnuRedoIco},
+        {QStringLiteral("mnuToolsTOP"), mnuToolsTOP},
+        {QStringLiteral("mnuLanguageIco"), mnuLanguageIco},
+        {QStringLiteral("mnuCzechIco"), mnuCzechIco},
+        {QStringLiteral("mnuEnglishIco"), mnuEnglishIco},
+        {QStringLiteral("mnuDeutschIco"), mnuDeutschIco},
     };
     return captions;
 }
@@ -73,6 +82,7 @@ MainWindow::MainWindow(Editor& editor, QString fileToOpen)
     layout->setColumnStretch(0, 1);
     setCentralWidget(central);
     setFixedSize(WindowWidth, WindowHeight);
+    setAcceptDrops(true);
 
     for (EditorFrame* frame : frames_)
         connect(frame, &EditorFrame::edited, this, &MainWindow::showState);
@@ -99,14 +109,22 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QKeySequenc
     return action;
 }
 
+QMenu* MainWindow::addMenu(QWidget* parent, const char* name) {
+    auto* menu = new QMenu(parent);
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    if (auto* bar = qobject_cast<QMenuBar*>(parent))
+        bar->addMenu(menu);
+    else
+        static_cast<QMenu*>(parent)->addMenu(menu);
+    return menu;
+}
+
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QString());
-    file->menuAction()->setObjectName(QStringLiteral("mnuSouborTOP"));
-    QMenu* newMenu = file->addMenu(QString());
-    newMenu->menuAction()->setObjectName(QStringLiteral("mnuNovyIco"));
+    QMenu* file = addMenu(menuBar(), "mnuSouborTOP");
+    QMenu* newMenu = addMenu(file, "mnuNovyIco");
     const auto starter = [this](Starter s) {
         return [this, s] {
-            CreateStarterScheme(editor_, s);
+            NewScheme(editor_, s);
         };
     };
     addCommand(newMenu, "mnuBlueIco", QKeySequence(Qt::CTRL | Qt::Key_N), starter(Starter::Blue));
@@ -114,19 +132,39 @@ void MainWindow::buildMenus() {
     addCommand(newMenu, "mnuGreenIco", {}, starter(Starter::Green));
     addCommand(file, "mnuOtevritIco", QKeySequence(Qt::CTRL | Qt::Key_O),
                [this] { OpenScheme(editor_); });
+    QMenu* recent = addMenu(file, "mnuOtevritPosledniIco");
+    for (int k = 0; k < RecentFiles::Count; ++k) {
+        const QByteArray name = "mnuRecent" + QByteArray::number(k + 1) + "Ico";
+        mnuRecent[size_t(k)] =
+            addCommand(recent, name.constData(), {}, [this, k] { OpenRecentFile(editor_, k); });
+    }
     addCommand(file, "mnuUlozitIco", QKeySequence(Qt::CTRL | Qt::Key_S),
                [this] { SaveScheme(editor_); });
     addCommand(file, "mnuSaveAsIco", {}, [this] { SaveSchemeAs(editor_); });
-    file->addSeparator();
+    file->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
     // No question on exit: unsaved changes are lost, as the program always did.
     addCommand(file, "mnuKonecIco", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 
-    QMenu* edit = menuBar()->addMenu(QString());
-    edit->menuAction()->setObjectName(QStringLiteral("mnuEditTOP"));
+    QMenu* edit = addMenu(menuBar(), "mnuEditTOP");
     mnuUndoIco = addCommand(edit, "mnuUndoIco", QKeySequence(Qt::CTRL | Qt::Key_Z),
                             [this] { Undo(editor_); });
     mnuRedoIco = addCommand(edit, "mnuRedoIco", QKeySequence(Qt::CTRL | Qt::Key_R),
                             [this] { Redo(editor_); });
+
+    QMenu* tools = addMenu(menuBar(), "mnuToolsTOP");
+    QMenu* language = addMenu(tools, "mnuLanguageIco");
+    for (const auto& [name, word] :
+         {std::pair{"mnuCzechIco", "Czech"}, std::pair{"mnuEnglishIco", "English"},
+          std::pair{"mnuDeutschIco", "Deutsch"}}) {
+        const QString languageWord = QLatin1String(word);
+        addCommand(language, name, {}, [this, languageWord] { switchLanguage(languageWord); });
+    }
+}
+
+void MainWindow::switchLanguage(const QString& word) {
+    ApplyLanguageCommand(editor_, word);
+    InstallQtTranslations(editor_.language);
+    setTexts(editor_.language);
 }
 
 void MainWindow::setTexts(Language language) {
@@ -139,6 +177,8 @@ void MainWindow::setTexts(Language language) {
         if (caption != captions.cend())
             action->setText(MainWindowTexts::Caption(*caption, language));
     }
+    // The recent items read their captions from the editor, which keeps file names.
+    showState();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -152,17 +192,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::firstActivation() {
     RedrawPreview(editor_, QStringLiteral("all"));
-    editor_.document.modified = false;
-    QString path = fileToOpen_;
-    if (path.startsWith(QLatin1Char('"')))
-        path = path.mid(1, path.size() - 2);
-    if (!path.isEmpty() && TestMakeProject(editor_)) {
-        ClearHistory(editor_);
-        if (ReadSchemeFile(editor_, path)) {
-            editor_.document.filePath = path;
-            editor_.fileLabel = QFileInfo(path).fileName();
-        }
-    }
+    // A file named on the command line that was not opened leaves the flag as it was.
+    if (OpenCommandLineFile(editor_, fileToOpen_))
+        editor_.document.modified = false;
     showState();
 }
 
@@ -171,6 +203,23 @@ void MainWindow::showState() {
         frame->showState();
     mnuUndoIco->setEnabled(editor_.commands.undoEnabled);
     mnuRedoIco->setEnabled(editor_.commands.redoEnabled);
+    for (int k = 0; k < RecentFiles::Count; ++k)
+        mnuRecent[size_t(k)]->setText(editor_.recentMenu.captions[size_t(k)]);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    // Only one scheme file is taken; anything else is refused without a word.
+    if (DroppedSchemePath(event->mimeData()->urls()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const std::optional<QString> path = DroppedSchemePath(event->mimeData()->urls());
+    if (!path)
+        return;
+    event->acceptProposedAction();
+    OpenSchemeFromPath(editor_, *path);
+    showState();
 }
 
 void MainWindow::showPictures() {

@@ -3,6 +3,8 @@
 #include "i18n/language.h"
 
 #include <QMainWindow>
+#include <array>
+#include <functional>
 
 class Editor;
 class ColourFrame;
@@ -27,9 +29,15 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // A menu named `name`, added to the menu bar or to a menu.
+    static QMenu* addMenu(QWidget* parent, const char* name);
     void buildMenus();
+    // Tools, Language: the word from now on, in the running window and in the settings.
+    void switchLanguage(const QString& word);
     QAction* addCommand(QMenu* menu, const char* name, const QKeySequence& shortcut,
                         const std::function<void()>& command);
     void firstActivation();
@@ -47,4 +55,5 @@ private:
     QList<EditorFrame*> frames_;
     QAction* mnuUndoIco = nullptr;
     QAction* mnuRedoIco = nullptr;
+    std::array<QAction*, 5> mnuRecent{}; // mnuRecent1Ico .. mnuRecent5Ico
 };

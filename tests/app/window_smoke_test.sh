@@ -12,6 +12,7 @@ xvfb=$!
 export DISPLAY=$display
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export ZEF_SETTINGS=$work/zef.conf
+printf '[Settings]\nLanguage=English\n' >"$ZEF_SETTINGS"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$zef" --starter Red -o "$work/red.col"

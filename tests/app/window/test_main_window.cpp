@@ -1,7 +1,6 @@
 // The main window driven as a user drives it: by mouse and keyboard on its named controls.
-#include "app/window/main_window.h"
 #include "app/window/pixel_view.h"
-#include "editor_fixture.h"
+#include "window_fixture.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -59,34 +58,25 @@ private slots:
     void picturesStaySharpAtAnyScale();
 
 private:
-    template <typename T> T* find(const char* name) {
-        T* child = window->findChild<T*>(QLatin1String(name));
-        if (!child)
-            qFatal("no control named %s", name);
-        return child;
-    }
+    template <typename T> T* find(const char* name) { return fixture->find<T>(name); }
     PixelView* screen(int index) {
-        return window->findChild<PixelView*>(QStringLiteral("picPrev%1").arg(index));
+        return fixture->window.findChild<PixelView*>(QStringLiteral("picPrev%1").arg(index));
     }
-    Editor& editor() { return phone->f.editor; }
+    Editor& editor() { return fixture->editor(); }
 
-    std::unique_ptr<PhoneFixture> phone;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<WindowFixture> fixture;
+    MainWindow* window = nullptr;
+    PhoneFixture* phone = nullptr;
 };
 
 void TestMainWindow::init() {
-    phone = std::make_unique<PhoneFixture>(32);
-    window = std::make_unique<MainWindow>(editor(), QString());
-    // The first activation, once the window is on screen, clears the modified flag.
-    editor().document.modified = true;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QTRY_VERIFY(!editor().document.modified);
+    fixture = std::make_unique<WindowFixture>();
+    window = &fixture->window;
+    phone = &fixture->phone;
 }
 
 void TestMainWindow::cleanup() {
-    window.reset();
-    phone.reset();
+    fixture.reset();
 }
 
 void TestMainWindow::everyControlCanBeFoundByName() {
@@ -198,11 +188,11 @@ void TestMainWindow::aPaletteColourCanBeAppliedUndoneAndRedone() {
     QVERIFY(undo->isEnabled());
     QVERIFY(!redo->isEnabled());
 
-    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Shown(screen(2), TitleBarOfListScreen), Rgb(before));
     QVERIFY(!undo->isEnabled());
     QVERIFY(redo->isEnabled());
-    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
     QCOMPARE(Shown(screen(2), TitleBarOfListScreen), applied);
     QVERIFY(undo->isEnabled());
     QVERIFY(!redo->isEnabled());
