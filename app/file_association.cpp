@@ -267,12 +267,14 @@ bool HasDefaultApplication(const QString& type) {
     for (const QString& path : MimeAppsLists()) {
         const QStringList lines = ReadLines(path).value_or(QStringList());
         const auto [first, end] = Section(lines, Utf8(DefaultApplications));
-        for (qsizetype i = std::max<qsizetype>(first, 0); first >= 0 && i < end; ++i) {
+        if (first < 0)
+            continue;
+        for (qsizetype i = first; i < end; ++i) {
             const QString& line = lines.at(i);
-            if (IsEntryOf(line, type) && !line.mid(line.indexOf(QLatin1Char('=')) + 1)
-                                              .remove(QLatin1Char(';'))
-                                              .trimmed()
-                                              .isEmpty())
+            if (!IsEntryOf(line, type))
+                continue;
+            QString applications = line.mid(line.indexOf(QLatin1Char('=')) + 1);
+            if (!applications.remove(QLatin1Char(';')).trimmed().isEmpty())
                 return true;
         }
     }

@@ -339,6 +339,17 @@ void TestFileAssociation::theDatabaseGivesColFilesTheType() {
     Write(home.folders.mimeAppsList(), "[Default Applications]\ntext/plain=gedit.desktop;\n");
     QCOMPARE(HandlerSeenAfresh(), QStringLiteral("none"));
     QVERIFY(ApplyAssociation(true, QStringLiteral("/usr/bin/zef")).ok());
+    Write(home.folders.mimeAppsList(), "[Default Applications]\n" + ZefType.toUtf8() + "=;\n");
+    QCOMPARE(HandlerSeenAfresh(), QStringLiteral("none"));
+    // A desktop's own list counts as well as the general one.
+    Write(home.folders.configHome + QStringLiteral("/gnome-mimeapps.list"),
+          "[Default Applications]\n" + ZefType.toUtf8() + "=org.example.Other.desktop\n");
+    qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
+    QCOMPARE(HandlerSeenAfresh(), ZefType);
+    qunsetenv("XDG_CURRENT_DESKTOP");
+    QCOMPARE(HandlerSeenAfresh(), QStringLiteral("none"));
+
+    QVERIFY(ApplyAssociation(true, QStringLiteral("/usr/bin/zef")).ok());
     QVERIFY(ApplyAssociation(false, QStringLiteral("/usr/bin/zef")).ok());
     QCOMPARE(HandlerSeenAfresh(), QStringLiteral("none"));
 }
