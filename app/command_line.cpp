@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/editor.h"
+#include "app/file_association.h"
 #include "preview/preview.h"
 #include "scheme/scheme_reader.h"
 #include "scheme/scheme_text_codec.h"
@@ -230,6 +231,18 @@ int RunHitMap(const QStringList& arguments, QTextStream& out, QTextStream& err) 
     return 0;
 }
 
+// --associate and --unassociate: the File Association dialog's OK with its row ticked or not.
+int RunAssociation(bool ticked, const QStringList& arguments, QTextStream& err) {
+    if (!arguments.isEmpty())
+        return UsageProblem(err, QStringLiteral("unknown option ") + arguments.first());
+    const AssociationResult result =
+        ApplyAssociation(ticked, QCoreApplication::applicationFilePath());
+    if (result.ok())
+        return 0;
+    err << "zef: " << result.problems.first() << Qt::endl;
+    return 1;
+}
+
 } // namespace
 
 QString UsageText() {
@@ -239,6 +252,7 @@ QString UsageText() {
         "       zef --starter Blue|Red|Green [--language L] -o OUT.col\n"
         "       zef --render FILE -o OUT.png [--screen N] [--lcd] [--depth 16|24|32] [--scale K]\n"
         "       zef --hit-map N\n"
+        "       zef --associate | --unassociate\n"
         "       zef --help | --version\n"
         "\n"
         "Without an option zef opens its editor window, with FILE opened in it;\n"
@@ -253,6 +267,8 @@ QString UsageText() {
         "                    all ten screens, or screen N (0-9), K times enlarged;\n"
         "                    --lcd maps the colours as the phone's display shows them\n"
         "  --hit-map N       print which element each pixel of screen N belongs to\n"
+        "  --associate       make zef the user's program for .col files\n"
+        "  --unassociate     remove what --associate set up\n"
         "  --help            show this text\n"
         "  --version         show the version\n");
 }
@@ -296,6 +312,10 @@ std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out
         return RunRender(rest, err);
     if (command == QLatin1String("--hit-map"))
         return RunHitMap(rest, out, err);
+    if (command == QLatin1String("--associate"))
+        return RunAssociation(true, rest, err);
+    if (command == QLatin1String("--unassociate"))
+        return RunAssociation(false, rest, err);
     if (command.startsWith(QLatin1String("--")) && command != QLatin1String("--depth"))
         return UsageProblem(err, QStringLiteral("unknown option ") + command);
     if (!WindowArgumentsOf(arguments))

@@ -79,7 +79,3 @@ void SettingsStore::CreateRegKey(const QString&) {
         return;
     QDir().mkpath(QFileInfo(filePath_).absolutePath());
 }
-
-QVariant ReadClassesRootValue(const QString&, const QString&, RegValueKind) {
-    return {};
-}

@@ -35,8 +35,3 @@ private:
 
 // No settings file of this program comes near this size.
 constexpr qint64 MaxSettingsFileSize = 1024 * 1024;
-
-// The value the desktop holds for a file class, as the file association would read it. Nothing
-// is read yet: the association with the desktop's MIME database comes with the association
-// dialog, so every value reads as empty for now.
-QVariant ReadClassesRootValue(const QString& key, const QString& valueName, RegValueKind kind);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/file_association.h"
 #include "app/flash_advice.h"
 #include "scheme/colour.h"
 #include "workspace/safe_scheme_info.h"
@@ -43,4 +44,9 @@ public:
     virtual void showSafeSchemeInfo(const SafeSchemeInfo& info) = 0;
     // The Flash on Select advice, modal; it only informs.
     virtual void showFlashAdvice(const FlashAdvice& advice) = 0;
+    // The File Association dialog, modal: whether its row was ticked when OK was pressed, or
+    // nothing when it was closed without OK. A front end without the dialog shows nothing.
+    virtual std::optional<bool> showFileAssociation(const AssociationDialogState&) {
+        return std::nullopt;
+    }
 };

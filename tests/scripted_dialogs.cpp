@@ -37,6 +37,15 @@ void ScriptedDialogs::showFlashAdvice(const FlashAdvice& advice) {
     flashAdviceDialogs.append(advice);
 }
 
+std::optional<bool> ScriptedDialogs::showFileAssociation(const AssociationDialogState& state) {
+    associationDialogs.append(state);
+    if (associationAnswers.isEmpty()) {
+        QTest::qFail("unexpected File Association dialog", __FILE__, __LINE__);
+        return std::nullopt;
+    }
+    return associationAnswers.takeFirst();
+}
+
 Message ErrorMessage(const QString& text, const QString& title) {
     return Message{MessageIcon::Critical, text, title, MessageButtons::Ok};
 }

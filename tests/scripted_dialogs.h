@@ -21,6 +21,9 @@ public:
 
     QList<SafeSchemeInfo> safeSchemeDialogs;
     QList<FlashAdvice> flashAdviceDialogs;
+    QList<AssociationDialogState> associationDialogs;
+    // The row's state at OK, or nothing for a dialog closed without OK.
+    QList<std::optional<bool>> associationAnswers;
 
     MessageAnswer showMessage(const Message& message) override;
     QString chooseFileToOpen(const FileDialogTexts& texts) override;
@@ -28,6 +31,7 @@ public:
     ColourValue chooseColour(ColourValue initial) override;
     void showSafeSchemeInfo(const SafeSchemeInfo& info) override;
     void showFlashAdvice(const FlashAdvice& advice) override;
+    std::optional<bool> showFileAssociation(const AssociationDialogState& state) override;
 };
 
 // The messages the editor shows, built the way the tests expect to see them.

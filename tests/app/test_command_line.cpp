@@ -1,7 +1,9 @@
 #include "app/command_line.h"
 #include "editor_fixture.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -33,6 +35,7 @@ private slots:
     void usageErrors();
     void aFileOrNothingOpensTheWindow();
     void theProgramRunsWithoutADisplay();
+    void associateForScripts();
 };
 
 void TestCommandLine::checkNamesEachFileAndItsProblem() {
@@ -132,6 +135,8 @@ void TestCommandLine::usageErrors_data() {
     QTest::newRow("starter without output") << QStringList{"--starter", "Blue"};
     QTest::newRow("unknown option") << QStringList{"--colour"};
     QTest::newRow("unknown option of check") << QStringList{"--check", "-x", "a.col"};
+    QTest::newRow("associate with a file") << QStringList{"--associate", "a.col"};
+    QTest::newRow("unassociate with an option") << QStringList{"--unassociate", "--all"};
 }
 
 void TestCommandLine::usageErrors() {
@@ -148,7 +153,9 @@ void TestCommandLine::aFileOrNothingOpensTheWindow() {
     QVERIFY(!RunWith({QStringLiteral("\"my scheme.col\"")}).code);
     const Run help = RunWith({QStringLiteral("--help")});
     QCOMPARE(help.code, std::optional<int>(0));
-    QVERIFY(help.out.contains(QStringLiteral("--check")));
+    for (const char* option : {"--check", "--starter", "--render", "--hit-map", "--associate",
+                               "--unassociate", "--help", "--version", "--language", "--depth"})
+        QVERIFY2(help.out.contains(QLatin1String(option)), option);
     QCOMPARE(RunWith({QStringLiteral("--version")}).out, QStringLiteral("zef 1.0\n"));
 }
 
@@ -169,6 +176,49 @@ void TestCommandLine::theProgramRunsWithoutADisplay() {
     QCOMPARE(zef.exitCode(), 1);
     QCOMPARE(QString::fromUtf8(zef.readAllStandardOutput()),
              out + ": OK\n" + f.path("none.col") + ": File read error!\n");
+}
+
+void TestCommandLine::associateForScripts() {
+    EditorFixture f;
+    const QString data = f.path(QStringLiteral("data")), config = f.path(QStringLiteral("config"));
+    QProcess zef;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), data);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), f.path(QStringLiteral("etc-xdg")));
+    environment.insert(QStringLiteral("XDG_DATA_DIRS"), QStringLiteral("/usr/share"));
+    zef.setProcessEnvironment(environment);
+    const QString entry = data + QStringLiteral("/applications/zef.desktop");
+
+    zef.start(QStringLiteral(ZEF_BINARY), {"--associate"});
+    QVERIFY(zef.waitForFinished(30000));
+    QCOMPARE(zef.readAllStandardError(), QByteArray());
+    QCOMPARE(zef.exitCode(), 0);
+    QFile file(entry);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    // The entry starts the program that registered itself, wherever it was started from.
+    const QString program = QFileInfo(QStringLiteral(ZEF_BINARY)).canonicalFilePath();
+    QVERIFY(file.readAll().contains("\nExec=\"" + program.toUtf8() + "\" %f\n"));
+    QVERIFY(QFile::exists(data + QStringLiteral("/mime/packages/x-zef-colour-scheme.xml")));
+    QVERIFY(QFile::exists(config + QStringLiteral("/mimeapps.list")));
+
+    zef.start(QStringLiteral(ZEF_BINARY), {"--unassociate"});
+    QVERIFY(zef.waitForFinished(30000));
+    QCOMPARE(zef.exitCode(), 0);
+    QVERIFY(!QFile::exists(entry));
+    QVERIFY(!QFile::exists(config + QStringLiteral("/mimeapps.list")));
+
+    // A file where the data folder should be: one line that says which file failed.
+    QVERIFY(QDir(data).removeRecursively());
+    QFile blocker(data);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    zef.start(QStringLiteral(ZEF_BINARY), {"--associate"});
+    QVERIFY(zef.waitForFinished(30000));
+    QCOMPARE(zef.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(zef.readAllStandardError()),
+             QStringLiteral("zef: cannot write ") + data +
+                 QStringLiteral("/mime/packages/x-zef-colour-scheme.xml\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

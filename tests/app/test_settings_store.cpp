@@ -143,8 +143,6 @@ void TestSettingsStore::aFreshStoreReadsEmpty() {
     QVERIFY(
         !store.ReadRegValue(RecentKey, QStringLiteral("File1"), RegValueKind::String).isValid());
     QVERIFY(!QFile::exists(store.filePath())); // reading creates nothing
-    QVERIFY(
-        !ReadClassesRootValue(QStringLiteral(".col"), QString(), RegValueKind::String).isValid());
 }
 
 void TestSettingsStore::writingCreatesTheMissingFolders() {
