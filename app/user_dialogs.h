@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/about_info.h"
 #include "app/flash_advice.h"
 #include "scheme/colour.h"
 #include "workspace/safe_scheme_info.h"
@@ -43,4 +44,7 @@ public:
     virtual void showSafeSchemeInfo(const SafeSchemeInfo& info) = 0;
     // The Flash on Select advice, modal; it only informs.
     virtual void showFlashAdvice(const FlashAdvice& advice) = 0;
+    // The About and Links dialogs, modal; their links open without asking the core.
+    virtual void showAbout(const AboutTexts& texts) = 0;
+    virtual void showLinks(const LinksTexts& texts) = 0;
 };

@@ -37,6 +37,14 @@ void ScriptedDialogs::showFlashAdvice(const FlashAdvice& advice) {
     flashAdviceDialogs.append(advice);
 }
 
+void ScriptedDialogs::showAbout(const AboutTexts& texts) {
+    aboutDialogs.append(texts);
+}
+
+void ScriptedDialogs::showLinks(const LinksTexts& texts) {
+    linksDialogs.append(texts);
+}
+
 Message ErrorMessage(const QString& text, const QString& title) {
     return Message{MessageIcon::Critical, text, title, MessageButtons::Ok};
 }

@@ -21,6 +21,8 @@ public:
 
     QList<SafeSchemeInfo> safeSchemeDialogs;
     QList<FlashAdvice> flashAdviceDialogs;
+    QList<AboutTexts> aboutDialogs;
+    QList<LinksTexts> linksDialogs;
 
     MessageAnswer showMessage(const Message& message) override;
     QString chooseFileToOpen(const FileDialogTexts& texts) override;
@@ -28,6 +30,8 @@ public:
     ColourValue chooseColour(ColourValue initial) override;
     void showSafeSchemeInfo(const SafeSchemeInfo& info) override;
     void showFlashAdvice(const FlashAdvice& advice) override;
+    void showAbout(const AboutTexts& texts) override;
+    void showLinks(const LinksTexts& texts) override;
 };
 
 // The messages the editor shows, built the way the tests expect to see them.
