@@ -38,15 +38,9 @@ QString UnescapeMountField(const QByteArray& field) {
 }
 
 QString SieFsMount(const QString& mountTable) {
-    QFile file(mountTable);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    // /proc/mounts reports its size as 0, so it is read line by line to the end.
-    while (!file.atEnd()) {
-        const QList<QByteArray> fields = file.readLine().simplified().split(' ');
-        if (fields.size() >= 3 && fields[2] == "fuse.siefs")
-            return UnescapeMountField(fields[1]);
-    }
+    for (const Mount& mount : ReadMountTable(mountTable))
+        if (mount.type == "fuse.siefs")
+            return mount.point;
     return {};
 }
 
@@ -61,6 +55,21 @@ QString ObexMount(const QString& gvfsFolder) {
 }
 
 } // namespace
+
+QList<Mount> ReadMountTable(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    // /proc/mounts reports a size of 0 and is at its end before the first read, so it is read
+    // whole rather than line by line.
+    QList<Mount> mounts;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() >= 3)
+            mounts.append({UnescapeMountField(fields[1]), fields[2]});
+    }
+    return mounts;
+}
 
 bool OpenDocument(const QString& address) {
     const QUrl url = QUrl::fromUserInput(address);

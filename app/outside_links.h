@@ -31,6 +31,13 @@ struct PhonePlaces {
     static PhonePlaces OfThisUser();
 };
 
+// One line of a mount table in the form of /proc/mounts.
+struct Mount {
+    QString point;   // where it is mounted
+    QByteArray type; // "ext4", "fuse.siefs", ...
+};
+QList<Mount> ReadMountTable(const QString& path);
+
 // The folder "S55 Explorer" opens: the first SieFS mount (the FUSE file system of the x55
 // phones' data cable), else the first OBEX mount in the gvfs folder, else the home folder.
 QString PhoneFolder(const PhonePlaces& places);

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <unistd.h>
 
 namespace {
@@ -47,6 +48,7 @@ private slots:
     void addressesGoToTheOpener();
     void theAuthorsLinksOpenTheirAddresses();
     void withoutAnOpenerTheDesktopsIsUsedAgain();
+    void theSystemsMountTableIsRead();
     void theExplorerChoosesThePhonesFolder_data();
     void theExplorerChoosesThePhonesFolder();
     void theExplorerStartsTheFileManagerOnIt();
@@ -97,6 +99,17 @@ void TestOutsideLinks::withoutAnOpenerTheDesktopsIsUsedAgain() {
     // The outer one put back the empty opener, which stands for the desktop's.
     before = SetDocumentOpener({});
     QVERIFY(!before);
+}
+
+void TestOutsideLinks::theSystemsMountTableIsRead() {
+    // The kernel's table claims to be empty until it is read; every system has its root in it.
+    const QList<Mount> mounts = ReadMountTable(QStringLiteral("/proc/self/mounts"));
+    QVERIFY(std::any_of(mounts.begin(), mounts.end(),
+                        [](const Mount& mount) { return mount.point == u"/"; }));
+    QVERIFY(std::any_of(mounts.begin(), mounts.end(), [](const Mount& mount) {
+        return mount.point == u"/proc" && mount.type == "proc";
+    }));
+    QVERIFY(ReadMountTable(QStringLiteral("/nonexistent/mounts")).isEmpty());
 }
 
 void TestOutsideLinks::theExplorerChoosesThePhonesFolder_data() {
