@@ -44,7 +44,7 @@ public:
     virtual void showSafeSchemeInfo(const SafeSchemeInfo& info) = 0;
     // The Flash on Select advice, modal; it only informs.
     virtual void showFlashAdvice(const FlashAdvice& advice) = 0;
-    // The About and Links dialogs, modal; their links open without asking the core.
+    // The About and Links dialogs, modal; they only inform, and their links open by themselves.
     virtual void showAbout(const AboutTexts& texts) = 0;
     virtual void showLinks(const LinksTexts& texts) = 0;
 };
