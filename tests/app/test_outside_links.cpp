@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <unistd.h>
 
 namespace {
 
@@ -52,7 +51,6 @@ private slots:
     void theExplorerChoosesThePhonesFolder_data();
     void theExplorerChoosesThePhonesFolder();
     void theExplorerStartsTheFileManagerOnIt();
-    void thisUsersPlaces();
 };
 
 void TestOutsideLinks::addressesGoToTheOpener() {
@@ -168,13 +166,6 @@ void TestOutsideLinks::theExplorerStartsTheFileManagerOnIt() {
     QCOMPARE(starts[0].arguments, QStringList{obex.gvfs(ObexA)});
     QCOMPARE(starts[1].program, QStringLiteral("xdg-open"));
     QCOMPARE(starts[1].arguments, QStringList{none.places.homeFolder});
-}
-
-void TestOutsideLinks::thisUsersPlaces() {
-    const PhonePlaces places = PhonePlaces::OfThisUser();
-    QCOMPARE(places.mountTable, QStringLiteral("/proc/mounts"));
-    QCOMPARE(places.gvfsFolder, QStringLiteral("/run/user/%1/gvfs").arg(getuid()));
-    QCOMPARE(places.homeFolder, QDir::homePath());
 }
 
 QTEST_GUILESS_MAIN(TestOutsideLinks)
