@@ -1,6 +1,8 @@
 #include "app/qt_user_dialogs.h"
 
+#include "app/window/about_dialog.h"
 #include "app/window/flash_advice_dialog.h"
+#include "app/window/links_dialog.h"
 #include "app/window/safe_scheme_dialog.h"
 
 #include <QColorDialog>
@@ -87,5 +89,15 @@ void QtUserDialogs::showSafeSchemeInfo(const SafeSchemeInfo& info) {
 
 void QtUserDialogs::showFlashAdvice(const FlashAdvice& advice) {
     FlashAdviceDialog dialog(advice, parent_);
+    dialog.exec();
+}
+
+void QtUserDialogs::showAbout(const AboutTexts& texts) {
+    AboutDialog dialog(texts, parent_);
+    dialog.exec();
+}
+
+void QtUserDialogs::showLinks(const LinksTexts& texts) {
+    LinksDialog dialog(texts, parent_);
     dialog.exec();
 }

@@ -16,6 +16,8 @@ public:
     ColourValue chooseColour(ColourValue initial) override;
     void showSafeSchemeInfo(const SafeSchemeInfo& info) override;
     void showFlashAdvice(const FlashAdvice& advice) override;
+    void showAbout(const AboutTexts& texts) override;
+    void showLinks(const LinksTexts& texts) override;
 
 private:
     QWidget* parent_;

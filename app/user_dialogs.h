@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/file_association.h"
+#include "app/about_info.h"
 #include "app/flash_advice.h"
 #include "scheme/colour.h"
 #include "workspace/safe_scheme_info.h"
@@ -49,4 +50,7 @@ public:
     virtual std::optional<bool> showFileAssociation(const AssociationDialogState&) {
         return std::nullopt;
     }
+    // The About and Links dialogs, modal; they only inform, and their links open by themselves.
+    virtual void showAbout(const AboutTexts& texts) = 0;
+    virtual void showLinks(const LinksTexts& texts) = 0;
 };

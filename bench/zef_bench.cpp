@@ -29,6 +29,8 @@ public:
     ColourValue chooseColour(ColourValue initial) override { return initial; }
     void showSafeSchemeInfo(const SafeSchemeInfo&) override {}
     void showFlashAdvice(const FlashAdvice&) override {}
+    void showAbout(const AboutTexts&) override {}
+    void showLinks(const LinksTexts&) override {}
 };
 
 // An editor as after start-up: the Blue starter in the list and a preview attached.

@@ -46,6 +46,14 @@ std::optional<bool> ScriptedDialogs::showFileAssociation(const AssociationDialog
     return associationAnswers.takeFirst();
 }
 
+void ScriptedDialogs::showAbout(const AboutTexts& texts) {
+    aboutDialogs.append(texts);
+}
+
+void ScriptedDialogs::showLinks(const LinksTexts& texts) {
+    linksDialogs.append(texts);
+}
+
 Message ErrorMessage(const QString& text, const QString& title) {
     return Message{MessageIcon::Critical, text, title, MessageButtons::Ok};
 }

@@ -24,6 +24,8 @@ public:
     QList<AssociationDialogState> associationDialogs;
     // The row's state at OK, or nothing for a dialog closed without OK.
     QList<std::optional<bool>> associationAnswers;
+    QList<AboutTexts> aboutDialogs;
+    QList<LinksTexts> linksDialogs;
 
     MessageAnswer showMessage(const Message& message) override;
     QString chooseFileToOpen(const FileDialogTexts& texts) override;
@@ -32,6 +34,8 @@ public:
     void showSafeSchemeInfo(const SafeSchemeInfo& info) override;
     void showFlashAdvice(const FlashAdvice& advice) override;
     std::optional<bool> showFileAssociation(const AssociationDialogState& state) override;
+    void showAbout(const AboutTexts& texts) override;
+    void showLinks(const LinksTexts& texts) override;
 };
 
 // The messages the editor shows, built the way the tests expect to see them.

@@ -20,6 +20,8 @@ public:
     ColourValue chooseColour(ColourValue initial) override { return initial; }
     void showSafeSchemeInfo(const SafeSchemeInfo&) override {}
     void showFlashAdvice(const FlashAdvice&) override {}
+    void showAbout(const AboutTexts&) override {}
+    void showLinks(const LinksTexts&) override {}
 };
 
 } // namespace

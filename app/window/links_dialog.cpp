@@ -1,0 +1,35 @@
+#include "app/window/links_dialog.h"
+
+#include "app/outside_links.h"
+#include "app/window/link_label.h"
+#include "assets/icons.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+QLabel* Caption(const char* objectName, const QString& text, QWidget* link) {
+    auto* label = new QLabel(text);
+    label->setObjectName(QLatin1String(objectName));
+    label->setBuddy(link);
+    return label;
+}
+} // namespace
+
+LinksDialog::LinksDialog(const LinksTexts& texts, QWidget* parent)
+    : InfoDialog("frmLinks", texts.caption, MenuIcon(QStringLiteral("mnuLinksIco")), parent) {
+    auto* web = new LinkLabel("lblWeb", texts.homePage);
+    connect(web, &LinkLabel::activated, this, [] { OpenAuthorHomePage(); });
+    auto* mail = new LinkLabel("lblPosta", texts.email);
+    connect(mail, &LinkLabel::activated, this, [] { WriteToAuthor(); });
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Caption("lblHome", texts.homeLabel, web), 0, 0);
+    grid->addWidget(web, 0, 1, Qt::AlignLeft);
+    grid->addWidget(Caption("lblEmail", texts.emailLabel, mail), 1, 0);
+    grid->addWidget(mail, 1, 1, Qt::AlignLeft);
+    grid->setColumnStretch(1, 1);
+    content()->addLayout(grid);
+    content()->addStretch(1);
+}

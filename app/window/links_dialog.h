@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/about_info.h"
+#include "app/window/info_dialog.h"
+
+// frmLinks: the author's home page and e-mail address, each a link.
+class LinksDialog : public InfoDialog {
+    Q_OBJECT
+public:
+    LinksDialog(const LinksTexts& texts, QWidget* parent = nullptr);
+};
