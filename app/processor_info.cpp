@@ -9,9 +9,8 @@
 namespace {
 
 constexpr int SlowComputerMHz = 300;
-// No line of cpuinfo's first block comes near this; it bounds what a broken source costs.
-constexpr qint64 MaxLineLength = 64 * 1024;
-constexpr int MaxLines = 4096;
+// cpuinfo's first block is a few kilobytes; this bounds what a broken source costs.
+constexpr qint64 MaxBytes = 1024 * 1024;
 
 // The "key : value" lines of the first processor's block. Each processor has a block of its
 // own, ended by an empty line; the first one stands for the machine.
@@ -19,9 +18,12 @@ std::optional<QHash<QString, QString>> FirstProcessorBlock(const QString& path) 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return std::nullopt;
+    // Read whole: the kernel reports a size of 0 for its files, so that they seem to be at
+    // their end before the first line is read.
+    const QByteArray text = file.read(MaxBytes);
     QHash<QString, QString> fields;
-    for (int i = 0; i < MaxLines && !file.atEnd(); ++i) {
-        const QString line = QString::fromUtf8(file.readLine(MaxLineLength)).trimmed();
+    for (const QByteArray& raw : text.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
         if (line.isEmpty()) {
             if (!fields.isEmpty())
                 break;
@@ -55,7 +57,7 @@ std::optional<qint32> CpufreqMHz(const QString& path) {
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return std::nullopt;
     bool ok = false;
-    const double khz = QString::fromLatin1(file.readLine(64)).trimmed().toDouble(&ok);
+    const double khz = QString::fromLatin1(file.read(64)).trimmed().toDouble(&ok);
     return ok ? RoundedMHz(khz / 1000) : std::nullopt;
 }
 
