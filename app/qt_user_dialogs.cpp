@@ -1,6 +1,7 @@
 #include "app/qt_user_dialogs.h"
 
 #include "app/window/about_dialog.h"
+#include "app/window/association_dialog.h"
 #include "app/window/flash_advice_dialog.h"
 #include "app/window/links_dialog.h"
 #include "app/window/safe_scheme_dialog.h"
@@ -100,4 +101,11 @@ void QtUserDialogs::showAbout(const AboutTexts& texts) {
 void QtUserDialogs::showLinks(const LinksTexts& texts) {
     LinksDialog dialog(texts, parent_);
     dialog.exec();
+}
+
+std::optional<bool> QtUserDialogs::showFileAssociation(const AssociationDialogState& state) {
+    AssociationDialog dialog(state, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.ticked();
 }

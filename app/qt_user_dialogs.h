@@ -18,6 +18,7 @@ public:
     void showFlashAdvice(const FlashAdvice& advice) override;
     void showAbout(const AboutTexts& texts) override;
     void showLinks(const LinksTexts& texts) override;
+    std::optional<bool> showFileAssociation(const AssociationDialogState& state) override;
 
 private:
     QWidget* parent_;

@@ -104,4 +104,9 @@ inline QString Caption(const LocalisedText& text, Language language) {
     return text.in(language).value_or(QString::fromUtf8(text.czech));
 }
 
+// The association item alone was built with another text than its Czech caption.
+inline QString AssociationCaption(Language language) {
+    return mnuAsoIco.in(language).value_or(QStringLiteral("Asociace *.col"));
+}
+
 } // namespace MainWindowTexts

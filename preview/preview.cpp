@@ -56,9 +56,11 @@ std::array<std::vector<PreviewLayer>, ScreenCount> BuiltInLayers() {
 }
 } // namespace
 
-Preview::Preview(int depth) : Preview(depth, BuiltInLayers()) {}
+Preview::Preview(int depth, const std::function<void(int screen)>& mapProgress)
+    : Preview(depth, BuiltInLayers(), mapProgress) {}
 
-Preview::Preview(int depth, std::array<std::vector<PreviewLayer>, ScreenCount> layers)
+Preview::Preview(int depth, std::array<std::vector<PreviewLayer>, ScreenCount> layers,
+                 const std::function<void(int screen)>& mapProgress)
     : depth_(depth), format_(FormatForDepth(depth)), layers_(std::move(layers)) {
     transparencyPattern_ = TransparencyPattern(format_);
     magenta_ = QImage(1, 1, QImage::Format_RGB32);
@@ -72,7 +74,7 @@ Preview::Preview(int depth, std::array<std::vector<PreviewLayer>, ScreenCount> l
     }
     picGet = QImage(ScreenWidth, ScreenHeight, format_);
     picGet.fill(QColor(255, 0, 255));
-    imageMap_.BuildImageMap(layers_);
+    imageMap_.BuildImageMap(layers_, mapProgress);
     showInZoomView(0);
 }
 

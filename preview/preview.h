@@ -21,9 +21,11 @@ class Preview {
 public:
     // depth: the display's bits per pixel, which decides the pictures' format. A depth the
     // preview cannot paint on (below 16) is refused by the first paint, which ends the editor.
-    explicit Preview(int depth);
+    // mapProgress runs with each screen's number before the image map takes that screen in.
+    explicit Preview(int depth, const std::function<void(int screen)>& mapProgress = {});
     // The same with other screens than the phone's ten, for tests of the composition.
-    Preview(int depth, std::array<std::vector<PreviewLayer>, ScreenCount> layers);
+    Preview(int depth, std::array<std::vector<PreviewLayer>, ScreenCount> layers,
+            const std::function<void(int screen)>& mapProgress = {});
 
     // Composes every screen ("all"), or only the screens that hold an element ("1" to "60"),
     // which happens only while automatic redrawing is on; then refreshes the zoom view.

@@ -11,7 +11,7 @@
 LanguageChooser::LanguageChooser(SettingsStore& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setObjectName(QStringLiteral("frmLanguage"));
-    setWindowTitle(QStringLiteral("ZEF"));
+    setWindowTitle(QStringLiteral("Jazyk / Language / Sprache"));
     setModal(true);
     auto* frame = new QGroupBox(QStringLiteral("Jazyk / Language / Sprache"));
     auto* buttons = new QVBoxLayout(frame);

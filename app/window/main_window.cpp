@@ -1,6 +1,11 @@
 #include "app/window/main_window.h"
 
+#include "app/about_info.h"
 #include "app/editor.h"
+#include "app/file_association.h"
+#include "app/flash_advice.h"
+#include "app/outside_links.h"
+#include "app/processor_info.h"
 #include "app/qt_translations.h"
 #include "app/window/colour_frame.h"
 #include "app/window/element_frame.h"
@@ -9,12 +14,17 @@
 #include "app/window/zoom_frame.h"
 #include "i18n/language_command.h"
 #include "i18n/main_window_texts.h"
+#include "menu/background_strip.h"
+#include "menu/icon_list.h"
+#include "menu/pop_menu.h"
 #include "preview/preview.h"
 #include "scheme/document_commands.h"
 #include "scheme/recent_files.h"
 #include "scheme/starter_schemes.h"
 #include "scheme/undo_redo.h"
+#include "workspace/safe_scheme_info.h"
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QGridLayout>
 #include <QMenuBar>
@@ -50,6 +60,12 @@ const QHash<QString, LocalisedText>& MenuCaptions() {
         {QStringLiteral("mnuCzechIco"), mnuCzechIco},
         {QStringLiteral("mnuEnglishIco"), mnuEnglishIco},
         {QStringLiteral("mnuDeutschIco"), mnuDeutschIco},
+        {QStringLiteral("mnuMobilExplorerIco"), mnuMobilExplorerIco},
+        {QStringLiteral("mnuNapovedaTOP"), mnuNapovedaTOP},
+        {QStringLiteral("mnuSecureIco"), mnuSecureIco},
+        {QStringLiteral("mnuFlashIco"), mnuFlashIco},
+        {QStringLiteral("mnuLinksIco"), mnuLinksIco},
+        {QStringLiteral("mnuAboutIco"), mnuAboutIco},
     };
     return captions;
 }
@@ -120,6 +136,9 @@ QMenu* MainWindow::addMenu(QWidget* parent, const char* name) {
 }
 
 void MainWindow::buildMenus() {
+    const auto separator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
     QMenu* file = addMenu(menuBar(), "mnuSouborTOP");
     QMenu* newMenu = addMenu(file, "mnuNovyIco");
     const auto starter = [this](Starter s) {
@@ -138,10 +157,14 @@ void MainWindow::buildMenus() {
         mnuRecent[size_t(k)] =
             addCommand(recent, name.constData(), {}, [this, k] { OpenRecentFile(editor_, k); });
     }
+    separator(file, "mnuSep3");
+    addCommand(file, "mnuMobilExplorerIco", QKeySequence(Qt::CTRL | Qt::Key_E),
+               [] { OpenPhoneExplorer(); });
+    separator(file, "mnuSep2");
     addCommand(file, "mnuUlozitIco", QKeySequence(Qt::CTRL | Qt::Key_S),
                [this] { SaveScheme(editor_); });
     addCommand(file, "mnuSaveAsIco", {}, [this] { SaveSchemeAs(editor_); });
-    file->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
+    separator(file, "mnuSep");
     // No question on exit: unsaved changes are lost, as the program always did.
     addCommand(file, "mnuKonecIco", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 
@@ -159,6 +182,24 @@ void MainWindow::buildMenus() {
         const QString languageWord = QLatin1String(word);
         addCommand(language, name, {}, [this, languageWord] { switchLanguage(languageWord); });
     }
+    addCommand(tools, "mnuAsoIco", {},
+               [this] { ShowFileAssociation(editor_, QCoreApplication::applicationFilePath()); });
+
+    QMenu* help = addMenu(menuBar(), "mnuNapovedaTOP");
+    addCommand(help, "mnuSecureIco", {}, [this] { ShowSafeSchemeInfo(editor_); });
+    addCommand(help, "mnuFlashIco", {}, [this] { ShowFlashAdvice(editor_); });
+    separator(help, "mnuSep4");
+    addCommand(help, "mnuLinksIco", {}, [this] { ShowLinks(editor_); });
+    separator(help, "mnuSep5");
+    addCommand(help, "mnuAboutIco", {}, [this] { ShowAbout(editor_); });
+}
+
+void MainWindow::attachMenuPresentation() {
+    ctlMenu = new PopMenu(this);
+    ctlMenu->SetBackgroundPicture(MenuBackgroundStrip());
+    ctlMenu->SetImageList(MenuIconList());
+    ctlMenu->SetHighlightStyle(2);
+    ctlMenu->SubClassMenu(menuBar());
 }
 
 void MainWindow::switchLanguage(const QString& word) {
@@ -173,9 +214,20 @@ void MainWindow::setTexts(Language language) {
         frame->setTexts(language);
     const auto& captions = MenuCaptions();
     for (QAction* action : menuBar()->findChildren<QAction*>()) {
-        const auto caption = captions.constFind(action->objectName());
+        const QString key = action->objectName();
+        const auto caption = captions.constFind(key);
+        QString text;
         if (caption != captions.cend())
-            action->setText(MainWindowTexts::Caption(*caption, language));
+            text = MainWindowTexts::Caption(*caption, language);
+        else if (key == QLatin1String("mnuAsoIco"))
+            text = MainWindowTexts::AssociationCaption(language);
+        else
+            continue;
+        // Once the menus are drawn by the program, their captions are kept there by name.
+        if (ctlMenu)
+            ctlMenu->SetCaption(key, text);
+        else
+            action->setText(text);
     }
     // The recent items read their captions from the editor, which keeps file names.
     showState();
@@ -192,6 +244,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::firstActivation() {
     RedrawPreview(editor_, QStringLiteral("all"));
+    attachMenuPresentation();
+    ApplySpeedAdvice(editor_);
     // A file named on the command line that was not opened leaves the flag as it was.
     if (OpenCommandLineFile(editor_, fileToOpen_))
         editor_.document.modified = false;
@@ -203,8 +257,15 @@ void MainWindow::showState() {
         frame->showState();
     mnuUndoIco->setEnabled(editor_.commands.undoEnabled);
     mnuRedoIco->setEnabled(editor_.commands.redoEnabled);
-    for (int k = 0; k < RecentFiles::Count; ++k)
-        mnuRecent[size_t(k)]->setText(editor_.recentMenu.captions[size_t(k)]);
+    bool recentChanged = false;
+    for (int k = 0; k < RecentFiles::Count; ++k) {
+        QAction* item = mnuRecent[size_t(k)];
+        const QString& caption = editor_.recentMenu.captions[size_t(k)];
+        recentChanged = recentChanged || item->text() != caption;
+        item->setText(caption);
+    }
+    if (recentChanged && ctlMenu)
+        ctlMenu->Refresh();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

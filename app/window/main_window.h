@@ -13,6 +13,7 @@ class ElementFrame;
 class OptionFrame;
 class PreviewFrame;
 class ZoomFrame;
+class PopMenu;
 class QAction;
 class QMenu;
 
@@ -36,6 +37,8 @@ private:
     // A menu named `name`, added to the menu bar or to a menu.
     static QMenu* addMenu(QWidget* parent, const char* name);
     void buildMenus();
+    // The owner-drawn presentation takes over the menus at the first activation.
+    void attachMenuPresentation();
     // Tools, Language: the word from now on, in the running window and in the settings.
     void switchLanguage(const QString& word);
     QAction* addCommand(QMenu* menu, const char* name, const QKeySequence& shortcut,
@@ -56,4 +59,5 @@ private:
     QAction* mnuUndoIco = nullptr;
     QAction* mnuRedoIco = nullptr;
     std::array<QAction*, 5> mnuRecent{}; // mnuRecent1Ico .. mnuRecent5Ico
+    PopMenu* ctlMenu = nullptr;
 };

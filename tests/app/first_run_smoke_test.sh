@@ -27,7 +27,7 @@ wait_for_window() {
     echo "$found"
 }
 
-chooser=$(wait_for_window "^ZEF$")
+chooser=$(wait_for_window "^Jazyk / Language / Sprache$")
 [ -n "$chooser" ] || { echo "no language chooser appeared"; cat "$work/zef.log"; exit 1; }
 if xdotool search --name "ZEF - " >/dev/null 2>&1; then
     echo "the main window came before a language was chosen"

@@ -1,0 +1,97 @@
+#include "app/start_up.h"
+
+#include "app/editor.h"
+#include "app/processor_info.h"
+#include "app/qt_translations.h"
+#include "app/qt_user_dialogs.h"
+#include "app/window/language_chooser.h"
+#include "app/window/main_window.h"
+#include "app/window/splash_window.h"
+#include "i18n/language_command.h"
+#include "i18n/startup_texts.h"
+#include "preview/display_depth.h"
+#include "preview/preview.h"
+#include "scheme/recent_files.h"
+#include "scheme/starter_schemes.h"
+#include "workspace/element_list_handlers.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <memory>
+
+using StartupTexts::Text;
+
+namespace {
+
+// The main window's loading: element names in the language, the Blue starter, then the
+// controls may act on the scheme.
+void LoadMainWindowScheme(Editor& editor) {
+    FillElementNames(editor);
+    editor.document.SchemeReady = false;
+    CreateStarterScheme(editor, Starter::Blue);
+    editor.document.SchemeReady = true;
+    editor.document.modified = false;
+}
+
+} // namespace
+
+int RunEditor(const WindowArguments& arguments) {
+    QtUserDialogs dialogs;
+    Editor editor(dialogs);
+    SplashWindow frmSplash;
+    frmSplash.show();
+
+    // Processor data.
+    const ProcessorInfo processor = ReadProcessorData(editor);
+    frmSplash.showProcessor(processor.name, processor.revision,
+                            editor.ProcessorSpeedText + QStringLiteral(" MHz"));
+
+    // First run: nothing stored yet, so the language is asked for.
+    frmSplash.setStatus(Text(StartupTexts::readingSettings, Language::Czech));
+    if (ReadStoredLanguage(editor.settings).isEmpty()) {
+        LanguageChooser frmLanguage(editor.settings, &frmSplash);
+        frmLanguage.exec();
+    }
+
+    // The language, as stored; from here on the start-up speaks it.
+    editor.language = LanguageFromWord(ReadStoredLanguage(editor.settings));
+    const Language language = editor.language;
+    InstallQtTranslations(language);
+
+    // Colour depth.
+    frmSplash.setStatus(Text(StartupTexts::testingColours, language));
+    const int depth = arguments.depth.value_or(QGuiApplication::primaryScreen()->depth());
+    if (depth < MinimumDisplayDepth) {
+        dialogs.setParent(&frmSplash);
+        dialogs.showMessage(
+            Message{MessageIcon::Information, Text(StartupTexts::colourDepthMessage, language),
+                    Text(StartupTexts::colourDepthTitle, language), MessageButtons::Ok});
+        return 0;
+    }
+
+    // The main window, with its menus captioned; the recent items all read as empty so far.
+    LoadMainWindowScheme(editor);
+    CaptionRecentMenu(editor);
+    MainWindow frmMain(editor, arguments.file);
+    dialogs.setParent(&frmMain);
+
+    // Recent files.
+    frmSplash.setStatus(Text(StartupTexts::readingSettings, language));
+    ReadRecentFiles(editor);
+    frmMain.showState();
+
+    // Image map.
+    frmSplash.setStatus(Text(StartupTexts::buildingImageMap, language));
+    frmSplash.setProgressRange(0, ScreenCount - 1);
+    Preview preview(depth, [&frmSplash](int screen) { frmSplash.setProgress(screen); });
+    editor.preview = &preview;
+    // A paint that finds the display unusable has said so; the editor ends at once.
+    preview.endEditor = [] {
+        QApplication::closeAllWindows();
+        QCoreApplication::exit(0);
+    };
+
+    frmMain.show();
+    frmSplash.close();
+    return preview.ended() ? 0 : QApplication::exec();
+}

@@ -1,0 +1,52 @@
+#include "app/window/association_dialog.h"
+
+#include "assets/icons.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+AssociationDialog::AssociationDialog(const AssociationDialogState& state, QWidget* parent)
+    : QDialog(parent) {
+    const AssociationDialogTexts& texts = state.texts;
+    setObjectName(QStringLiteral("frmAssociation"));
+    setWindowTitle(texts.caption);
+    setModal(true);
+
+    auto* instruction = new QLabel(texts.instruction);
+    instruction->setObjectName(QStringLiteral("lblType"));
+    instruction->setWordWrap(true);
+
+    auto* list = new QTreeWidget;
+    list->setObjectName(QStringLiteral("lwType"));
+    list->setAccessibleName(texts.caption);
+    list->setRootIsDecorated(false);
+    list->setHeaderLabels({texts.formatHeader, texts.descriptionHeader, texts.extensionsHeader});
+    row_ = new QTreeWidgetItem(list, {texts.rowFormat, texts.rowDescription, texts.rowExtensions});
+    row_->setIcon(0, ApplicationIcon());
+    row_->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    row_->setCheckState(0, state.ticked ? Qt::Checked : Qt::Unchecked);
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list->setFixedHeight(90);
+    instruction->setBuddy(list);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(instruction);
+    layout->addWidget(list);
+    layout->addLayout(buttons);
+    setFixedWidth(480);
+}
+
+bool AssociationDialog::ticked() const {
+    return row_->checkState(0) == Qt::Checked;
+}
