@@ -16,7 +16,9 @@
 #include "workspace/element_list_handlers.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <QScreen>
+#include <QTextStream>
 #include <memory>
 
 using StartupTexts::Text;
@@ -33,11 +35,33 @@ void LoadMainWindowScheme(Editor& editor) {
     editor.document.modified = false;
 }
 
+// The colour-depth message on a display the toolkit cannot paint on: the X server's own
+// message window shows it, and the error stream keeps it where there is none.
+void ShowColourDepthMessage(Language language) {
+    const QString title = Text(StartupTexts::colourDepthTitle, language);
+    QString text = Text(StartupTexts::colourDepthMessage, language);
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QTextStream(stderr) << "zef: " << text << Qt::endl;
+    QProcess::execute(QStringLiteral("xmessage"),
+                      {QStringLiteral("-center"), QStringLiteral("-title"), title,
+                       QStringLiteral("-buttons"), QStringLiteral("OK:0"),
+                       QStringLiteral("-default"), QStringLiteral("OK"), text});
+}
+
 } // namespace
 
 int RunEditor(const WindowArguments& arguments) {
     QtUserDialogs dialogs;
     Editor editor(dialogs);
+
+    // Below 16 bits a pixel no window of the program can be drawn, the start-up window and
+    // the language chooser included: the message comes at once, in the stored language.
+    const int depth = arguments.depth.value_or(QGuiApplication::primaryScreen()->depth());
+    if (depth < MinimumDisplayDepth) {
+        ShowColourDepthMessage(LanguageFromWord(ReadStoredLanguage(editor.settings)));
+        return 0;
+    }
+
     SplashWindow frmSplash;
     frmSplash.show();
 
@@ -58,16 +82,8 @@ int RunEditor(const WindowArguments& arguments) {
     const Language language = editor.language;
     InstallQtTranslations(language);
 
-    // Colour depth.
+    // Colour depth: tested before any window was shown, since below 16 bits none can be.
     frmSplash.setStatus(Text(StartupTexts::testingColours, language));
-    const int depth = arguments.depth.value_or(QGuiApplication::primaryScreen()->depth());
-    if (depth < MinimumDisplayDepth) {
-        dialogs.setParent(&frmSplash);
-        dialogs.showMessage(
-            Message{MessageIcon::Information, Text(StartupTexts::colourDepthMessage, language),
-                    Text(StartupTexts::colourDepthTitle, language), MessageButtons::Ok});
-        return 0;
-    }
 
     // The main window, with its menus captioned; the recent items all read as empty so far.
     LoadMainWindowScheme(editor);
