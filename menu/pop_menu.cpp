@@ -599,7 +599,10 @@ void PopMenu::paintMenuItem(const QStyleOptionMenuItem* option, QPainter* painte
                                                                      : Qt::TextHideMnemonic);
     const QRect captionRect =
         Span(left + CaptionInset + (flat ? FlatCaptionStep : 0), top, right, bottom);
-    const QRect shortcutRect = Span(left + item->shortcutColumn, top, right, bottom);
+    // Shortcuts stand as far left of their column as captions stand left of theirs, so that the
+    // widest one keeps the same room from the menu's right edge as the widest caption does.
+    const QRect shortcutRect =
+        Span(left + item->shortcutColumn - (ItemWidthBase - CaptionInset), top, right, bottom);
     const QString caption = CaptionPart(option->text);
     const QString shortcut = ShortcutPart(option->text);
     const auto drawTexts = [&](const QPoint& shift, const QColor& colour) {

@@ -334,7 +334,10 @@ void TestPopMenu::shortcutsGetAColumnOfTheirOwn() {
         if (tree->style->Item(p).menu == file)
             QCOMPARE(tree->style->Item(p).shortcutColumn, column);
 
-    // The shortcut text starts at its column: nothing is drawn between the caption's end and it.
+    // The shortcut text stands as far left of its column as the captions stand left of theirs
+    // (26 against 32): nothing is drawn between the caption's end and it, and the widest one
+    // keeps that room from the right edge.
+    const int drawnAt = column - (32 - 26);
     const QRect r = file->actionGeometry(tree->open);
     int firstInk = -1;
     for (int x = r.left() + 29 + metrics.horizontalAdvance("Open") + 1;
@@ -344,7 +347,13 @@ void TestPopMenu::shortcutsGetAColumnOfTheirOwn() {
                 firstInk = x - r.left();
                 break;
             }
-    QVERIFY2(firstInk >= column && firstInk <= column + 2, qPrintable(QString::number(firstInk)));
+    QVERIFY2(firstInk >= drawnAt && firstInk <= drawnAt + 2, qPrintable(QString::number(firstInk)));
+    int lastInk = -1;
+    for (int x = r.left() + drawnAt; x <= r.right(); ++x)
+        for (int y = r.top() + 2; y < r.bottom() - 1; ++y)
+            if (At(shown, x, y) != Field)
+                lastInk = x - r.left();
+    QVERIFY2(lastInk <= r.width() - 5, qPrintable(QString::number(lastInk)));
 }
 
 void TestPopMenu::defaultItemsAreMeasuredBold() {
