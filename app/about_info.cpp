@@ -8,21 +8,18 @@ namespace {
 QString Text(const LocalisedText& text, Language language, const char* builtIn) {
     return text.in(language).value_or(QString::fromUtf8(builtIn));
 }
-QString Text(const LocalisedText& text, Language language) {
-    return Text(text, language, text.czech);
-}
 } // namespace
 
 AboutTexts AboutTextsFor(const Editor& editor) {
     using namespace AboutDialogTexts;
     const Language language = editor.language;
     return AboutTexts{Text(frmAbout, language, BuiltInCaption),
-                      Text(lblTitle, language),
-                      Text(lblVersion, language),
-                      Text(lblMobil, language),
-                      Text(lblSpy, language),
-                      Text(lblDescription, language),
-                      Text(lblOmluva, language),
+                      lblTitle.inOrBuiltIn(language),
+                      lblVersion.inOrBuiltIn(language),
+                      lblMobil.inOrBuiltIn(language),
+                      lblSpy.inOrBuiltIn(language),
+                      lblDescription.inOrBuiltIn(language),
+                      lblOmluva.inOrBuiltIn(language),
                       QString::fromUtf8(lblCopy)};
 }
 

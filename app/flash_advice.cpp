@@ -3,19 +3,13 @@
 #include "app/editor.h"
 #include "i18n/flash_advice_texts.h"
 
-namespace {
-QString Text(const LocalisedText& text, Language language) {
-    return text.in(language).value_or(QString::fromUtf8(text.czech));
-}
-} // namespace
-
 FlashAdvice FlashAdviceFor(const Editor& editor) {
     using namespace FlashAdviceTexts;
     const Language language = editor.language;
-    FlashAdvice advice{Text(frmFlash, language),
-                       Text(lblText, language),
-                       Text(lblPC, language),
-                       Text(lblOmluva, language),
+    FlashAdvice advice{frmFlash.inOrBuiltIn(language),
+                       lblText.inOrBuiltIn(language),
+                       lblPC.inOrBuiltIn(language),
+                       lblOmluva.inOrBuiltIn(language),
                        editor.ProcessorSpeedText + QStringLiteral(" MHz"),
                        std::nullopt};
     // The speed is read as a 16-bit number, as the gauge always took it.

@@ -38,3 +38,7 @@ std::optional<QString> LocalisedText::in(Language language) const {
     }
     return std::nullopt;
 }
+
+QString LocalisedText::inOrBuiltIn(Language language) const {
+    return in(language).value_or(QString::fromUtf8(czech));
+}

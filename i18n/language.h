@@ -18,4 +18,7 @@ struct LocalisedText {
 
     // The text for the language, or nothing for a word that selects no language.
     std::optional<QString> in(Language language) const;
+    // The text for the language, or the built-in Czech one for a word that selects no
+    // language: what a window shows that keeps the texts it was made with.
+    QString inOrBuiltIn(Language language) const;
 };

@@ -101,7 +101,7 @@ inline constexpr LocalisedText mnuAboutIco{"O programu", "About", "Applikation"}
 
 // The text for the language, or the built-in Czech one for a word that selects no language.
 inline QString Caption(const LocalisedText& text, Language language) {
-    return text.in(language).value_or(QString::fromUtf8(text.czech));
+    return text.inOrBuiltIn(language);
 }
 
 // The association item alone was built with another text than its Czech caption.

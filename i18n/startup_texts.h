@@ -20,7 +20,7 @@ inline constexpr LocalisedText colourDepthMessage{
 inline constexpr LocalisedText colourDepthTitle{"Chyba", "Error", "Fehler"};
 
 inline QString Text(const LocalisedText& text, Language language) {
-    return text.in(language).value_or(QString::fromUtf8(text.czech));
+    return text.inOrBuiltIn(language);
 }
 
 } // namespace StartupTexts
