@@ -4,28 +4,11 @@
 # word and five empty recent files.
 set -euo pipefail
 zef=$1
-work=$(mktemp -d)
-trap 'kill "$xvfb" 2>/dev/null || true; kill "$app" 2>/dev/null || true; rm -rf "$work"' EXIT
-
-display=:$((50 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-export ZEF_SETTINGS=$work/zef.conf
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/virtual_display.sh"
+start_virtual_display 24
 
 "$zef" >"$work/zef.log" 2>&1 &
 app=$!
-
-wait_for_window() {
-    local found=""
-    for _ in $(seq 100); do
-        found=$(xdotool search --name "$1" 2>/dev/null | head -n 1) && [ -n "$found" ] && break
-        sleep 0.1
-    done
-    echo "$found"
-}
 
 chooser=$(wait_for_window "^Jazyk / Language / Sprache$")
 [ -n "$chooser" ] || { echo "no language chooser appeared"; cat "$work/zef.log"; exit 1; }

@@ -3,27 +3,15 @@
 # comes up with the scheme's preview painted, and closes it from its File menu shortcut.
 set -euo pipefail
 zef=$1
-work=$(mktemp -d)
-trap 'kill "$xvfb" 2>/dev/null || true; kill "$app" 2>/dev/null || true; rm -rf "$work"' EXIT
-
-display=:$((50 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-export ZEF_SETTINGS=$work/zef.conf
+. "$(dirname "$0")/virtual_display.sh"
+start_virtual_display 24
 printf '[Settings]\nLanguage=English\n' >"$ZEF_SETTINGS"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$zef" --starter Red -o "$work/red.col"
 "$zef" "$work/red.col" >"$work/zef.log" 2>&1 &
 app=$!
 
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --name "ZEF - Colour Scheme Editor" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.1
-done
+window=$(wait_for_window "ZEF - Colour Scheme Editor")
 [ -n "$window" ] || { echo "no editor window appeared"; cat "$work/zef.log"; exit 1; }
 
 # The opened file went into the recent files.
@@ -33,7 +21,7 @@ grep -q "File1=.*red.col" "$ZEF_SETTINGS" || { echo "the file was not opened"; e
 # The Red starter's title bar colour (255, 0, 0) shows on the main menu preview once the window
 # has repainted after the file was read.
 shows_red() {
-    import -display "$display" -window "$window" "$work/window.png" || return 1
+    import -display "$DISPLAY" -window "$window" "$work/window.png" || return 1
     # The histogram is read whole first: grep -q leaving early would break convert's pipe.
     convert "$work/window.png" -format %c histogram:info:- >"$work/colours.txt" || return 1
     grep -qi "#FF0000" "$work/colours.txt"
