@@ -1,3 +1,4 @@
+#include "app/window/association_dialog.h"
 #include "app/window/flash_advice_dialog.h"
 #include "app/window/safe_scheme_dialog.h"
 #include "editor_fixture.h"
@@ -7,12 +8,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 class TestInfoDialogs : public QObject {
     Q_OBJECT
 private slots:
     void theSafeSchemeDialogShowsWhatTheEditorGives();
     void theFlashAdviceShowsTheSpeedOnTheGauge();
+    void theAssociationRowHandsBackItsTick();
 };
 
 void TestInfoDialogs::theSafeSchemeDialogShowsWhatTheEditorGives() {
@@ -55,6 +58,27 @@ void TestInfoDialogs::theFlashAdviceShowsTheSpeedOnTheGauge() {
     QCOMPARE(unknown.findChild<QLabel*>(QStringLiteral("lblSpeed"))->text(),
              QStringLiteral("x MHz"));
     QCOMPARE(unknown.findChild<QProgressBar*>(QStringLiteral("pb1"))->value(), 0);
+}
+
+void TestInfoDialogs::theAssociationRowHandsBackItsTick() {
+    AssociationDialog dialog(
+        AssociationDialogState{AssociationDialogTextsFor(Language::English), false});
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("File Association"));
+    auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("lwType"));
+    QCOMPARE(list->topLevelItemCount(), 1);
+    QTreeWidgetItem* row = list->topLevelItem(0);
+    QCOMPARE(row->text(0), QStringLiteral("COL"));
+    QCOMPARE(row->text(1), QStringLiteral("File Colour Scheme"));
+    QCOMPARE(list->headerItem()->text(2), QStringLiteral("File extensions"));
+    QVERIFY(!dialog.ticked());
+    row->setCheckState(0, Qt::Checked);
+    QVERIFY(dialog.ticked());
+
+    AssociationDialog ticked(
+        AssociationDialogState{AssociationDialogTextsFor(Language::German), true});
+    QVERIFY(ticked.ticked());
+    QCOMPARE(ticked.findChild<QTreeWidget*>(QStringLiteral("lwType"))->headerItem()->text(1),
+             QStringLiteral("Legende"));
 }
 
 QTEST_MAIN(TestInfoDialogs)
