@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/file_association.h"
 #include "app/about_info.h"
+#include "app/file_association.h"
 #include "app/flash_advice.h"
 #include "scheme/colour.h"
 #include "workspace/safe_scheme_info.h"
