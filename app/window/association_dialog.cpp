@@ -1,10 +1,10 @@
 #include "app/window/association_dialog.h"
 
+#include "app/window/ok_button_row.h"
 #include "assets/icons.h"
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -32,18 +32,10 @@ AssociationDialog::AssociationDialog(const AssociationDialogState& state, QWidge
     list->setFixedHeight(90);
     instruction->setBuddy(list);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(instruction);
     layout->addWidget(list);
-    layout->addLayout(buttons);
+    layout->addLayout(OkButtonRow(this));
     setFixedWidth(480);
 }
 

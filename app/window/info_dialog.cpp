@@ -1,9 +1,9 @@
 #include "app/window/info_dialog.h"
+#include "app/window/ok_button_row.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QPushButton>
 
 InfoDialog::InfoDialog(const char* objectName, const QString& caption, const QIcon& picture,
                        QWidget* parent)
@@ -19,17 +19,9 @@ InfoDialog::InfoDialog(const char* objectName, const QString& caption, const QIc
     content_ = new QVBoxLayout;
     columns->addLayout(content_, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(OkButtonRow(this));
     setFixedWidth(360);
 }
 

@@ -109,8 +109,8 @@ MainWindow::MainWindow(Editor& editor, QString fileToOpen)
     editor_.previewPainted = [this] {
         showPictures();
     };
+    // Captioning shows the editor's state as well, for the recent items' captions.
     setTexts(editor_.language);
-    showState();
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QKeySequence& shortcut,

@@ -1,0 +1,8 @@
+#pragma once
+
+class QDialog;
+class QHBoxLayout;
+
+// The row at the foot of the program's small dialogs: OK (cmdOK) at the right, the default
+// button, which accepts the dialog.
+QHBoxLayout* OkButtonRow(QDialog* dialog);
