@@ -8,13 +8,16 @@ work=$(mktemp -d)
 trap 'kill "$xvfb" 2>/dev/null || true; [ -z "$app" ] || kill "$app" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 start_virtual_display() {
-    local display=:$((50 + RANDOM % 400))
-    Xvfb "$display" -screen 0 "1024x768x$1" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    # Xvfb picks a free display itself and writes its number once it takes connections, so
+    # that tests run side by side neither collide nor start before it is ready.
+    Xvfb -displayfd 3 -screen 0 "1024x768x$1" -nolisten tcp 3>"$work/display" \
+        >"$work/xvfb.log" 2>&1 &
     xvfb=$!
-    export DISPLAY=$display
+    for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || { echo "the virtual display did not start"; cat "$work/xvfb.log"; exit 1; }
+    export DISPLAY=:$(head -n 1 "$work/display")
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
     export ZEF_SETTINGS=$work/zef.conf
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
 wait_for_window() {
