@@ -23,8 +23,11 @@ bool WriteWhole(const QString& target, const QByteArray& bytes) {
         if (!existing.open(QIODevice::Append | QIODevice::ExistingOnly))
             return false;
     }
+    // Unbuffered, so that a disk that is full fails the write itself: a buffered write would
+    // only fail in commit's flush, which QSaveFile does not notice, and an empty copy would
+    // replace the old file.
     QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
