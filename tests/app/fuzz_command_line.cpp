@@ -1,0 +1,61 @@
+// Feeds arbitrary command lines (one argument per line of the input) to the options that work
+// without a window: whatever the arguments, the result is an exit code of 0, 1 or 2, or the
+// editor window with arguments it can take.
+#include "app/command_line.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+// Every file the options read or write stays inside a folder of the fuzzer's own: no argument
+// may name another folder. --associate and --unassociate change the desktop's file types, so
+// they are left out.
+bool StaysInside(const QStringList& arguments) {
+    for (const QString& a : arguments) {
+        if (a.contains(QLatin1Char('/')) || a.startsWith(QLatin1String("..")) ||
+            a.startsWith(QLatin1String("--associate")) ||
+            a.startsWith(QLatin1String("--unassociate")))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static QTemporaryDir folder;
+    static int run = 0;
+    if (run++ % 1000 == 0) {
+        // A fresh folder now and then, holding one scheme for the options that read one.
+        QDir(folder.path()).removeRecursively();
+        QDir().mkpath(folder.path());
+        QDir::setCurrent(folder.path());
+        QFile scheme(QStringLiteral("a.col"));
+        if (!scheme.open(QIODevice::WriteOnly))
+            std::abort();
+        QByteArray text = "ColourScheme\r\nFuzz\r\nData\r\n";
+        for (int k = 1; k <= 60; ++k)
+            text += QByteArray::number(k) + " 2 3 100\r\n";
+        scheme.write(text);
+    }
+    const QString line = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QStringList arguments = line.split(QLatin1Char('\n'));
+    if (arguments.size() > 12 || !StaysInside(arguments))
+        return 0;
+
+    QString outText, errText;
+    QTextStream out(&outText), err(&errText);
+    const std::optional<int> code = RunCommandLine(arguments, out, err);
+    if (!code) {
+        // The window is only asked for with arguments it can start with.
+        if (!WindowArgumentsOf(arguments))
+            std::abort();
+    } else if (*code < 0 || *code > 2 || (*code == 2 && errText.isEmpty())) {
+        std::abort();
+    }
+    return 0;
+}
