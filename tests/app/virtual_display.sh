@@ -10,7 +10,7 @@ trap 'kill "$xvfb" 2>/dev/null || true; [ -z "$app" ] || kill "$app" 2>/dev/null
 start_virtual_display() {
     # Xvfb picks a free display itself and writes its number once it takes connections, so
     # that tests run side by side neither collide nor start before it is ready.
-    Xvfb -displayfd 3 -screen 0 "1024x768x$1" -nolisten tcp 3>"$work/display" \
+    Xvfb -displayfd 3 -screen 0 "1024x768x$1" -nolisten tcp -noreset 3>"$work/display" \
         >"$work/xvfb.log" 2>&1 &
     xvfb=$!
     for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
