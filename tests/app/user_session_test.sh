@@ -354,7 +354,7 @@ until_seen colour_above 10 "${screen0[@]}" "$second_colour" ||
 
 # File > Open Recent > the first item. The scheme has an unsaved try now, so the save question
 # comes, with Yes, No and Cancel. The user wants the saved scheme back, not the try in the
-# file: No.
+# file: No, by its underlined letter.
 step="8 (Open Recent, save question)"
 click "${menu_bar_first[@]}"
 xdotool key --delay 40 Down Down Down Right Return
