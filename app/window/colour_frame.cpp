@@ -69,7 +69,7 @@ ColourFrame::ColourFrame(Editor& editor, QWidget* parent)
     SSTab1->addTab(TabPage(Picture7, cmdColorMixed), QString());
     layout->addWidget(SSTab1);
 
-    auto* hover = new QHBoxLayout;
+    auto* hover = NewValueRow();
     picOver = new PixelView(QSize(28, 18), 1, 0, QStringLiteral("Colour under the pointer"));
     picOver->setObjectName(QStringLiteral("picOver"));
     picOver->setCursor(Qt::ArrowCursor);

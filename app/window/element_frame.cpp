@@ -73,7 +73,7 @@ ElementFrame::ElementFrame(Editor& editor, QWidget* parent)
     Picture6 = new PixelView(QSize(28, 18), 1, 0, QStringLiteral("Element colour"));
     Picture6->setObjectName(QStringLiteral("Picture6"));
     Picture6->setCursor(Qt::ArrowCursor);
-    auto* components = new QHBoxLayout;
+    auto* components = NewValueRow();
     components->addWidget(Picture6);
     components->addSpacing(4);
     lblRS = AddValueLabel(components, QStringLiteral("R:"), "lblRS");

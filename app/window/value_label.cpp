@@ -3,6 +3,16 @@
 #include <QBoxLayout>
 #include <QLabel>
 
+namespace {
+constexpr int ValueRowSpacing = 4;
+} // namespace
+
+QHBoxLayout* NewValueRow() {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(ValueRowSpacing);
+    return row;
+}
+
 QLabel* AddValueLabel(QBoxLayout* row, const QString& caption, const char* objectName) {
     auto* name = new QLabel(caption);
     auto* value = new QLabel;

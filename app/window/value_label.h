@@ -3,7 +3,13 @@
 #include <QString>
 
 class QBoxLayout;
+class QHBoxLayout;
 class QLabel;
+
+// A row for a colour swatch and its values, with the same room between its parts in every frame.
+// A row put into another layout would take that layout's spacing, and a grid whose horizontal
+// and vertical spacings differ gives none.
+QHBoxLayout* NewValueRow();
 
 // A caption such as "R:" and the label beside it that shows a number, named `objectName`; the
 // caption names the value for screen readers. Both are added to a row; the value is returned.

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <array>
 
 namespace {
 
@@ -55,6 +56,7 @@ private slots:
     void aClickFlashesTheElementForOneTick();
     void aMixedColourCanBeApplied();
     void theHelpButtonsOpenTheirDialogs();
+    void componentValuesStandApartFromTheirNeighbours();
     void picturesStaySharpAtAnyScale();
 
 private:
@@ -283,6 +285,36 @@ void TestMainWindow::theHelpButtonsOpenTheirDialogs() {
     QTest::mouseClick(find<QToolButton>("cmdFlash"), Qt::LeftButton);
     QCOMPARE(phone->f.dialogs.flashAdviceDialogs.size(), 1);
     QVERIFY(editor().DialogWasShown);
+}
+
+void TestMainWindow::componentValuesStandApartFromTheirNeighbours() {
+    // The current element's R, G and B values are laid out as the ones under the pointer: the
+    // same room between a caption and its value and between a value and the next caption, so
+    // that a value of three digits does not run into the next caption ("G:183B:128").
+    const auto gaps = [this](std::array<const char*, 3> names) {
+        QList<int> found;
+        QWidget* previous = nullptr;
+        for (const char* name : names) {
+            auto* value = find<QLabel>(name);
+            QLabel* caption = nullptr;
+            for (QLabel* label : value->parentWidget()->findChildren<QLabel*>())
+                if (label->buddy() == value)
+                    caption = label;
+            if (!caption)
+                return QList<int>{};
+            if (previous)
+                found << caption->x() - (previous->x() + previous->width());
+            found << value->x() - (caption->x() + caption->width());
+            previous = value;
+        }
+        return found;
+    };
+    const QList<int> element = gaps({"lblRS", "lblGS", "lblBS"});
+    const QList<int> pointer = gaps({"lblR", "lblG", "lblB"});
+    QCOMPARE(element.size(), 5);
+    for (int gap : pointer)
+        QVERIFY(gap > 0);
+    QCOMPARE(element, pointer);
 }
 
 void TestMainWindow::picturesStaySharpAtAnyScale() {
