@@ -335,15 +335,16 @@ ZEF_AVX2_INLINE bool NoneSetAvx(__m256i flags) {
 }
 
 // Vectors of whole pixels: 16 bits, or 32 bits whose fourth byte does not count. black gives
-// all bytes of the black pixels set; lowest keeps the smallest of each pixel's deciding bytes,
-// read as one number, which is zero exactly where a black pixel was seen.
+// all bytes of the black pixels set. deciding gives each pixel's deciding bits as a number, zero
+// exactly for a black pixel, lower the smaller of two such numbers, and zero all bytes of the
+// numbers that are zero.
 struct Pixels16Avx {
     __m256i colour;
-    ZEF_AVX2_INLINE __m256i black(__m256i mask) const {
-        return _mm256_cmpeq_epi16(mask, _mm256_setzero_si256());
-    }
-    ZEF_AVX2_INLINE __m256i lowest(__m256i low, __m256i mask) const {
-        return _mm256_min_epu16(low, mask);
+    ZEF_AVX2_INLINE __m256i black(__m256i mask) const { return zero(mask); }
+    ZEF_AVX2_INLINE __m256i deciding(__m256i mask) const { return mask; }
+    ZEF_AVX2_INLINE __m256i lower(__m256i a, __m256i b) const { return _mm256_min_epu16(a, b); }
+    ZEF_AVX2_INLINE __m256i zero(__m256i a) const {
+        return _mm256_cmpeq_epi16(a, _mm256_setzero_si256());
     }
 };
 
@@ -351,10 +352,12 @@ struct Pixels32Avx {
     __m256i colour;
     ZEF_AVX2_INLINE __m256i black(__m256i mask) const {
         const __m256i bgr = _mm256_and_si256(mask, _mm256_set1_epi32(0x00FFFFFF));
-        return _mm256_cmpeq_epi32(bgr, _mm256_setzero_si256());
+        return zero(bgr);
     }
-    ZEF_AVX2_INLINE __m256i lowest(__m256i low, __m256i mask) const {
-        return _mm256_min_epu32(low, _mm256_slli_epi32(mask, 8));
+    ZEF_AVX2_INLINE __m256i deciding(__m256i mask) const { return _mm256_slli_epi32(mask, 8); }
+    ZEF_AVX2_INLINE __m256i lower(__m256i a, __m256i b) const { return _mm256_min_epu32(a, b); }
+    ZEF_AVX2_INLINE __m256i zero(__m256i a) const {
+        return _mm256_cmpeq_epi32(a, _mm256_setzero_si256());
     }
 };
 
@@ -365,14 +368,21 @@ ZEF_AVX2 void RowsAvx(const uchar* mask, uchar* target, qint64 rows, qint64 rowB
     for (qint64 y = 0; y < rows; ++y) {
         const uchar* m = mask + y * stride;
         uchar* t = target + y * stride;
-        __m256i low = px.lowest(_mm256_set1_epi8(-1), LoadAvx(m + last));
-        for (qint64 i = 0; i < last; i += 32)
-            low = px.lowest(low, LoadAvx(m + i));
-        if (NoneSetAvx(px.black(low)))
+        // The smallest deciding number of the row's pixels, in two halves so that the loop does
+        // not wait for each step before the next.
+        __m256i low = px.deciding(LoadAvx(m + last)), low2 = _mm256_set1_epi8(-1);
+        qint64 i = 0;
+        for (; i + 32 < last; i += 64) {
+            low = px.lower(low, px.deciding(LoadAvx(m + i)));
+            low2 = px.lower(low2, px.deciding(LoadAvx(m + i + 32)));
+        }
+        if (i < last)
+            low = px.lower(low, px.deciding(LoadAvx(m + i)));
+        if (NoneSetAvx(px.zero(px.lower(low, low2))))
             continue;
         const __m256i lastVector =
             _mm256_blendv_epi8(LoadAvx(t + last), px.colour, px.black(LoadAvx(m + last)));
-        for (qint64 i = 0; i < last; i += 32) {
+        for (i = 0; i < last; i += 32) {
             const __m256i blackHere = px.black(LoadAvx(m + i));
             StoreAvx(t + i, _mm256_blendv_epi8(LoadAvx(t + i), px.colour, blackHere));
         }
