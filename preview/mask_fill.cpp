@@ -73,9 +73,11 @@ void Fill32Plain(const uchar* __restrict mask, uchar* __restrict target, const B
 // The vector kernels take the pictures a row at a time (at 32 bits a row is one picture width of
 // the run of pixels) and first look over the row's mask: a row without a black pixel is left
 // alone, and the others are painted, each vector tested and blended without a branch. Preview
-// masks are black over one element's area, so most rows are left alone. At 24 bits, where
-// painting a vector costs several times as much as storing one, a row black throughout is also
-// stored in the colour without reading the target.
+// masks are black over one element's area, so most rows are left alone. At 16 and 32 bits,
+// where a look costs nearly as much as painting, a row that follows one with black pixels is
+// painted without a look, so that a mask black throughout is read once per row. At 24 bits,
+// where painting a vector costs several times as much as storing one, every row is looked at,
+// and a row black throughout is stored in the colour without reading the target.
 //
 // A row is filled a vector at a time. Its last vector ends at its last pixel byte and overlaps
 // the one before it where the row is not a whole number of vectors: painting a byte twice gives
@@ -182,19 +184,27 @@ template <class Pixels>
 void RowsSse(const uchar* mask, uchar* target, qint64 rows, qint64 rowBytes, qint64 stride,
              const Pixels& px) {
     const qint64 last = rowBytes - 16;
+    bool look = true;
     for (qint64 y = 0; y < rows; ++y) {
         const uchar* m = mask + y * stride;
         uchar* t = target + y * stride;
-        __m128i black = px.black(LoadSse(m + last));
-        for (qint64 i = 0; i < last; i += 16)
-            black = _mm_or_si128(black, px.black(LoadSse(m + i)));
-        if (NoneSetSse(black))
-            continue;
-        const __m128i lastVector =
-            SelectSse(px.black(LoadSse(m + last)), LoadSse(t + last), px.colour);
-        for (qint64 i = 0; i < last; i += 16)
-            StoreSse(t + i, SelectSse(px.black(LoadSse(m + i)), LoadSse(t + i), px.colour));
+        if (look) {
+            __m128i black = px.black(LoadSse(m + last));
+            for (qint64 i = 0; i < last; i += 16)
+                black = _mm_or_si128(black, px.black(LoadSse(m + i)));
+            if (NoneSetSse(black))
+                continue;
+        }
+        const __m128i lastBlack = px.black(LoadSse(m + last));
+        const __m128i lastVector = SelectSse(lastBlack, LoadSse(t + last), px.colour);
+        __m128i anyBlack = lastBlack;
+        for (qint64 i = 0; i < last; i += 16) {
+            const __m128i black = px.black(LoadSse(m + i));
+            StoreSse(t + i, SelectSse(black, LoadSse(t + i), px.colour));
+            anyBlack = _mm_or_si128(anyBlack, black);
+        }
         StoreSse(t + last, lastVector);
+        look = NoneSetSse(anyBlack);
     }
 }
 
@@ -365,28 +375,34 @@ template <class Pixels>
 ZEF_AVX2 void RowsAvx(const uchar* mask, uchar* target, qint64 rows, qint64 rowBytes, qint64 stride,
                       const Pixels& px) {
     const qint64 last = rowBytes - 32;
+    bool look = true;
     for (qint64 y = 0; y < rows; ++y) {
         const uchar* m = mask + y * stride;
         uchar* t = target + y * stride;
-        // The smallest deciding number of the row's pixels, in two halves so that the loop does
-        // not wait for each step before the next.
-        __m256i low = px.deciding(LoadAvx(m + last)), low2 = _mm256_set1_epi8(-1);
-        qint64 i = 0;
-        for (; i + 32 < last; i += 64) {
-            low = px.lower(low, px.deciding(LoadAvx(m + i)));
-            low2 = px.lower(low2, px.deciding(LoadAvx(m + i + 32)));
+        if (look) {
+            // The smallest deciding number of the row's pixels, in two halves so that the loop
+            // does not wait for each step before the next.
+            __m256i low = px.deciding(LoadAvx(m + last)), low2 = _mm256_set1_epi8(-1);
+            qint64 i = 0;
+            for (; i + 32 < last; i += 64) {
+                low = px.lower(low, px.deciding(LoadAvx(m + i)));
+                low2 = px.lower(low2, px.deciding(LoadAvx(m + i + 32)));
+            }
+            if (i < last)
+                low = px.lower(low, px.deciding(LoadAvx(m + i)));
+            if (NoneSetAvx(px.zero(px.lower(low, low2))))
+                continue;
         }
-        if (i < last)
-            low = px.lower(low, px.deciding(LoadAvx(m + i)));
-        if (NoneSetAvx(px.zero(px.lower(low, low2))))
-            continue;
-        const __m256i lastVector =
-            _mm256_blendv_epi8(LoadAvx(t + last), px.colour, px.black(LoadAvx(m + last)));
-        for (i = 0; i < last; i += 32) {
-            const __m256i blackHere = px.black(LoadAvx(m + i));
-            StoreAvx(t + i, _mm256_blendv_epi8(LoadAvx(t + i), px.colour, blackHere));
+        const __m256i lastBlack = px.black(LoadAvx(m + last));
+        const __m256i lastVector = _mm256_blendv_epi8(LoadAvx(t + last), px.colour, lastBlack);
+        __m256i anyBlack = lastBlack;
+        for (qint64 i = 0; i < last; i += 32) {
+            const __m256i black = px.black(LoadAvx(m + i));
+            StoreAvx(t + i, _mm256_blendv_epi8(LoadAvx(t + i), px.colour, black));
+            anyBlack = _mm256_or_si256(anyBlack, black);
         }
         StoreAvx(t + last, lastVector);
+        look = NoneSetAvx(anyBlack);
     }
 }
 
