@@ -3,6 +3,7 @@
 #include "preview/mask_fill_kernels.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -479,61 +480,57 @@ ZEF_AVX2_INLINE __m256i PaintInRunAvx(const uchar* m, uchar* t, __m256i before,
     return starts;
 }
 
-// A row's vectors start at 0, 32, 64, ... and the last one at n - 32; the vector at i starts on
-// byte (i % 3) of a pixel, which repeats every three vectors, and the last one always starts on
-// a second byte.
-ZEF_AVX2_INLINE RowMask LookAtRow24Avx(const uchar* m, qint64 n, const Phase24Avx* phases) {
-    // The smallest byte at each place of the vectors that start on the same pixel byte is zero
-    // at a first or third pixel byte exactly where a black pixel may touch a vector: a black
-    // pixel has its first or its third byte in any vector it touches, while a mask's magenta has
-    // only its middle byte zero.
-    __m256i lowest[3];
-    for (__m256i& low : lowest)
-        low = _mm256_set1_epi8(-1);
-    lowest[1] = LoadAvx(m + n - 32);
+// A black pixel's three zero bytes always hold a zero 16-bit word at an even offset of the row,
+// and the magenta around an element's area holds none, so the smallest word of the row finds
+// the rows worth painting with one load a vector and no regard for where pixels start. Another
+// mask colour may hold a zero word without a black pixel; its row is then painted for nothing,
+// which changes no pixel. The words are counted from the row's first byte.
+ZEF_AVX2_INLINE bool MayHoldBlack24Avx(const uchar* m, qint64 n) {
+    const qint64 last = (n & ~qint64(1)) - 32;
+    // Three running minimums, so that each load waits for no other.
+    __m256i a = LoadAvx(m + last), b = a, c = a;
     qint64 i = 0;
-    for (; i + 96 <= n; i += 96) {
-        lowest[0] = _mm256_min_epu8(lowest[0], LoadAvx(m + i));
-        lowest[2] = _mm256_min_epu8(lowest[2], LoadAvx(m + i + 32));
-        lowest[1] = _mm256_min_epu8(lowest[1], LoadAvx(m + i + 64));
+    for (; i + 96 <= last; i += 96) {
+        a = _mm256_min_epu16(a, LoadAvx(m + i));
+        b = _mm256_min_epu16(b, LoadAvx(m + i + 32));
+        c = _mm256_min_epu16(c, LoadAvx(m + i + 64));
     }
-    for (int k : {0, 2}) {
-        if (i < n - 32) {
-            lowest[k] = _mm256_min_epu8(lowest[k], LoadAvx(m + i));
-            i += 32;
-        }
-    }
-    __m256i blackEnds = _mm256_setzero_si256();
-    for (int k = 0; k < 3; ++k) {
-        const __m256i zeros = _mm256_cmpeq_epi8(lowest[k], _mm256_setzero_si256());
-        blackEnds = _mm256_or_si256(blackEnds, _mm256_and_si256(zeros, phases[k].ends));
-    }
-    if (NoneSetAvx(blackEnds))
-        return RowMask::NoBlack;
-    __m256i bits = LoadAvx(m + n - 32);
-    for (i = 0; i < n - 32; i += 32)
-        bits = _mm256_or_si256(bits, LoadAvx(m + i));
-    return NoneSetAvx(bits) ? RowMask::AllBlack : RowMask::Mixed;
+    for (; i < last; i += 32)
+        a = _mm256_min_epu16(a, LoadAvx(m + i));
+    const __m256i lowest = _mm256_min_epu16(a, _mm256_min_epu16(b, c));
+    return !NoneSetAvx(_mm256_cmpeq_epi16(lowest, _mm256_setzero_si256()));
 }
 
-template <bool Careful>
-ZEF_AVX2 void Row24Avx(const uchar* m, uchar* t, const RowReach& reach, const Phase24Avx* phases) {
-    const qint64 n = reach.pixels, last = n - 32;
-    const RowMask look = LookAtRow24Avx(m, n, phases);
-    if (look == RowMask::NoBlack)
-        return;
-    if (look == RowMask::AllBlack) {
-        qint64 i = 0;
-        for (; i + 96 <= n; i += 96) {
-            StoreAvx(t + i, phases[0].colour);
-            StoreAvx(t + i + 32, phases[2].colour);
-            StoreAvx(t + i + 64, phases[1].colour);
-        }
-        for (; i < last; i += 32)
-            StoreAvx(t + i, phases[i % 3].colour);
-        StoreAvx(t + last, phases[1].colour);
-        return;
+// Leaves at the first vector with a byte that is not black: in a row of an element's edge that
+// is most often the first.
+ZEF_AVX2_INLINE bool AllBlack24Avx(const uchar* m, qint64 n) {
+    for (qint64 i = 0; i < n - 32; i += 32) {
+        const __m256i v = LoadAvx(m + i);
+        if (!NoneSetAvx(v))
+            return false;
     }
+    return NoneSetAvx(LoadAvx(m + n - 32));
+}
+
+// A row black throughout takes the colour without a look at the target.
+ZEF_AVX2 void FillRow24Avx(uchar* t, qint64 n, const Phase24Avx* phases) {
+    qint64 i = 0;
+    for (; i + 96 <= n; i += 96) {
+        StoreAvx(t + i, phases[0].colour);
+        StoreAvx(t + i + 32, phases[2].colour);
+        StoreAvx(t + i + 64, phases[1].colour);
+    }
+    for (; i < n - 32; i += 32)
+        StoreAvx(t + i, phases[i % 3].colour);
+    // The last vector starts on a pixel's second byte.
+    StoreAvx(t + n - 32, phases[1].colour);
+}
+
+// A row that holds black somewhere: every vector is painted without a branch.
+template <bool Careful>
+ZEF_AVX2 void PaintRow24Avx(const uchar* m, uchar* t, const RowReach& reach,
+                            const Phase24Avx* phases) {
+    const qint64 n = reach.pixels, last = n - 32;
     alignas(32) uchar copy[36];
     const auto maskAt = [&](qint64 i) {
         return Careful ? reach.around(m, i, 32, copy) : m + i;
@@ -563,13 +560,25 @@ ZEF_AVX2 void Fill24Avx(const uchar* mask, uchar* target, const BitmapGeometry& 
         return Fill24Sse(mask, target, g, bgr);
     const Phase24Avx phases[3] = {{0, bgr}, {1, bgr}, {2, bgr}};
     const qint64 size = qint64(g.bytesPerRow) * g.height;
-    for (qint64 y = 0; y < g.height; ++y) {
-        const qint64 start = y * g.bytesPerRow;
-        const RowReach reach(start, n, size);
-        if (reach.full())
-            Row24Avx<false>(mask + start, target + start, reach, phases);
-        else
-            Row24Avx<true>(mask + start, target + start, reach, phases);
+    // Up to 64 rows are looked at first, without a branch, and then only the rows that may hold
+    // black are visited: a branch per row would guess wrong at every edge of an element's area.
+    for (qint64 first = 0; first < g.height; first += 64) {
+        const int rows = int(std::min<qint64>(64, g.height - first));
+        quint64 marked = 0;
+        for (int r = 0; r < rows; ++r)
+            marked |= quint64(MayHoldBlack24Avx(mask + (first + r) * g.bytesPerRow, n)) << r;
+        for (; marked != 0; marked &= marked - 1) {
+            const qint64 start = (first + std::countr_zero(marked)) * g.bytesPerRow;
+            if (AllBlack24Avx(mask + start, n)) {
+                FillRow24Avx(target + start, n, phases);
+                continue;
+            }
+            const RowReach reach(start, n, size);
+            if (reach.full())
+                PaintRow24Avx<false>(mask + start, target + start, reach, phases);
+            else
+                PaintRow24Avx<true>(mask + start, target + start, reach, phases);
+        }
     }
 }
 
