@@ -113,14 +113,19 @@ type_into() {
     xdotool key --delay 40 Return
 }
 # Waits for the main window's title.
-expect_title() {
-    local title
+# Asks again and again, for five seconds at most, until COMMAND prints TEXT: eventually TEXT COMMAND...
+eventually() {
+    local want=$1
+    shift
     for _ in $(seq 50); do
-        title=$(xdotool getwindowname "$window")
-        [ "$title" = "$1" ] && return 0
+        [ "$("$@")" = "$want" ] && return 0
         sleep 0.1
     done
-    fail "the window's title is \"$title\", not \"$1\""
+    return 1
+}
+window_title() { xdotool getwindowname "$window"; }
+expect_title() {
+    eventually "$1" window_title || fail "the window's title is \"$(window_title)\", not \"$1\""
 }
 
 # --- Files.
@@ -137,18 +142,11 @@ recent() {
     echo "$list"
 }
 expect_recent() {
-    for _ in $(seq 50); do
-        [ "$(recent)" = "$1" ] && return 0
-        sleep 0.1
-    done
-    fail "the settings' recent files are \"$(recent)\", not \"$1\""
+    eventually "$1" recent || fail "the settings' recent files are \"$(recent)\", not \"$1\""
 }
 expect_language() {
-    for _ in $(seq 50); do
-        [ "$(setting Settings Language)" = "$1" ] && return 0
-        sleep 0.1
-    done
-    fail "the stored language is \"$(setting Settings Language)\", not $1"
+    eventually "$1" setting Settings Language ||
+        fail "the stored language is \"$(setting Settings Language)\", not $1"
 }
 # Line N of the saved scheme, without its line end.
 scheme_line() { sed -n "$1p" "$scheme" | tr -d '\r'; }
