@@ -423,16 +423,15 @@ ZEF_AVX2 void Fill32Avx(const uchar* mask, uchar* target, const BitmapGeometry& 
             Pixels32Avx{_mm256_set1_epi32(qint32(word))});
 }
 
-// At 24 bits: which bytes of a 32-byte vector are a pixel's first, second, third, and first or
-// third byte, and the colour.
+// At 24 bits: which bytes of a 32-byte vector are a pixel's first, second and third byte, and
+// the colour.
 struct Phase24Avx {
-    __m256i first, second, third, ends, colour;
+    __m256i first, second, third, colour;
 
     ZEF_AVX2 Phase24Avx(int start, const uchar* bgr) {
         first = LoadAvx(Pixel24Byte.masks[0] + start);
         second = LoadAvx(Pixel24Byte.masks[1] + start);
         third = LoadAvx(Pixel24Byte.masks[2] + start);
-        ends = _mm256_or_si256(first, third);
         colour = _mm256_blendv_epi8(_mm256_blendv_epi8(_mm256_set1_epi8(char(bgr[2])),
                                                        _mm256_set1_epi8(char(bgr[1])), second),
                                     _mm256_set1_epi8(char(bgr[0])), first);
