@@ -33,8 +33,7 @@ run_editor() {
     local window
     window=$(wait_for_window "^$title\$")
     [ -n "$window" ] || { echo "$case: no window \"$title\""; cat "$work/zef.log"; exit 1; }
-    for _ in $(seq 50); do shows_red "$window" && break; sleep 0.1; done
-    shows_red "$window" || { echo "$case: the scheme was not opened"; exit 1; }
+    window_shows "$window" "#FF0000" || { echo "$case: the scheme was not opened"; exit 1; }
     xdotool windowfocus --sync "$window" key ctrl+q
     for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
     if kill -0 "$app" 2>/dev/null; then echo "$case: the editor did not close"; exit 1; fi
@@ -42,12 +41,6 @@ run_editor() {
     wait "$app" || status=$?
     app=""
     [ "$status" -eq 0 ] || { echo "$case: the editor ended with $status"; cat "$work/zef.log"; exit 1; }
-}
-
-shows_red() {
-    import -display "$DISPLAY" -window "$1" "$work/window.png" || return 1
-    convert "$work/window.png" -format %c histogram:info:- >"$work/colours.txt" || return 1
-    grep -qi "#FF0000" "$work/colours.txt"
 }
 
 # The settings files' folder is the program's to write in, as a user's configuration folder is.

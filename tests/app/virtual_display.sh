@@ -2,6 +2,7 @@
 # settings file of its own, and clean-up of both on exit.
 #   start_virtual_display DEPTH   sets DISPLAY, ZEF_SETTINGS and $work
 #   wait_for_window PATTERN       prints the first window whose name matches, or nothing
+#   window_shows WINDOW COLOUR    waits up to 5 s for a pixel of #RRGGBB in the window
 app=""
 xvfb=""
 work=$(mktemp -d)
@@ -27,4 +28,16 @@ wait_for_window() {
         sleep 0.1
     done
     echo "$found"
+}
+
+window_shows() {
+    for _ in $(seq 50); do
+        if import -display "$DISPLAY" -window "$1" "$work/window.png"; then
+            # The histogram is read whole first: grep -q leaving early would break convert's pipe.
+            convert "$work/window.png" -format %c histogram:info:- >"$work/colours.txt" &&
+                grep -qi "$2" "$work/colours.txt" && return 0
+        fi
+        sleep 0.1
+    done
+    return 1
 }

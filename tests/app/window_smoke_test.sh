@@ -20,14 +20,8 @@ grep -q "File1=.*red.col" "$ZEF_SETTINGS" || { echo "the file was not opened"; e
 
 # The Red starter's title bar colour (255, 0, 0) shows on the main menu preview once the window
 # has repainted after the file was read.
-shows_red() {
-    import -display "$DISPLAY" -window "$window" "$work/window.png" || return 1
-    # The histogram is read whole first: grep -q leaving early would break convert's pipe.
-    convert "$work/window.png" -format %c histogram:info:- >"$work/colours.txt" || return 1
-    grep -qi "#FF0000" "$work/colours.txt"
-}
-for _ in $(seq 50); do shows_red && break; sleep 0.1; done
-shows_red || { echo "the preview does not show the scheme's colours"; exit 1; }
+window_shows "$window" "#FF0000" ||
+    { echo "the preview does not show the scheme's colours"; exit 1; }
 
 xdotool windowfocus --sync "$window" key ctrl+q
 for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
