@@ -2,10 +2,9 @@
 // at the first NUL byte): whatever they hold, the start-up window gets a name, a revision and a
 // speed it can show.
 #include "app/processor_info.h"
+#include "memory_folder.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -23,10 +22,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    // In memory where it can be, to keep the disk out of every run.
-    static QTemporaryDir folder(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-                                    ? QStringLiteral("/dev/shm/zef-fuzz-XXXXXX")
-                                    : QDir::tempPath() + QStringLiteral("/zef-fuzz-XXXXXX"));
+    static QTemporaryDir folder(MemoryFolderTemplate(QStringLiteral("zef-fuzz")));
     static const QRegularExpression Revision(QStringLiteral("^Model \\d+, Stepping \\d+$"));
     const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
     const qsizetype split = input.indexOf('\0');

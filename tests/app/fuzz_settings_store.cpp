@@ -2,19 +2,15 @@
 // reading gives a value or nothing, and a value written afterwards reads back as written.
 #include "app/settings_store.h"
 #include "i18n/language_command.h"
+#include "memory_folder.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    // In memory where it can be: the store flushes every write to disk.
-    static QTemporaryDir folder(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-                                    ? QStringLiteral("/dev/shm/zef-fuzz-XXXXXX")
-                                    : QDir::tempPath() + QStringLiteral("/zef-fuzz-XXXXXX"));
+    static QTemporaryDir folder(MemoryFolderTemplate(QStringLiteral("zef-fuzz")));
     static int run = 0;
     // A name of its own for every run, so that nothing remembered about an earlier file of the
     // same name can hide what this one holds.

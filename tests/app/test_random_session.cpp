@@ -4,6 +4,7 @@
 // a preview redrawn whole looks exactly as one composed afresh.
 #include "app/editor.h"
 #include "i18n/language_command.h"
+#include "memory_folder.h"
 #include "preview/preview.h"
 #include "preview/preview_options.h"
 #include "preview/preview_pointer.h"
@@ -147,29 +148,32 @@ enum class Action {
     Count
 };
 
-// How often each action comes, out of the sum: mostly the clicks of everyday editing.
-constexpr std::array<int, int(Action::Count)> Weights = {
-    20, 12, 20, 1, 8, 6, 2, 2, 1, 1, 1, 1, 2, 1, 1, 2, 2, 2, 1, 1,
+// Each action's name and how often it comes, out of the sum: mostly the clicks of everyday
+// editing. In the order of Action.
+struct ActionKind {
+    const char* name;
+    int weight;
 };
-
-const char* const ActionNames[] = {"list click",  "check box",  "palette",     "mix colour",
-                                   "undo",        "redo",       "safe scheme", "provider",
-                                   "lcd colours", "autoredraw", "refresh",     "flash opt",
-                                   "preview",     "language",   "starter",     "save",
-                                   "save as",     "open",       "open recent", "rename"};
+constexpr ActionKind Kinds[] = {
+    {"list click", 20}, {"check box", 12},  {"palette", 20}, {"mix colour", 1},  {"undo", 8},
+    {"redo", 6},        {"safe scheme", 2}, {"provider", 2}, {"lcd colours", 1}, {"autoredraw", 1},
+    {"refresh", 1},     {"flash opt", 1},   {"preview", 2},  {"language", 1},    {"starter", 1},
+    {"save", 2},        {"save as", 2},     {"open", 2},     {"open recent", 1}, {"rename", 1},
+};
+static_assert(std::size(Kinds) == size_t(Action::Count));
 
 Action PickAction(Random& random) {
     static const int Total = [] {
         int sum = 0;
-        for (int w : Weights)
-            sum += w;
+        for (const ActionKind& kind : Kinds)
+            sum += kind.weight;
         return sum;
     }();
     int roll = Pick(random, Total);
     for (int a = 0; a < int(Action::Count); ++a) {
-        if (roll < Weights[a])
+        if (roll < Kinds[a].weight)
             return Action(a);
-        roll -= Weights[a];
+        roll -= Kinds[a].weight;
     }
     return Action::ListClick;
 }
@@ -187,11 +191,7 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
                             ? qEnvironmentVariableIntValue("ZEF_SESSION_ACTIONS")
                             : ZEF_SESSION_ACTIONS;
     Random random(20261206);
-    // Saves and settings are flushed to disk one by one; in memory the session is not held up
-    // by the disk.
-    QTemporaryDir folder(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-                             ? QStringLiteral("/dev/shm/zef-session-XXXXXX")
-                             : QDir::tempPath() + QStringLiteral("/zef-session-XXXXXX"));
+    QTemporaryDir folder(MemoryFolderTemplate(QStringLiteral("zef-session")));
     RandomDialogs dialogs(random, folder);
     Editor editor(dialogs, SettingsStore(folder.filePath(QStringLiteral("settings/zef.conf"))));
     QStringList redraws;
@@ -209,13 +209,14 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
     Preview fresh(24);
 
     std::array<int, int(Action::Count)> done{};
+    // The folder's files as the last action left them; only the editor writes there.
+    QMap<QString, QByteArray> filesBefore = FilesIn(folder);
     int savesChecked = 0, opensChecked = 0, startersChecked = 0, redrawsChecked = 0, flashes = 0;
 
     for (int step = 0; step < actions; ++step) {
         const Action action = PickAction(random);
         ++done[int(action)];
         const SchemeSnapshot before = SchemeSnapshot::Of(editor);
-        const QMap<QString, QByteArray> filesBefore = FilesIn(folder);
         const int errorsBefore = dialogs.errors;
         dialogs.cancelled = false;
         dialogs.lastOpenAnswer.clear();
@@ -223,7 +224,7 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
         QString openedPath;
         std::optional<Starter> starter;
         const auto where = [&] {
-            return QStringLiteral("action %1 (%2)").arg(step).arg(ActionNames[int(action)]);
+            return QStringLiteral("action %1 (%2)").arg(step).arg(Kinds[int(action)].name);
         };
 
         switch (action) {
@@ -368,6 +369,8 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
             }
         }
 
+        filesBefore = filesAfter;
+
         // A whole redraw leaves the preview exactly as a fresh composition of the scheme.
         if (!redraws.isEmpty() && redraws.last() == QLatin1String("all") &&
             !editor.flash.FlashBusy) {
@@ -382,7 +385,7 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
 
     QString summary;
     for (int a = 0; a < int(Action::Count); ++a)
-        summary += QStringLiteral("%1 %2, ").arg(ActionNames[a]).arg(done[a]);
+        summary += QStringLiteral("%1 %2, ").arg(Kinds[a].name).arg(done[a]);
     qInfo("%d actions: %s", actions, qPrintable(summary));
     qInfo("checked: %d saved files, %d opens, %d starters, %d whole redraws, %d flashes",
           savesChecked, opensChecked, startersChecked, redrawsChecked, flashes);
