@@ -1,5 +1,5 @@
-// Scheme files when the machine misbehaves: a disk that is full, a file that another program
-// rewrites while the editor reads it.
+// Scheme files when the machine misbehaves: a file or folder that cannot be written, a disk that
+// is full, a file that another program rewrites while the editor reads it.
 #include "editor_fixture.h"
 #include "scheme/document_commands.h"
 #include "scheme/scheme_reader.h"
@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 #include <atomic>
 #include <cerrno>
@@ -17,6 +18,8 @@
 #include <thread>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray Contents(const QString& path) {
@@ -24,45 +27,20 @@ QByteArray Contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
-// A file system of a few pages of memory, mounted for as long as this lives; empty when the
-// machine does not let the test mount one.
-class SmallFileSystem {
-public:
-    SmallFileSystem() {
-        if (::mount("tmpfs", qPrintable(folder.path()), "tmpfs", 0, "size=16k,mode=0755") == 0)
-            mounted_ = true;
-        else
-            problem = QString::fromLocal8Bit(std::strerror(errno));
-    }
-    ~SmallFileSystem() {
-        if (mounted_)
-            ::umount2(qPrintable(folder.path()), MNT_DETACH);
-    }
-    SmallFileSystem(const SmallFileSystem&) = delete;
-    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+// What a failed save must leave as it was: the edit can still be saved elsewhere, and undone.
+QStringList Unsaved(const Editor& e) {
+    return e.history.stepColourAfter + QStringList{e.document.filePath, e.fileLabel,
+                                                   QString::number(e.document.modified),
+                                                   QString::number(e.commands.undoEnabled),
+                                                   QString::number(e.document.elementColour[1])};
+}
 
-    bool mounted() const { return mounted_; }
-    QString path(const QString& name) const { return folder.filePath(name); }
-
-    // Writes a filler file until the file system has no room left.
-    void fill() const {
-        const int fd = ::open(qPrintable(path(QStringLiteral("filler"))), O_WRONLY | O_CREAT, 0644);
-        QVERIFY(fd >= 0);
-        const QByteArray block(1024, 'x');
-        while (::write(fd, block.constData(), size_t(block.size())) > 0) {
-        }
-        ::close(fd);
-    }
-
-    QTemporaryDir folder;
-    QString problem;
-
-private:
-    bool mounted_ = false;
-};
-
-QList<Message> CannotBeSaved() {
-    return {ErrorMessage(QStringLiteral("File cannot be saved!"), QStringLiteral("Error"))};
+// Opens a file, edits its scheme, and gives the edit a history step.
+void OpenAndEdit(EditorFixture& f, const QString& path) {
+    QVERIFY(OpenSchemeFromPath(f.editor, path));
+    f.editor.document.elementColour[1] = MakeColour(9, 9, 9);
+    RecordStep(f.editor, 0, MakeColour(1, 2, 3), MakeColour(9, 9, 9));
+    f.editor.document.modified = true;
 }
 
 } // namespace
@@ -70,128 +48,166 @@ QList<Message> CannotBeSaved() {
 class TestFileFaults : public QObject {
     Q_OBJECT
 private slots:
-    void savingOntoAFullDiskKeepsTheOldFile();
-    void aFileRewrittenWhileItIsReadIsReadWholeOrNotAtAll();
+    void aFailedSaveKeepsTheOldFileAndTheChanges_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("locked"); // what is made read-only
+        QTest::addColumn<QString>("target"); // Save As to this name; Save when empty
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        const QString en = u"File cannot be saved!"_s;
+        QTest::newRow("read-only file, cs") << Language::Czech << "old.col"
+                                            << ""
+                                            << "Soubor nemohl být uložen!"
+                                            << "Chyba";
+        QTest::newRow("read-only file, de") << Language::German << "old.col"
+                                            << ""
+                                            << "Datei kann nicht speichern!"
+                                            << "Fehler";
+        QTest::newRow("read-only folder") << Language::English << "."
+                                          << "" << en << "Error";
+        QTest::newRow("new file, read-only folder") << Language::English << "."
+                                                    << "new.col" << en << "Error";
+        QTest::newRow("no such folder") << Language::English << ""
+                                        << "no/new.col" << en << "Error";
+    }
+    void aFailedSaveKeepsTheOldFileAndTheChanges() {
+        QFETCH(Language, language);
+        QFETCH(QString, locked);
+        QFETCH(QString, target);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        EditorFixture f{language};
+        QFile::setPermissions(f.folder.path(), QFileDevice::Permissions(0x7777));
+        const QString path = f.writeFile(u"old.col"_s, SchemeFileBytes("Old"));
+        OpenAndEdit(f, path);
+        if (!locked.isEmpty())
+            QFile::setPermissions(f.path(locked), QFileDevice::Permissions(0x5555));
+        const QStringList before = Unsaved(f.editor);
+        f.dialogs.saveAnswers = {f.path(target)};
+        {
+            PermissionsEnforced asAUser;
+            target.isEmpty() ? SaveScheme(f.editor) : SaveSchemeAs(f.editor);
+        }
+        QFile::setPermissions(f.folder.path(), QFileDevice::Permissions(0x7777));
+        QCOMPARE(f.dialogs.messages, QList{ErrorMessage(text, title)});
+        QCOMPARE(Contents(path), SchemeFileBytes("Old"));
+        QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{u"old.col"_s, u"zef.conf"_s}));
+        QCOMPARE(Unsaved(f.editor), before);
+    }
+
+    void savingOntoAFullDiskKeepsTheOldFile() {
+        // A file system of a few pages of memory, which needs root to mount.
+        QTemporaryDir disk;
+        if (::mount("tmpfs", qPrintable(disk.path()), "tmpfs", 0, "size=16k,mode=0755") != 0)
+            QSKIP(qPrintable(u"this machine does not let the test mount a small file system to "
+                             u"fill (it needs root): "_s +
+                             QString::fromLocal8Bit(std::strerror(errno))));
+        const auto unmount = qScopeGuard([&] { ::umount2(qPrintable(disk.path()), MNT_DETACH); });
+        EditorFixture f;
+        const QString path = disk.filePath(u"scheme.col"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(SchemeFileBytes("Old")) > 0);
+        file.close();
+        OpenAndEdit(f, path);
+        const QStringList before = Unsaved(f.editor);
+        const int fd = ::open(qPrintable(disk.filePath(u"filler"_s)), O_WRONLY | O_CREAT, 0644);
+        const QByteArray block(1024, 'x');
+        while (::write(fd, block.constData(), size_t(block.size())) > 0) {
+        }
+        ::close(fd);
+
+        const QList<Message> cannot{ErrorMessage(u"File cannot be saved!"_s, u"Error"_s)};
+        SaveScheme(f.editor);
+        QCOMPARE(f.dialogs.messages, cannot);
+        QCOMPARE(Contents(path), SchemeFileBytes("Old"));
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{u"filler"_s, u"scheme.col"_s}));
+        QCOMPARE(Unsaved(f.editor), before);
+        // Save As onto the full disk leaves no new file either.
+        f.dialogs.saveAnswers = {disk.filePath(u"new.col"_s)};
+        SaveSchemeAs(f.editor);
+        QCOMPARE(f.dialogs.messages, cannot + cannot);
+        QVERIFY(!QFileInfo::exists(disk.filePath(u"new.col"_s)));
+        // Once there is room again, the same save goes through.
+        QVERIFY(QFile::remove(disk.filePath(u"filler"_s)));
+        SaveScheme(f.editor);
+        QCOMPARE(f.dialogs.messages.size(), 2);
+        QVERIFY(Contents(path).contains("Data\r\n9 9 9 100\r\n"));
+        QVERIFY(!f.editor.document.modified);
+    }
+
+    void aFileRewrittenWhileItIsReadIsReadWholeOrNotAtAll() {
+        EditorFixture f;
+        const QString path = f.writeFile(u"busy.col"_s, "no scheme yet");
+        const QByteArray first = SchemeFileBytes("First");
+        QByteArray second = SchemeFileBytes("Second", {3, 4, 5});
+        second.replace(" 100\r\n", " 100 \r\n"); // another length, so that the halves differ too
+        const QByteArray huge = first + QByteArray(MaxSchemeFileSize, ' ');
+
+        // Another program rewrites the file over and over, in two halves, sometimes far too big,
+        // sometimes by putting a new file in its place.
+        std::atomic<bool> stop = false;
+        std::atomic<int> rounds = 0;
+        std::thread writer([&] {
+            for (int round = 0; !stop; round = ++rounds) {
+                const QByteArray& bytes = round % 17 == 0 ? huge : round % 2 ? first : second;
+                if (round % 5 == 0) {
+                    QFile fresh(path + u".new"_s);
+                    if (fresh.open(QIODevice::WriteOnly))
+                        fresh.write(bytes);
+                    fresh.close();
+                    ::rename(qPrintable(fresh.fileName()), qPrintable(path));
+                    continue;
+                }
+                QFile file(path);
+                if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                    continue;
+                file.write(bytes.left(bytes.size() / 2));
+                file.flush();
+                file.write(bytes.mid(bytes.size() / 2));
+                file.close();
+                // Mostly the file is whole, as it would be between another program's saves.
+                std::this_thread::sleep_for(std::chrono::microseconds(round % 7 * 50));
+            }
+        });
+        while (rounds < 1)
+            std::this_thread::yield();
+        // Reads on until both outcomes were seen often enough, however the threads take turns.
+        int read = 0, refused = 0;
+        for (int i = 0; i < 20000 && (read < 100 || refused < 100); ++i) {
+            f.dialogs.messages.clear();
+            f.editor.setNameBoxText(u"Before"_s);
+            f.editor.document.modified = false;
+            if (OpenSchemeFromPath(f.editor, path)) {
+                ++read;
+                const QString name = f.editor.document.schemeName;
+                QVERIFY2(name == u"First"_s || name == u"Second"_s, qPrintable(name));
+                // Every colour and tick is the named file's, none from the other one.
+                for (int k = 1; k <= 60; ++k) {
+                    QCOMPARE(f.editor.document.elementColour[k], MakeColour(k, 2 * k, 3 * k));
+                    QCOMPARE(f.editor.elementList.isChecked(k - 1),
+                             name == u"First"_s || k < 3 || k > 5);
+                }
+                QVERIFY(f.dialogs.messages.isEmpty());
+            } else {
+                ++refused;
+                // A refused read says so and leaves the scheme as it was.
+                QCOMPARE(f.dialogs.messages.size(), 1);
+                QCOMPARE(f.dialogs.messages.first().icon, MessageIcon::Critical);
+                QCOMPARE(f.editor.document.schemeName, u"Before"_s);
+            }
+        }
+        stop = true;
+        writer.join();
+        qInfo("%d reads whole, %d refused", read, refused);
+        QVERIFY(read > 0 && refused > 0);
+    }
 };
 
-void TestFileFaults::savingOntoAFullDiskKeepsTheOldFile() {
-    SmallFileSystem disk;
-    if (!disk.mounted())
-        QSKIP(qPrintable(QStringLiteral("this machine does not let the test mount a small file "
-                                        "system to fill (it needs root): ") +
-                         disk.problem));
-    EditorFixture f;
-    const QString path = disk.path(QStringLiteral("scheme.col"));
-    const QByteArray old = SchemeFileBytes("Old");
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(old), old.size());
-    }
-    QVERIFY(OpenSchemeFromPath(f.editor, path));
-    f.editor.document.elementColour[5] = MakeColour(9, 9, 9);
-    RecordStep(f.editor, 4, MakeColour(5, 10, 15), MakeColour(9, 9, 9));
-    f.editor.document.modified = true;
-    disk.fill();
-
-    SaveScheme(f.editor);
-    QCOMPARE(f.dialogs.messages, CannotBeSaved());
-    QCOMPARE(Contents(path), old);
-    QCOMPARE(QDir(disk.folder.path()).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{QStringLiteral("filler"), QStringLiteral("scheme.col")}));
-    // Nothing of the edit is lost: it can still be saved elsewhere, and undone.
-    QVERIFY(f.editor.document.modified);
-    QCOMPARE(f.editor.document.filePath, path);
-    QCOMPARE(f.editor.document.elementColour[5], MakeColour(9, 9, 9));
-    QVERIFY(f.editor.commands.undoEnabled);
-
-    // Save As onto the full disk leaves no new file either.
-    f.dialogs.messages.clear();
-    f.dialogs.saveAnswers = {disk.path(QStringLiteral("new.col"))};
-    SaveSchemeAs(f.editor);
-    QCOMPARE(f.dialogs.messages, CannotBeSaved());
-    QVERIFY(!QFileInfo::exists(disk.path(QStringLiteral("new.col"))));
-
-    // Once there is room again, the same save goes through.
-    QVERIFY(QFile::remove(disk.path(QStringLiteral("filler"))));
-    f.dialogs.messages.clear();
-    SaveScheme(f.editor);
-    QVERIFY(f.dialogs.messages.isEmpty());
-    QVERIFY(Contents(path).contains("\r\n9 9 9 100\r\n"));
-    QVERIFY(!f.editor.document.modified);
+int RunFileFaultTests(int argc, char** argv) {
+    TestFileFaults faults;
+    return QTest::qExec(&faults, argc, argv);
 }
 
-void TestFileFaults::aFileRewrittenWhileItIsReadIsReadWholeOrNotAtAll() {
-    EditorFixture f;
-    const QString path = f.path(QStringLiteral("busy.col"));
-    const QByteArray first = SchemeFileBytes("First");
-    QByteArray second = SchemeFileBytes("Second", {3, 4, 5});
-    second.replace(" 100\r\n", " 100 \r\n"); // another length, so that the halves differ too
-    const QByteArray huge = first + QByteArray(MaxSchemeFileSize, ' ');
-    f.writeFile(QStringLiteral("busy.col"), "no scheme yet");
-
-    // Another program rewrites the file over and over, in two halves, sometimes far too big,
-    // sometimes by putting a new file in its place.
-    std::atomic<bool> stop = false;
-    std::atomic<int> rounds = 0;
-    std::thread writer([&] {
-        for (int round = 0; !stop; round = ++rounds) {
-            const QByteArray& bytes = round % 17 == 0 ? huge : round % 2 ? first : second;
-            if (round % 5 == 0) {
-                const QString fresh = path + QStringLiteral(".new");
-                QFile file(fresh);
-                if (file.open(QIODevice::WriteOnly))
-                    file.write(bytes);
-                file.close();
-                ::rename(qPrintable(fresh), qPrintable(path));
-                continue;
-            }
-            QFile file(path);
-            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                continue;
-            file.write(bytes.left(bytes.size() / 2));
-            file.flush();
-            file.write(bytes.mid(bytes.size() / 2));
-            file.close();
-            // Most of the time the file is whole, as it would be between another program's saves.
-            std::this_thread::sleep_for(std::chrono::microseconds(round % 7 * 50));
-        }
-    });
-
-    while (rounds < 1)
-        std::this_thread::yield();
-    // Reads on until both outcomes were seen often enough, however the two threads happen to
-    // take turns.
-    int read = 0, refused = 0;
-    for (int i = 0; i < 20000 && (read < 100 || refused < 100); ++i) {
-        f.dialogs.messages.clear();
-        f.editor.setNameBoxText(QStringLiteral("Before"));
-        f.editor.document.modified = false;
-        if (OpenSchemeFromPath(f.editor, path)) {
-            ++read;
-            const QString name = f.editor.document.schemeName;
-            QVERIFY2(name == QLatin1String("First") || name == QLatin1String("Second"),
-                     qPrintable(name));
-            // Every colour and tick is the named file's, none from the other one.
-            for (int k = 1; k <= 60; ++k) {
-                QCOMPARE(f.editor.document.elementColour[k], MakeColour(k, 2 * k, 3 * k));
-                const bool transparent = name == QLatin1String("Second") && k >= 3 && k <= 5;
-                QCOMPARE(f.editor.elementList.isChecked(k - 1), !transparent);
-            }
-            QVERIFY(f.dialogs.messages.isEmpty());
-        } else {
-            ++refused;
-            // A refused read says so and leaves the scheme as it was.
-            QCOMPARE(f.dialogs.messages.size(), 1);
-            QCOMPARE(f.dialogs.messages.first().icon, MessageIcon::Critical);
-            QCOMPARE(f.editor.document.schemeName, QStringLiteral("Before"));
-        }
-    }
-    stop = true;
-    writer.join();
-    qInfo("%d reads whole, %d refused", read, refused);
-    QVERIFY(read > 0 && refused > 0);
-}
-
-QTEST_GUILESS_MAIN(TestFileFaults)
 #include "test_file_faults.moc"

@@ -1,0 +1,584 @@
+// The scheme and its files: the starters, the reader and the writer, the edit history, the
+// document commands and the recent files.
+#include "editor_fixture.h"
+#include "scheme/document_commands.h"
+#include "scheme/recent_files.h"
+#include "scheme/scheme_reader.h"
+#include "scheme/scheme_text_codec.h"
+#include "scheme/scheme_writer.h"
+#include "scheme/starter_schemes.h"
+#include "scheme/undo_redo.h"
+#include "workspace/palette_colours.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+int RunFileFaultTests(int argc, char** argv);
+
+namespace {
+
+constexpr Language Cs = Language::Czech, En = Language::English, De = Language::German;
+using Entries = std::array<QString, RecentFiles::Count>;
+
+Message Error(Language language, const QString& text) {
+    const QString titles[] = {u"Chyba"_s, u"Error"_s, u"Fehler"_s};
+    return ErrorMessage(text, titles[int(language)]);
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray ReplaceLine(const QByteArray& file, int line, const QByteArray& text) {
+    QList<QByteArray> lines = file.split('\n');
+    lines[line - 1] = text + '\r';
+    return lines.join('\n');
+}
+
+// The recent files as the settings file holds them, read by another editor.
+Entries Stored(EditorFixture& f) {
+    Editor other(f.dialogs, SettingsStore(f.editor.settings.filePath()));
+    ReadRecentFiles(other);
+    return other.recentFiles.entries;
+}
+
+// Everything a command could change that the user sees or that would be saved, as one list, so
+// that a test can show that nothing changed at all.
+QStringList StateOf(const Editor& e) {
+    const SchemeDocument& d = e.document;
+    QStringList state{d.headerTag,
+                      d.schemeName,
+                      d.dataTag,
+                      d.filePath,
+                      e.nameBoxText(),
+                      e.fileLabel,
+                      QString::fromUtf8(Contents(e.settings.filePath()))};
+    state << QString::number(d.modified) + QString::number(e.history.historyPosition) +
+                 QString::number(e.commands.undoEnabled) + QString::number(e.commands.redoEnabled);
+    for (int k = 1; k <= ElementCount; ++k) {
+        state << u"%1 %2 %3"_s.arg(d.elementColour[k])
+                     .arg(d.elementOpacity[k])
+                     .arg(e.elementList.isChecked(k - 1));
+    }
+    for (int k = 0; k < RecentFiles::Count; ++k)
+        state << e.recentFiles.entries[k] << e.recentMenu.captions[k];
+    return state + e.history.stepElement + e.history.stepColourBefore + e.history.stepColourAfter;
+}
+
+// The commands that replace the scheme; a dropped file comes with a path relative to the
+// working folder.
+enum class Replacing { NewBlue, NewRed, NewGreen, Open, RecentItem, DroppedPath, CommandLine };
+
+void Run(EditorFixture& f, Replacing command, const QString& file) {
+    f.dialogs.openAnswers = {file};
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(f.folder.path());
+    if (command <= Replacing::NewGreen)
+        NewScheme(f.editor, Starter(int(command)));
+    else if (command == Replacing::Open)
+        OpenScheme(f.editor);
+    else if (command == Replacing::RecentItem)
+        OpenRecentFile(f.editor, 1);
+    else if (command == Replacing::DroppedPath)
+        OpenSchemeFromPath(f.editor,
+                           u"../"_s + QFileInfo(f.folder.path()).fileName() + u"/./other.col"_s);
+    else
+        OpenCommandLineFile(f.editor, u'"' + file + u'"');
+    QDir::setCurrent(previous);
+}
+
+} // namespace
+
+class TestScheme : public QObject {
+    Q_OBJECT
+private slots:
+    void startersWriteTheirFilesExactly_data() {
+        QTest::addColumn<Starter>("starter");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("label");
+        const auto row = [](const char* tag, Starter s, Language l, const char* n, const char* f) {
+            QTest::newRow(tag) << s << l << QString::fromUtf8(n) << QString::fromUtf8(f);
+        };
+        const Starter blue = Starter::Blue, red = Starter::Red, green = Starter::Green;
+        row("blue cs", blue, Cs, "Modrá ZEF", "Nový projekt - Modrá");
+        row("blue en", blue, En, "Blue ZEF", "New project - Blue");
+        row("blue de", blue, De, "Blau ZEF", "Neu project - Blau");
+        row("red cs", red, Cs, "Červená ZEF", "Nový projekt - Červená");
+        row("red en", red, En, "Red ZEF", "New project - Red");
+        row("red de", red, De, "Rot ZEF", "Neu project - Rot");
+        row("green cs", green, Cs, "Zelená ZEF", "Nový projekt - Zelená");
+        row("green en", green, En, "Green ZEF", "New project - Green");
+        row("green de", green, De, "Grünn ZEF", "Neu project - Grünn");
+    }
+    void startersWriteTheirFilesExactly() {
+        QFETCH(Starter, starter);
+        QFETCH(Language, language);
+        QFETCH(QString, name);
+        QFETCH(QString, label);
+        EditorFixture f{language};
+        f.editor.elementList.setCurrent(30);
+        CreateStarterScheme(f.editor, starter);
+        QCOMPARE(f.editor.document.schemeName + f.editor.nameBoxText(), name + name);
+        QCOMPARE(f.editor.fileLabel, label);
+        QCOMPARE(f.editor.elementList.current(), 0);
+        QCOMPARE(f.editor.swatchColour, f.editor.document.elementColour[1]);
+        QCOMPARE(f.redraws, QStringList{u"all"_s});
+        // The committed file of each starter, with the name of the language.
+        const QString tag = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 0, 0);
+        QList<QByteArray> golden =
+            Contents(QFINDTESTDATA(u"starters/"_s + tag + u".col"_s)).split('\n');
+        golden[1] = EncodeSchemeText(name) + '\r';
+        QCOMPARE(WriteSchemeFile(f.editor, f.path(u"starter.col"_s)), WriteResult::Finished);
+        QCOMPARE(Contents(f.path(u"starter.col"_s)).split('\n'), golden);
+        // The file reads back to the same scheme, which writes the same bytes again.
+        EditorFixture g;
+        QVERIFY(ReadSchemeFile(g.editor, f.path(u"starter.col"_s)));
+        QCOMPARE(g.editor.document.schemeName, name);
+        QCOMPARE(WriteSchemeFile(g.editor, g.path(u"again.col"_s)), WriteResult::Finished);
+        QCOMPARE(Contents(g.path(u"again.col"_s)).split('\n'), golden);
+    }
+
+    void reading_data() {
+        // What the user gets: the message of a failure, or the name and elements 1 and 2
+        // (red green blue opacity) of the scheme read.
+        QTest::addColumn<QByteArray>("bytes"); // written to "bad.col"
+        QTest::addColumn<QString>("file");     // what is read
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("outcome");
+        const QString noScheme = u"This file is no colour scheme!"_s, bad = u"This file is bad!"_s;
+        const QString readError = u"File read error!"_s, plain = u" | 1 2 3 100, 2 4 6 100"_s;
+        const auto row = [](const char* tag, const QByteArray& bytes, const QString& outcome,
+                            Language language = En, const QString& file = u"bad.col"_s) {
+            QTest::newRow(tag) << bytes << file << language << outcome;
+        };
+        const QByteArray good = SchemeFileBytes("Name");
+        row("empty file", QByteArray(), readError);
+        row("only line ends and spaces", "\r\n  \r\n\n", readError);
+        row("header in lower case", QByteArray(good).replace("Colour", "colour"), noScheme);
+        row("no name line", QByteArray(good).replace("Name\r\n", ""), noScheme);
+        row("no Data word", QByteArray(good).replace("Data", "Date"), readError);
+        row("empty line between elements", ReplaceLine(good, 10, "5 10 15 100\r\n"), bad);
+        row("double space in a line", ReplaceLine(good, 4, "1  2 3 100"), bad);
+        row("one number missing", ReplaceLine(good, 63, "60 120 180"), bad);
+        row("one number too many", ReplaceLine(good, 63, "60 120 180 100 1"), bad);
+        row("name with the word Data", SchemeFileBytes("My Data scheme"), bad);
+        row("word that is no number", ReplaceLine(good, 20, "17 x 51 100"), readError);
+        row("tab inside a line", ReplaceLine(good, 20, "17\t34 51 100 0"), readError);
+        row("negative component", ReplaceLine(good, 5, "2 -4 6 100"), readError);
+        row("number beyond 16 bits", ReplaceLine(good, 5, "2 32768 6 100"), readError);
+        row("opacity beyond 16 bits", ReplaceLine(good, 5, "2 4 6 99999"), readError);
+        row("binary garbage", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), noScheme);
+        row("header only", "ColourScheme\r\n", readError);
+        row("larger than any scheme", good + QByteArray(MaxSchemeFileSize, ' '), readError);
+        row("missing file", good, readError, En, u"missing.col"_s);
+        row("a folder", good, readError, En, QString());
+        row("unreadable file", good, readError, En, u"unreadable.col"_s);
+        row("not a scheme, cs", "Hi", u"Nejedná se o soubor schématu!"_s, Cs);
+        row("bad, cs", good + "1 2 3 4\r\n", u"Soubor je zřejmě porušen!"_s, Cs);
+        row("read error, cs", "ColourScheme x Date", u"Chyba při čtení ze souboru!"_s, Cs);
+        row("not a scheme, de", "Hi", u"Diese Datei ist nicht farbe Schema!"_s, De);
+        row("bad, de", good + "1 2 3 4\r\n", u"Diese Datei ist fehler!"_s, De);
+        row("read error, de", "ColourScheme x Date", u"Fehler bei lesen Datei!"_s, De);
+        row("no language", "Hi", QString(), Language::None);
+        row("transparent", SchemeFileBytes("Mine", {2, 45}), u"Mine | 1 2 3 100, 2 4 6 0"_s);
+        row("all painted", good, u"Name"_s + plain);
+        row("inner spaces", SchemeFileBytes("  two  spaces   ", {3}), u"  two  spaces"_s + plain);
+        row("LF, trailing spaces, empty lines",
+            SchemeFileBytes("Lf", {3}).replace("\r\n", " \n") + "\n\n", u"Lf"_s + plain);
+        row("CR", SchemeFileBytes("Cr", {3}).replace("\r\n", "\r"), u"Cr"_s + plain);
+        row("one line", SchemeFileBytes("Flat", {3}).replace("\r\n", " "), u"Flat"_s + plain);
+        row("values clamped, signs, any opacity",
+            ReplaceLine(ReplaceLine(good, 4, "300 0 256 50"), 5, "+7 007 -0 -3"),
+            u"Name | 255 0 255 50, 7 7 0 -3"_s);
+        row("code page", SchemeFileBytes("Modr\xe1 \x9a\xe8\xf8", {3}), u"Modrá ščř"_s + plain);
+        QByteArray large = SchemeFileBytes("Large", {3});
+        row("just under the size limit", large + QByteArray(MaxSchemeFileSize - large.size(), ' '),
+            u"Large"_s + plain);
+    }
+    void reading() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, file);
+        QFETCH(Language, language);
+        QFETCH(QString, outcome);
+        EditorFixture f{language};
+        QFile::setPermissions(f.folder.path(), QFileDevice::Permissions(0x7777));
+        f.writeFile(u"bad.col"_s, bytes);
+        QFile::setPermissions(f.writeFile(u"unreadable.col"_s, SchemeFileBytes("Locked")),
+                              QFileDevice::WriteOwner);
+        f.editor.elementList.setCurrent(7);
+        const QStringList before = StateOf(f.editor);
+        bool read = false;
+        {
+            PermissionsEnforced asAUser;
+            read = ReadSchemeFile(f.editor, f.path(file));
+        }
+        const SchemeDocument& doc = f.editor.document;
+        QStringList seen;
+        for (const int k : {1, 2}) {
+            const ColourValue c = doc.elementColour[k];
+            seen << u"%1 %2 %3 %4"_s.arg(RedOf(c))
+                        .arg(GreenOf(c))
+                        .arg(BlueOf(c))
+                        .arg(doc.elementOpacity[k]);
+        }
+        QCOMPARE(read ? doc.schemeName + u" | "_s + seen.join(u", "_s) : outcome, outcome);
+        // Either way the list is left ready; a failure changes nothing and draws nothing.
+        QVERIFY(doc.SchemeReady && f.editor.elementList.enabled);
+        if (!read) {
+            QCOMPARE(f.dialogs.messages,
+                     outcome.isEmpty() ? QList<Message>() : QList{Error(language, outcome)});
+            QCOMPARE(StateOf(f.editor), before);
+            QVERIFY(f.redraws.isEmpty());
+            return;
+        }
+        QVERIFY(f.dialogs.messages.isEmpty());
+        QCOMPARE(f.editor.nameBoxText(), doc.schemeName);
+        for (int k = 3; k <= ElementCount; ++k)
+            QCOMPARE(doc.elementColour[k], MakeColour(k, 2 * k, 3 * k));
+        // Every opacity but 0 is painted; a scheme without a transparent element is safe.
+        for (int p = 0; p < ElementCount; ++p)
+            QCOMPARE(f.editor.elementList.isChecked(p), doc.elementOpacity[p + 1] != 0);
+        QCOMPARE(f.editor.options.safeScheme,
+                 std::count(doc.elementOpacity.begin() + 1, doc.elementOpacity.end(), 0) == 0);
+        // Element 1 is selected afresh and shown; loading is no edit.
+        QCOMPARE(f.editor.elementList.current(), 0);
+        QCOMPARE(f.editor.selectedItemText, u"01 - Font display date / time"_s);
+        QCOMPARE(f.editor.swatchColour, doc.elementColour[1]);
+        QCOMPARE(f.editor.selectedBlue, BlueOf(doc.elementColour[1]));
+        QVERIFY(!doc.modified);
+        QCOMPARE(f.redraws.last(), u"all"_s);
+        // The file is remembered; the caller decides the file path.
+        QCOMPARE(Stored(f)[0], f.path(file));
+        QVERIFY(doc.filePath.isEmpty());
+    }
+
+    void saveAs_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("dialog");     // the Save As dialog's title and filter
+        QTest::addColumn<QString>("missing");    // the message for a scheme without name
+        QTest::addColumn<QList<int>>("answers"); // to the overwrite question, one per dialog
+        const int yes = int(MessageAnswer::Yes), no = int(MessageAnswer::No);
+        const int cancel = int(MessageAnswer::Cancel);
+        QTest::newRow("overwrite, yes, cs")
+            << Cs << u"Uložit jako... Soubory barevného schéma (*.col)|*.col"_s << QString()
+            << QList<int>{yes};
+        QTest::newRow("no asks for another name, en")
+            << En << u"Save As... Colour scheme Files (*.col)|*.col"_s << QString()
+            << QList<int>{no, cancel};
+        QTest::newRow("overwrite, cancel, de")
+            << De << u"Speichern als... Datei farbig schema (*.col)|*.col"_s << QString()
+            << QList<int>{cancel};
+        QTest::newRow("no name, cs")
+            << Cs << QString() << u"Vložte název schéma!"_s << QList<int>();
+        QTest::newRow("no name, en") << En << QString() << u"Enter name scheme!"_s << QList<int>();
+        QTest::newRow("no name, de")
+            << De << QString() << u"Sie geben Schema Name ein!"_s << QList<int>();
+    }
+    void saveAs() {
+        QFETCH(Language, language);
+        QFETCH(QString, dialog);
+        QFETCH(QString, missing);
+        QFETCH(QList<int>, answers);
+        EditorFixture f{language};
+        RecordStep(f.editor, 3, 1, 2);
+        RecordStep(f.editor, 3, 2, 3);
+        Undo(f.editor);
+        f.editor.document.modified = true;
+        const QString path = f.writeFile(u"old.col"_s, "old");
+        f.dialogs.saveAnswers = {path, path};
+        for (const int answer : answers)
+            f.dialogs.answers.append(MessageAnswer(answer));
+        // The overwrite question has always been asked in Czech, whatever the language.
+        QList<Message> expected(answers.size(),
+                                Message{MessageIcon::Exclamation, u"Přepsat existující soubor?"_s,
+                                        u"Uložit jako..."_s, MessageButtons::YesNoCancel});
+        if (!missing.isEmpty()) {
+            f.editor.setNameBoxText(QString());
+            f.editor.document.filePath = path;
+            expected = {Error(language, missing), Error(language, missing)};
+        }
+        SaveScheme(f.editor); // for a never-saved scheme, Save As
+        if (!missing.isEmpty())
+            SaveSchemeAs(f.editor);
+        QCOMPARE(f.dialogs.messages, expected);
+        QCOMPARE(f.dialogs.saveDialogs.size(), answers.size());
+        for (const FileDialogTexts& texts : f.dialogs.saveDialogs) {
+            QCOMPARE(texts.title.value_or(QString()) + u' ' + texts.filter.value_or(QString()),
+                     dialog);
+        }
+        if (answers != QList<int>{int(MessageAnswer::Yes)}) {
+            QCOMPARE(Contents(path), "old");
+            QCOMPARE(f.editor.history.lastIndex(), 2);
+            QVERIFY(f.editor.document.modified);
+            return;
+        }
+        // A successful write files the scheme and empties the history, not the recent files.
+        QVERIFY(!f.editor.document.modified);
+        QVERIFY(!f.editor.commands.undoEnabled && !f.editor.commands.redoEnabled);
+        QCOMPARE(f.editor.document.filePath + f.editor.fileLabel, path + u"old.col"_s);
+        QCOMPARE(Stored(f), Entries());
+        // Save then writes to that file without a dialog or a question.
+        f.editor.setNameBoxText(u"Second"_s);
+        SaveScheme(f.editor);
+        QVERIFY(Contents(path).startsWith("ColourScheme\r\nSecond\r\nData\r\n"));
+        QCOMPARE(f.dialogs.messages.size() + f.dialogs.saveDialogs.size(), 2);
+    }
+
+    void undoAndRedo_data() {
+        // eN: a palette edit giving the current element colour N; u: Undo; r: Redo; sN: select
+        // entry N; n: a new Red scheme.
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("history"); // position/last, and the commands enabled
+        QTest::addColumn<int>("current");
+        QTest::addColumn<ColourValue>("colour"); // of the current element
+        QTest::addColumn<QString>("redraws");
+        const auto row = [](const char* tag, const char* script, const char* history, int current,
+                            ColourValue colour, const char* redraws) {
+            QTest::newRow(tag) << script << history << current << colour << redraws;
+        };
+        const ColourValue blue = MakeColour(0, 0, 128);
+        row("nothing to undo or redo", "u r", "0/0", 0, blue, "");
+        row("one edit undone", "e111 u", "0/1 redo", 0, blue, "1 1");
+        row("and redone", "e111 u r", "1/1 undo", 0, 111, "1 1 1");
+        row("two of three undone", "e1 e2 e3 u u", "1/3 undo redo", 0, 1, "1 1 1 1 1");
+        row("an edit drops the redoable steps", "e1 e2 e3 u u e4", "2/2 undo", 0, 4, "1 1 1 1 1 1");
+        row("undo and redo after it", "e1 e2 e3 u u e4 u r", "2/2 undo", 0, 4, "1 1 1 1 1 1 1 1");
+        row("undo selects the element", "s9 e7 s2 u", "0/1 redo", 9, MakeColour(160, 0, 0),
+            "10 10");
+        row("a new scheme starts afresh", "e5 n e6 u", "0/1 redo", 0, MakeColour(128, 0, 0),
+            "1 all 1 1");
+    }
+    void undoAndRedo() {
+        QFETCH(QString, script);
+        QFETCH(QString, history);
+        QFETCH(int, current);
+        QFETCH(ColourValue, colour);
+        QFETCH(QString, redraws);
+        EditorFixture f;
+        Editor& editor = f.editor;
+        for (const QString& step : script.split(u' ')) {
+            editor.document.modified = false;
+            editor.colourFrame.customColour = step.mid(1).toInt();
+            if (step[0] == u'e')
+                ApplyPaletteColour(editor, ColourPicture::Custom);
+            if (step[0] == u'u')
+                Undo(editor);
+            if (step[0] == u'r')
+                Redo(editor);
+            if (step[0] == u's')
+                editor.elementList.setCurrent(step.mid(1).toInt());
+            if (step[0] == u'n')
+                CreateStarterScheme(editor, Starter::Red);
+            QCOMPARE(editor.document.modified, step[0] == u'e'); // undo and redo are no edits
+        }
+        const bool undo = editor.commands.undoEnabled, redo = editor.commands.redoEnabled;
+        QCOMPARE(u"%1/%2"_s.arg(editor.history.historyPosition).arg(editor.history.lastIndex()) +
+                     (undo ? u" undo"_s : QString()) + (redo ? u" redo"_s : QString()),
+                 history);
+        QCOMPARE(editor.elementList.current(), current);
+        QCOMPARE(editor.document.elementColour[current + 1], colour);
+        QCOMPARE(editor.swatchColour, colour);
+        QCOMPARE(editor.selectedItemText, editor.elementList.entry(current).text);
+        QCOMPARE(f.redraws.join(u' '), redraws);
+    }
+
+    void aFullHistoryForgetsItsOldestStepWhole() {
+        EditHistory history;
+        for (int i = 1; i <= EditHistory::MaxSteps + 2; ++i)
+            history.recordStep(i % ElementCount, i - 1, i);
+        QCOMPARE(history.historyPosition, qint16(32767));
+        QCOMPARE(history.stepElement.size() + history.stepColourBefore.size(), 2 * 32768);
+        // The two oldest steps went, each with its element; the others keep their order.
+        for (const int k : {1, 2, 32767}) {
+            QCOMPARE((QStringList{history.stepElement.at(k), history.stepColourBefore.at(k),
+                                  history.stepColourAfter.at(k)}),
+                     (QStringList{QString::number((k + 2) % ElementCount), QString::number(k + 1),
+                                  QString::number(k + 2)}));
+        }
+        UndoRedoState commands;
+        UpdateUndoRedo(history, commands);
+        QVERIFY(commands.undoEnabled && !commands.redoEnabled);
+    }
+
+    void theSaveQuestionBeforeReplacingTheScheme_data() {
+        QTest::addColumn<Replacing>("command");
+        QTest::addColumn<Language>("language");
+        QTest::newRow("New Blue, cs") << Replacing::NewBlue << Cs;
+        QTest::newRow("New Red, en") << Replacing::NewRed << En;
+        QTest::newRow("New Green, de") << Replacing::NewGreen << De;
+        QTest::newRow("Open, de") << Replacing::Open << De;
+        QTest::newRow("recent item, en") << Replacing::RecentItem << En;
+        QTest::newRow("dropped file, cs") << Replacing::DroppedPath << Cs;
+        QTest::newRow("command line, en") << Replacing::CommandLine << En;
+        // With no language there is nobody to ask, and nothing is thrown away.
+        QTest::newRow("Open, no language") << Replacing::Open << Language::None;
+    }
+    void theSaveQuestionBeforeReplacingTheScheme() {
+        QFETCH(Replacing, command);
+        QFETCH(Language, language);
+        EditorFixture f{language};
+        const QString other = f.writeFile(u"other.col"_s, SchemeFileBytes("Other"));
+        const QString mine = f.writeFile(u"mine.col"_s, SchemeFileBytes("Mine", {3}));
+        QVERIFY(OpenSchemeFromPath(f.editor, other) && OpenSchemeFromPath(f.editor, mine));
+        // Edits of every kind: a colour with its history step, a tick, the name.
+        f.editor.colourFrame.customColour = MakeColour(9, 9, 9);
+        ApplyPaletteColour(f.editor, ColourPicture::Custom);
+        f.editor.elementList.clickCheckBox(2);
+        f.editor.setNameBoxText(u"Mine, edited"_s);
+        const QStringList before = StateOf(f.editor);
+        const Message questions[] = {
+            Question(u"Uložit změny v aktuálním schéma?"_s, u"Aktuální schéma"_s),
+            Question(u"Save changes in actual scheme?"_s, u"Actual scheme"_s),
+            Question(u"Speichern änderung in aktuell schema?"_s, u"Actual schema"_s)};
+        const QList<Message> asked =
+            language == Language::None ? QList<Message>() : QList{questions[int(language)]};
+
+        f.dialogs.answers = {MessageAnswer::Cancel};
+        Run(f, command, other);
+        QCOMPARE(f.dialogs.messages, asked);
+        QVERIFY(f.dialogs.openDialogs.isEmpty());
+        QCOMPARE(StateOf(f.editor), before);
+        if (language == Language::None)
+            return;
+        // No throws the changes away and the command goes on, with an empty history.
+        f.dialogs.answers = {MessageAnswer::No};
+        Run(f, command, other);
+        QCOMPARE(f.dialogs.messages, asked + asked);
+        QVERIFY(!f.editor.document.modified && !f.editor.commands.undoEnabled);
+        QCOMPARE(Contents(mine), SchemeFileBytes("Mine", {3}));
+        if (command <= Replacing::NewGreen) {
+            const Starter starter = Starter(int(command));
+            QCOMPARE(f.editor.document.schemeName, *StarterName(starter, language));
+            QCOMPARE(f.editor.fileLabel, *StarterFileLabel(starter, language));
+            QVERIFY(f.editor.document.filePath.isEmpty());
+            return;
+        }
+        // An opened file is filed under its absolute path, on top of the recent files.
+        QCOMPARE(f.editor.document.schemeName, u"Other"_s);
+        QCOMPARE(f.editor.document.filePath + f.editor.recentFiles.entries[0], other + other);
+        QCOMPARE(f.editor.fileLabel + f.editor.recentMenu.captions[0], u"other.colother.col"_s);
+        if (command == Replacing::Open) {
+            QCOMPARE(f.dialogs.openDialogs.first().title.value_or(QString()), u"Öffnen"_s);
+            QCOMPARE(f.dialogs.openDialogs.first().filter.value_or(QString()),
+                     u"Datei farbig Schema (*.col)|*.col"_s);
+        }
+    }
+
+    void yesSavesAndTheCommandGoesOnWhateverTheSaveDid() {
+        EditorFixture f;
+        f.editor.document.modified = true;
+        // A never-saved scheme: Yes opens Save As; cancelling it still lets New go on.
+        f.dialogs.answers = {MessageAnswer::Yes};
+        CreateStarterScheme(f.editor, Starter::Green);
+        QCOMPARE(f.dialogs.saveDialogs.size(), 1);
+        QCOMPARE(f.editor.document.schemeName, u"Green ZEF"_s);
+        // With a file name chosen, Yes writes the old scheme before the new one replaces it.
+        f.editor.setNameBoxText(u"Keep me"_s);
+        f.dialogs.answers = {MessageAnswer::Yes};
+        f.dialogs.saveAnswers = {f.path(u"kept.col"_s)};
+        CreateStarterScheme(f.editor, Starter::Red);
+        QVERIFY(Contents(f.path(u"kept.col"_s)).startsWith("ColourScheme\r\nKeep me\r\n"));
+        QCOMPARE(f.editor.document.schemeName, u"Red ZEF"_s);
+        QVERIFY(f.editor.document.filePath.isEmpty() && !f.editor.document.modified);
+    }
+
+    void theCommandLineFileAndDrops() {
+        EditorFixture f;
+        const QString path = f.writeFile(u"my scheme.col"_s, SchemeFileBytes("Quoted"));
+        // Nothing named: nothing to do, and the first activation goes on.
+        QVERIFY(OpenCommandLineFile(f.editor, QString()));
+        // A leading quote drops the first and the last character, whatever the last one is.
+        QVERIFY(OpenCommandLineFile(f.editor, u'"' + path + u'x'));
+        QCOMPARE(f.editor.document.schemeName + f.editor.document.filePath, u"Quoted"_s + path);
+        // An unquoted path is taken as it is, quotes inside included.
+        QVERIFY(!OpenCommandLineFile(f.editor, path + u'"'));
+        QCOMPARE(f.dialogs.messages, QList{Error(En, u"File read error!"_s)});
+        // A cancelled save question ends the open early too.
+        f.editor.document.modified = true;
+        f.dialogs.answers = {MessageAnswer::Cancel};
+        QVERIFY(!OpenCommandLineFile(f.editor, path));
+
+        // Only a drop of one local file whose name ends in ".col" opens.
+        const QUrl scheme = QUrl::fromLocalFile(u"/home/jana/Modrá nebe.col"_s);
+        QCOMPARE(DroppedSchemePath({scheme}), u"/home/jana/Modrá nebe.col"_s);
+        QCOMPARE(DroppedSchemePath({QUrl(u"file:///media/OLD.COL"_s)}), u"/media/OLD.COL"_s);
+        QVERIFY(!DroppedSchemePath({}) && !DroppedSchemePath({scheme, scheme}));
+        QVERIFY(!DroppedSchemePath({QUrl::fromLocalFile(u"/home/jana/photo.png"_s)}));
+        QVERIFY(!DroppedSchemePath({QUrl(u"https://example.org/blue.col"_s)}));
+    }
+
+    void recentItemsAreCaptioned_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("empty"); // the caption of an item without a file
+        QTest::newRow("cs") << Cs << u"(žádný)"_s;
+        QTest::newRow("en") << En << u"(none)"_s;
+        QTest::newRow("de") << De << u"(nichts)"_s;
+        // No language: the items keep the captions they were built with.
+        QTest::newRow("none") << Language::None << u"(žádný)"_s;
+    }
+    void recentItemsAreCaptioned() {
+        QFETCH(Language, language);
+        QFETCH(QString, empty);
+        EditorFixture f{language};
+        const Entries stored{"/a/Schémata/modré nebe.col", "", "no-folder.col", "/etc/", "/b/c.d"};
+        for (int k = 0; k < RecentFiles::Count; ++k) {
+            f.editor.settings.WriteRegValue(u"Tesmira\\ZEF\\Recent"_s, u"File%1"_s.arg(k + 1),
+                                            stored[k], RegValueKind::String);
+        }
+        // As the start-up does it: the menus get their captions, then the list is read.
+        CaptionRecentMenu(f.editor);
+        ReadRecentFiles(f.editor);
+        QCOMPARE(f.editor.recentFiles.entries, stored);
+        // A path without "/" leaves its item's caption as it was.
+        QCOMPARE(f.editor.recentMenu.captions,
+                 (Entries{"modré nebe.col", empty, empty, "", "c.d"}));
+    }
+
+    void recentItemsOpenTheirFiles() {
+        EditorFixture f;
+        QStringList paths; // d, c, b, a
+        for (const char* name : {"d", "c", "b", "a"}) {
+            paths << f.writeFile(QString::fromLatin1(name) + u".col"_s,
+                                 SchemeFileBytes(name, {int(paths.size()) + 1}));
+            AddRecentFile(f.editor.recentFiles, f.editor.settings, paths.last());
+        }
+        const QString &a = paths[3], &b = paths[2], &c = paths[1], &d = paths[0];
+        CaptionRecentMenu(f.editor);
+        UpdateRecentMenu(f.editor);
+        RecordStep(f.editor, 0, 1, 2);
+        // An item without a file does nothing; an unexpected question would fail the test.
+        f.editor.document.modified = true;
+        for (const int index : {4, -1, 5})
+            OpenRecentFile(f.editor, index);
+        QCOMPARE(f.editor.fileLabel, u"New project - Blue"_s);
+        f.editor.document.modified = false;
+
+        // An item opens its file, which then stands in two items.
+        OpenRecentFile(f.editor, 2);
+        QCOMPARE(f.editor.document.schemeName + f.editor.document.filePath, u"c"_s + c);
+        QVERIFY(!f.editor.elementList.isChecked(1));
+        QCOMPARE(f.editor.history.lastIndex(), 0);
+        QCOMPARE(f.editor.recentFiles.entries, (Entries{c, a, b, c, d}));
+        QCOMPARE(Stored(f), (Entries{c, a, b, c, d}));
+        QCOMPARE(f.editor.recentMenu.captions,
+                 (Entries{"c.col", "a.col", "b.col", "c.col", "d.col"}));
+        // A file gone since it was listed gives the read error and stays listed.
+        QVERIFY(QFile::remove(b));
+        OpenRecentFile(f.editor, 2);
+        QCOMPARE(f.dialogs.messages, QList{Error(En, u"File read error!"_s)});
+        QCOMPARE(Stored(f), (Entries{c, a, b, c, d}));
+        QCOMPARE(f.editor.recentMenu.captions[2] + f.editor.fileLabel, u"b.colc.col"_s);
+    }
+};
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    TestScheme scheme;
+    return QTest::qExec(&scheme, argc, argv) | RunFileFaultTests(argc, argv);
+}
+
+#include "test_scheme.moc"
