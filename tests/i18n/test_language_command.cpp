@@ -1,117 +1,80 @@
 #include "editor_fixture.h"
 #include "i18n/language_command.h"
 #include "scheme/document_commands.h"
-#include "scheme/element_catalogue.h"
 #include "scheme/recent_files.h"
-#include "scheme/undo_redo.h"
+#include "workspace/palette_colours.h"
 
-#include <QDir>
-#include <QSettings>
 #include <QTest>
 
-namespace {
-const QString RecentKey = QStringLiteral("Tesmira\\ZEF\\Recent");
-using Captions = std::array<QString, RecentFiles::Count>;
-} // namespace
+using namespace Qt::StringLiterals;
 
 class TestLanguageCommand : public QObject {
     Q_OBJECT
 private slots:
+    void theCommandSwitchesStoresAndRenames_data();
     void theCommandSwitchesStoresAndRenames();
-    void anotherWordIsStoredAndSelectsNoLanguage();
-    void aFailedWriteKeepsTheLanguageForThisRun();
-    void theChooserStoresTheWordAndEmptiesTheList();
-    void theStoredWordIsReadAsItIs();
+    void theChooserStoresTheWordAndEmptiesTheRecentList();
 };
 
+void TestLanguageCommand::theCommandSwitchesStoresAndRenames_data() {
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("empty"); // the caption of a recent item without a file
+    QTest::newRow("Deutsch") << "Deutsch" << Language::German << "(nichts)";
+    QTest::newRow("Czech") << "Czech" << Language::Czech << "(žádný)";
+    QTest::newRow("English") << "English" << Language::English << "(none)";
+    // Another word is stored as it is and selects no language: the captions stay as they were.
+    QTest::newRow("english") << "english" << Language::None << "(none)";
+}
+
 void TestLanguageCommand::theCommandSwitchesStoresAndRenames() {
+    QFETCH(QString, word);
+    QFETCH(Language, language);
+    QFETCH(QString, empty);
     EditorFixture f;
     const QString a = f.writeFile(QStringLiteral("a.col"), SchemeFileBytes("A"));
-    const QString b = f.writeFile(QStringLiteral("b.col"), SchemeFileBytes("B"));
     QVERIFY(OpenSchemeFromPath(f.editor, a));
-    QVERIFY(OpenSchemeFromPath(f.editor, b));
     CaptionRecentMenu(f.editor);
     f.editor.elementList.setCurrent(9);
-    RecordStep(f.editor, 9, f.editor.document.elementColour[10], MakeColour(1, 1, 1));
-    f.editor.document.elementColour[10] = MakeColour(1, 1, 1);
+    f.editor.colourFrame.customColour = MakeColour(1, 1, 1);
+    ApplyPaletteColour(f.editor, ColourPicture::Custom);
     f.editor.elementList.clickCheckBox(4);
-    QVERIFY(f.editor.document.modified);
     const SchemeDocument document = f.editor.document;
 
-    ApplyLanguageCommand(f.editor, QStringLiteral("Deutsch"));
-    QCOMPARE(f.editor.language, Language::German);
-    QCOMPARE(ReadStoredLanguage(f.editor.settings), QStringLiteral("Deutsch"));
-    for (int p = 0; p < ElementCount; ++p)
-        QCOMPARE(f.editor.elementList.entry(p).text, *ElementText(p + 1, Language::German));
+    ApplyLanguageCommand(f.editor, word);
+    QCOMPARE(f.editor.language, language);
+    QCOMPARE(ReadStoredLanguage(f.editor.settings), word);
+    // Each element's text in the language starts with its number; no language, no texts.
+    for (int p = 0; p < ElementCount; ++p) {
+        const QString text = f.editor.elementList.entry(p).text;
+        QVERIFY2(language == Language::None
+                     ? text.isEmpty()
+                     : text.startsWith(u"%1 - "_s.arg(p + 1, 2, 10, QLatin1Char('0'))) &&
+                           text.size() > 5,
+                 qPrintable(text));
+    }
+    QCOMPARE(f.editor.elementList.entry(18).text, ElementText(19, language).value_or(QString()));
     QCOMPARE(f.editor.recentMenu.captions,
-             (Captions{"b.col", "a.col", "(nichts)", "(nichts)", "(nichts)"}));
-
+             (std::array<QString, RecentFiles::Count>{"a.col", empty, empty, empty, empty}));
     // The scheme, its ticks, the current entry and the history stay.
     QCOMPARE(f.editor.document.elementColour, document.elementColour);
-    QCOMPARE(f.editor.document.schemeName, QStringLiteral("B"));
+    QCOMPARE(f.editor.document.schemeName, QStringLiteral("A"));
     QVERIFY(f.editor.document.modified);
     QVERIFY(!f.editor.elementList.isChecked(4));
     QCOMPARE(f.editor.elementList.current(), 4);
     QCOMPARE(f.editor.history.historyPosition, qint16(1));
-    QCOMPARE(f.editor.fileLabel, QStringLiteral("b.col"));
-
-    ApplyLanguageCommand(f.editor, QStringLiteral("Czech"));
-    QCOMPARE(f.editor.language, Language::Czech);
-    QCOMPARE(f.editor.elementList.entry(0).text, *ElementText(1, Language::Czech));
-    QCOMPARE(f.editor.recentMenu.captions,
-             (Captions{"b.col", "a.col", "(žádný)", "(žádný)", "(žádný)"}));
+    QCOMPARE(f.editor.fileLabel, QStringLiteral("a.col"));
     QVERIFY(f.dialogs.messages.isEmpty());
 }
 
-void TestLanguageCommand::anotherWordIsStoredAndSelectsNoLanguage() {
+void TestLanguageCommand::theChooserStoresTheWordAndEmptiesTheRecentList() {
     EditorFixture f;
-    CaptionRecentMenu(f.editor);
-    ApplyLanguageCommand(f.editor, QStringLiteral("english"));
-    QCOMPARE(f.editor.language, Language::None);
-    QCOMPARE(ReadStoredLanguage(f.editor.settings), QStringLiteral("english"));
-    QCOMPARE(f.editor.recentMenu.captions,
-             (Captions{"(none)", "(none)", "(none)", "(none)", "(none)"}));
-}
-
-void TestLanguageCommand::aFailedWriteKeepsTheLanguageForThisRun() {
-    EditorFixture f;
-    QDir(f.folder.path()).mkdir(QStringLiteral("zef.conf")); // the settings file is a folder
-    ApplyLanguageCommand(f.editor, QStringLiteral("Deutsch"));
-    QCOMPARE(f.editor.language, Language::German);
-    QCOMPARE(f.editor.elementList.entry(0).text, *ElementText(1, Language::German));
-    QCOMPARE(ReadStoredLanguage(f.editor.settings), QString());
-    QVERIFY(f.dialogs.messages.isEmpty());
-}
-
-void TestLanguageCommand::theChooserStoresTheWordAndEmptiesTheList() {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("zef.conf"));
-    SettingsStore store(path);
-    for (int k = 1; k <= 3; ++k) {
-        store.WriteRegValue(RecentKey, QStringLiteral("File%1").arg(k),
-                            QStringLiteral("/s/%1.col").arg(k), RegValueKind::String);
-    }
-    StoreChosenLanguage(store, QStringLiteral("Czech"));
-    QCOMPARE(ReadStoredLanguage(store), QStringLiteral("Czech"));
-    // All five values are there, each the empty text.
-    QSettings file(path, QSettings::IniFormat);
-    for (int k = 1; k <= 5; ++k) {
-        const QString name = QStringLiteral("Recent/File%1").arg(k);
-        QVERIFY2(file.contains(name), qPrintable(name));
-        QCOMPARE(file.value(name).toString(), QString());
-    }
-}
-
-void TestLanguageCommand::theStoredWordIsReadAsItIs() {
-    QTemporaryDir folder;
-    SettingsStore store(folder.filePath(QStringLiteral("zef.conf")));
-    QCOMPARE(ReadStoredLanguage(store), QString());
-    for (const QString& word : {QStringLiteral("Deutsch"), QStringLiteral("French"),
-                                QStringLiteral(" Czech "), QString()}) {
-        store.WriteRegValue(QStringLiteral("Tesmira\\ZEF\\Settings"), QStringLiteral("Language"),
-                            word, RegValueKind::String);
-        QCOMPARE(ReadStoredLanguage(store), word);
-    }
+    for (const QString& path : {QStringLiteral("/s/1.col"), QStringLiteral("/s/2.col")})
+        AddRecentFile(f.editor.recentFiles, f.editor.settings, path);
+    StoreChosenLanguage(f.editor.settings, QStringLiteral("Czech"));
+    QCOMPARE(ReadStoredLanguage(f.editor.settings), QStringLiteral("Czech"));
+    ReadRecentFiles(f.editor);
+    QCOMPARE(f.editor.recentFiles.entries, RecentFiles().entries);
 }
 
 QTEST_GUILESS_MAIN(TestLanguageCommand)
