@@ -24,6 +24,14 @@ QString Components(ColourValue c) {
     return u"%1 %2 %3"_s.arg(RedOf(c)).arg(GreenOf(c)).arg(BlueOf(c));
 }
 
+// The components shown of the colour under the pointer, and of the selected element.
+QString Shown(const ColourFrameState& frame) {
+    return frame.redText + u' ' + frame.greenText + u' ' + frame.blueText;
+}
+QString Selected(const Editor& e) {
+    return u"%1 %2 %3"_s.arg(e.selectedRed).arg(e.selectedGreen).arg(e.selectedBlue);
+}
+
 } // namespace
 
 class TestWorkspace : public QObject {
@@ -34,44 +42,31 @@ private slots:
         // SN, PN: Safe Scheme, Don't show Provider Name on (1) or off (0); RN: SchemeReady
         // lowered (0) or raised (1); |: redraws and edits are counted from here.
         QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("redraws");
-        QTest::addColumn<bool>("modified");
-        QTest::addColumn<int>("current");
-        QTest::addColumn<QString>("transparent"); // element numbers
-        QTest::addColumn<bool>("hide");           // Don't show Provider Name
-        const auto row = [](const char* tag, const char* script, const char* redraws, bool modified,
-                            int current, const char* transparent, bool hide) {
-            QTest::newRow(tag) << script << redraws << modified << current << transparent << hide;
+        // Redraws / edited or not / current entry / transparent elements / provider name hidden.
+        QTest::addColumn<QString>("outcome");
+        const auto row = [](const char* tag, const char* script, const char* outcome) {
+            QTest::newRow(tag) << QString::fromUtf8(script) << QString::fromUtf8(outcome);
         };
-        row("a click redraws and is an edit", "| c6", "7", true, 6, "7 35 45", false);
-        row("no click counts while a scheme loads", "R0 | c6", "", false, 6, "7 35 45", false);
-        row("selecting shows, draws nothing", "| s11", "", false, 11, "35 45", false);
-        row("the option waits for a selection", "R0 -22 -23 R1 |", "", false, 0, "23 24 35 45",
-            false);
-        row("and then follows 23 and 24", "R0 -22 -23 R1 | s40", "", false, 40, "23 24 35 45",
-            true);
-        row("one of them painted clears it", "R0 -22 -23 R1 s40 +23 | s41", "", false, 41,
-            "23 35 45", false);
-        row("hiding the provider name", "s5 | P1", "24", true, 23, "23 24 35 45", true);
-        row("showing it again", "P1 s7 | P0", "24", true, 7, "35 45", false);
-        row("hiding it under Safe Scheme", "S1 s1 | P1", "", false, 23, "23 24 35 45", true);
-        row("Safe Scheme paints the unsafe", "-1 -22 s9 | S1", "all", false, 9, "23 35 45", false);
-        row("from a safe element each change is drawn", "-1 -6 s22 | S1", "2 7 all", true, 22,
-            "35 45", false);
-        row("switching it off changes nothing", "S1 -22 | S0", "", false, 0, "23 35 45", false);
-        row("an unsafe element stays painted", "S1 | c1", "", false, 1, "35 45", false);
-        row("a safe element may be transparent", "S1 | c22", "23", true, 22, "23 35 45", false);
-        row("without it any element may", "S1 S0 | c1", "2", true, 1, "2 35 45", false);
-        row("an unsafe transparent one is ticked quietly", "S1 R0 -1 R1 | s1", "", false, 1,
-            "35 45", false);
+        row("a click redraws and is an edit", "| c6", "7/edit/6/7 35 45/-");
+        row("no click counts while loading", "R0 | c6", "/-/6/7 35 45/-");
+        row("selecting draws nothing", "| s11", "/-/11/35 45/-");
+        row("the option waits for a selection", "R0 -22 -23 R1 |", "/-/0/23 24 35 45/-");
+        row("and follows 23 and 24", "R0 -22 -23 R1 | s40", "/-/40/23 24 35 45/hidden");
+        row("one of them painted clears it", "R0 -22 -23 R1 s40 +23 | s41", "/-/41/23 35 45/-");
+        row("hiding the provider name", "s5 | P1", "24/edit/23/23 24 35 45/hidden");
+        row("showing it again", "P1 s7 | P0", "24/edit/7/35 45/-");
+        row("hiding it under Safe Scheme", "S1 s1 | P1", "/-/23/23 24 35 45/hidden");
+        row("Safe Scheme paints the unsafe", "-1 -22 s9 | S1", "all/-/9/23 35 45/-");
+        row("from a safe entry each change is drawn", "-1 -6 s22 | S1", "2 7 all/edit/22/35 45/-");
+        row("switching it off changes nothing", "S1 -22 | S0", "/-/0/23 35 45/-");
+        row("an unsafe element stays painted", "S1 | c1", "/-/1/35 45/-");
+        row("a safe one may be transparent", "S1 | c22", "23/edit/22/23 35 45/-");
+        row("without it any element may", "S1 S0 | c1", "2/edit/1/2 35 45/-");
+        row("an unsafe transparent one is ticked quietly", "S1 R0 -1 R1 | s1", "/-/1/35 45/-");
     }
     void elementListEvents() {
         QFETCH(QString, script);
-        QFETCH(QString, redraws);
-        QFETCH(bool, modified);
-        QFETCH(int, current);
-        QFETCH(QString, transparent);
-        QFETCH(bool, hide);
+        QFETCH(QString, outcome);
         EditorFixture f;
         Editor& editor = f.editor;
         ElementList& list = editor.elementList;
@@ -95,24 +90,21 @@ private slots:
                 editor.document.modified = false;
             }
         }
-        QCOMPARE(f.redraws.join(u' '), redraws);
-        QCOMPARE(editor.document.modified, modified);
-        QCOMPARE(list.current(), current);
         QStringList unticked;
         for (int p = 0; p < list.count(); ++p) {
             if (!list.isChecked(p))
                 unticked << QString::number(p + 1);
         }
-        QCOMPARE(unticked.join(u' '), transparent);
-        QCOMPARE(editor.options.hideProviderName, hide);
+        QCOMPARE(QStringList({f.redraws.join(u' '), editor.document.modified ? u"edit"_s : u"-"_s,
+                              QString::number(list.current()), unticked.join(u' '),
+                              editor.options.hideProviderName ? u"hidden"_s : u"-"_s})
+                     .join(u'/'),
+                 outcome);
         // The current element is shown: its text, its swatch and its components.
-        const ColourValue colour = editor.document.elementColour[current + 1];
-        QCOMPARE(editor.selectedItemText, list.entry(current).text);
+        const ColourValue colour = editor.document.elementColour[list.current() + 1];
+        QCOMPARE(editor.selectedItemText, list.entry(list.current()).text);
         QCOMPARE(editor.swatchColour, colour);
-        QCOMPARE(u"%1 %2 %3"_s.arg(editor.selectedRed)
-                     .arg(editor.selectedGreen)
-                     .arg(editor.selectedBlue),
-                 Components(colour));
+        QCOMPARE(Selected(editor), Components(colour));
         QVERIFY(!editor.ListSyncGuard && !editor.OptionSyncGuard);
     }
 
@@ -154,9 +146,7 @@ private slots:
         if (off)
             HoverPaletteColour(editor, picture, -1, -1);
         QCOMPARE(editor.colourFrame.overColour, colour);
-        const ColourFrameState& frame = editor.colourFrame;
-        QCOMPARE(frame.redText + u' ' + frame.greenText + u' ' + frame.blueText,
-                 Components(colour));
+        QCOMPARE(Shown(editor.colourFrame), Components(colour));
         // LCD colours change only what the preview shows, never the stored colour.
         editor.options.lcdColours = true;
         ApplyPaletteColour(editor, picture);
@@ -165,14 +155,11 @@ private slots:
         QCOMPARE(f.redraws, QStringList{u"4"_s});
         QVERIFY(editor.document.modified && editor.commands.undoEnabled);
         const EditHistory& h = editor.history;
-        QCOMPARE((QStringList{h.stepElement.last(), h.stepColourBefore.last(),
-                              h.stepColourAfter.last()}),
-                 (QStringList{u"3"_s, QString::number(before), QString::number(colour)}));
+        QCOMPARE(h.stepElement.last() + u' ' + h.stepColourBefore.last() + u' ' +
+                     h.stepColourAfter.last(),
+                 u"3 %1 %2"_s.arg(before).arg(colour));
         // The element's own components keep the colour it had when it was selected.
-        QCOMPARE(u"%1 %2 %3"_s.arg(editor.selectedRed)
-                     .arg(editor.selectedGreen)
-                     .arg(editor.selectedBlue),
-                 Components(before));
+        QCOMPARE(Selected(editor), Components(before));
     }
 
     void mixingSetsOnlyTheCustomColour() {
@@ -189,48 +176,36 @@ private slots:
         MixCustomColour(editor);
         QCOMPARE(f.dialogs.colourDialogs, (QList<ColourValue>{0xFFFFFF, mixed}));
         QCOMPARE(frame.customColour, mixed);
-        QCOMPARE(frame.redText + u' ' + frame.greenText + u' ' + frame.blueText, u"255 128 0"_s);
+        QCOMPARE(Shown(frame), u"255 128 0"_s);
         QCOMPARE(editor.document.elementColour[6], element);
         QVERIFY(f.redraws.isEmpty() && !editor.document.modified);
         ApplyPaletteColour(editor, ColourPicture::Custom);
         QCOMPARE(editor.document.elementColour[6], mixed);
     }
 
-    void theSafeSchemeDialogInTheLanguageOfTheMoment_data() {
-        QTest::addColumn<Language>("language");
-        QTest::addColumn<QString>("texts"); // caption, list caption, apology
-        QTest::addColumn<QString>("last");  // the last element listed
-        QTest::newRow("English") << Language::English
-                                 << u"Safe Scheme|Leave element to transparency:|Behind language "
-                                    u"discrepancy I'm sorry"_s
-                                 << u"48 - Calendar mark / birthday"_s;
-        // No language: the Czech texts the dialog was made with, and the list's empty entries.
-        QTest::newRow("none") << Language::None
-                              << u"Bezpečné schéma|Povolené prvky k transparenci:|"_s << QString();
-    }
-    void theSafeSchemeDialogInTheLanguageOfTheMoment() {
-        QFETCH(Language, language);
-        QFETCH(QString, texts);
-        QFETCH(QString, last);
+    void theSafeSchemeDialogReadsTheListAsItIsNow() {
         EditorFixture f;
-        f.editor.language = language; // changed after start-up: the list is read as it is now
-        FillElementNames(f.editor);
         ShowSafeSchemeInfo(f.editor);
         QVERIFY(f.editor.DialogWasShown);
-        const SafeSchemeInfo& info = f.dialogs.safeSchemeDialogs.value(0);
-        QCOMPARE(info.caption + u'|' + info.listCaption + u'|' + info.apology, texts);
-        QCOMPARE(info.elements.size(), 20);
-        QCOMPARE(info.elements.last(), last);
-        QVERIFY(info.text.startsWith(language == Language::None
-                                         ? u"Zaškrtnutím políčka 'Bezpečné schéma'"_s
-                                         : u"Check boxes 'Safe Scheme'"_s));
-        if (language == Language::English) {
-            QStringList numbers;
-            for (const QString& entry : info.elements)
-                numbers.append(entry.left(2));
-            QCOMPARE(numbers.join(u' '), u"01 04 05 17 19 22 23 24 28 29 33 34 35 37 38 43 44 45 "
-                                         u"46 48"_s);
-        }
+        SafeSchemeInfo info = f.dialogs.safeSchemeDialogs.value(0);
+        QCOMPARE(
+            info.caption + u'|' + info.listCaption + u'|' + info.apology,
+            u"Safe Scheme|Leave element to transparency:|Behind language discrepancy I'm sorry"_s);
+        QVERIFY(
+            info.text.startsWith(u"Check boxes 'Safe Scheme' in the main application window"_s));
+        QStringList numbers;
+        for (const QString& entry : info.elements)
+            numbers.append(entry.left(2));
+        QCOMPARE(numbers.join(u' '),
+                 u"01 04 05 17 19 22 23 24 28 29 33 34 35 37 38 43 44 45 46 48"_s);
+        QCOMPARE(info.elements.last(), u"48 - Calendar mark / birthday"_s);
+        // With no language: the Czech texts the dialog was made with, and empty entries.
+        f.editor.language = Language::None;
+        FillElementNames(f.editor);
+        info = SafeSchemeInfoFor(f.editor);
+        QCOMPARE(info.caption + u'|' + info.listCaption + u'|' + info.apology,
+                 u"Bezpečné schéma|Povolené prvky k transparenci:|"_s);
+        QCOMPARE(info.elements, QStringList(20, QString()));
     }
 };
 
