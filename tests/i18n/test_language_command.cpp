@@ -54,7 +54,8 @@ private slots:
 
     void theChooserStoresTheWordAndEmptiesTheRecentList() {
         EditorFixture f;
-        AddRecentFile(f.editor.recentFiles, f.editor.settings, u"/s/1.col"_s);
+        for (int k = 0; k < RecentFiles::Count; ++k)
+            AddRecentFile(f.editor.recentFiles, f.editor.settings, u"/s/%1.col"_s.arg(k));
         StoreChosenLanguage(f.editor.settings, u"Czech"_s);
         QCOMPARE(ReadStoredLanguage(f.editor.settings), u"Czech"_s);
         ReadRecentFiles(f.editor);

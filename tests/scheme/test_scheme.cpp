@@ -193,8 +193,8 @@ private slots:
         row("CR", SchemeFileBytes("Cr", {3}).replace("\r\n", "\r"), u"Cr"_s + plain);
         row("one line", SchemeFileBytes("Flat", {3}).replace("\r\n", " "), u"Flat"_s + plain);
         row("values clamped, signs, any opacity",
-            ReplaceLine(ReplaceLine(good, 4, "300 0 256 50"), 5, "+7 007 -0 -3"),
-            u"Name | 255 0 255 50, 7 7 0 -3"_s);
+            ReplaceLine(ReplaceLine(good, 4, "300 0 256 50"), 5, "+7 007 -0 -32768"),
+            u"Name | 255 0 255 50, 7 7 0 -32768"_s);
         row("code page", SchemeFileBytes("Modr\xe1 \x9a\xe8\xf8", {3}), u"Modrá ščř"_s + plain);
         QByteArray large = SchemeFileBytes("Large", {3});
         row("just under the size limit", large + QByteArray(MaxSchemeFileSize - large.size(), ' '),
@@ -426,19 +426,21 @@ private slots:
     void theSaveQuestionBeforeReplacingTheScheme_data() {
         QTest::addColumn<Replacing>("command");
         QTest::addColumn<Language>("language");
-        QTest::newRow("New Blue, cs") << Replacing::NewBlue << Cs;
-        QTest::newRow("New Red, en") << Replacing::NewRed << En;
-        QTest::newRow("New Green, de") << Replacing::NewGreen << De;
-        QTest::newRow("Open, de") << Replacing::Open << De;
-        QTest::newRow("recent item, en") << Replacing::RecentItem << En;
-        QTest::newRow("dropped file, cs") << Replacing::DroppedPath << Cs;
-        QTest::newRow("command line, en") << Replacing::CommandLine << En;
+        QTest::addColumn<bool>("yes"); // then Yes, after the scheme was changed again
+        QTest::newRow("New Blue, cs") << Replacing::NewBlue << Cs << false;
+        QTest::newRow("New Red, en") << Replacing::NewRed << En << false;
+        QTest::newRow("New Green, de, yes") << Replacing::NewGreen << De << true;
+        QTest::newRow("Open, de, yes") << Replacing::Open << De << true;
+        QTest::newRow("recent item, en") << Replacing::RecentItem << En << false;
+        QTest::newRow("dropped file, cs") << Replacing::DroppedPath << Cs << false;
+        QTest::newRow("command line, en") << Replacing::CommandLine << En << false;
         // With no language there is nobody to ask, and nothing is thrown away.
-        QTest::newRow("Open, no language") << Replacing::Open << Language::None;
+        QTest::newRow("Open, no language") << Replacing::Open << Language::None << false;
     }
     void theSaveQuestionBeforeReplacingTheScheme() {
         QFETCH(Replacing, command);
         QFETCH(Language, language);
+        QFETCH(bool, yes);
         EditorFixture f{language};
         const QString other = f.writeFile(u"other.col"_s, SchemeFileBytes("Other"));
         const QString mine = f.writeFile(u"mine.col"_s, SchemeFileBytes("Mine", {3}));
@@ -469,15 +471,23 @@ private slots:
         QCOMPARE(f.dialogs.messages, asked + asked);
         QVERIFY(!f.editor.document.modified && !f.editor.commands.undoEnabled);
         QCOMPARE(Contents(mine), SchemeFileBytes("Mine", {3}));
+        if (yes) { // Yes saves first, and the command goes on whatever the save did
+            f.editor.setNameBoxText(u"Again"_s);
+            f.dialogs.answers = {MessageAnswer::Yes};
+            Run(f, command, other);
+            QCOMPARE(f.dialogs.messages.size(), 3);
+            QVERIFY(!f.editor.document.modified);
+        }
         if (command <= Replacing::NewGreen) {
             const Starter starter = Starter(int(command));
             QCOMPARE(f.editor.document.schemeName, *StarterName(starter, language));
             QCOMPARE(f.editor.fileLabel, *StarterFileLabel(starter, language));
             QVERIFY(f.editor.document.filePath.isEmpty());
+            QCOMPARE(f.dialogs.saveDialogs.size(), yes ? 1 : 0); // a never-saved scheme
             return;
         }
         // An opened file is filed under its absolute path, on top of the recent files.
-        QCOMPARE(f.editor.document.schemeName, u"Other"_s);
+        QCOMPARE(f.editor.document.schemeName, yes ? u"Again"_s : u"Other"_s);
         QCOMPARE(f.editor.document.filePath + f.editor.recentFiles.entries[0], other + other);
         QCOMPARE(f.editor.fileLabel + f.editor.recentMenu.captions[0], u"other.colother.col"_s);
         if (command == Replacing::Open) {
@@ -485,24 +495,6 @@ private slots:
             QCOMPARE(f.dialogs.openDialogs.first().filter.value_or(QString()),
                      u"Datei farbig Schema (*.col)|*.col"_s);
         }
-    }
-
-    void yesSavesAndTheCommandGoesOnWhateverTheSaveDid() {
-        EditorFixture f;
-        f.editor.document.modified = true;
-        // A never-saved scheme: Yes opens Save As; cancelling it still lets New go on.
-        f.dialogs.answers = {MessageAnswer::Yes};
-        CreateStarterScheme(f.editor, Starter::Green);
-        QCOMPARE(f.dialogs.saveDialogs.size(), 1);
-        QCOMPARE(f.editor.document.schemeName, u"Green ZEF"_s);
-        // With a file name chosen, Yes writes the old scheme before the new one replaces it.
-        f.editor.setNameBoxText(u"Keep me"_s);
-        f.dialogs.answers = {MessageAnswer::Yes};
-        f.dialogs.saveAnswers = {f.path(u"kept.col"_s)};
-        CreateStarterScheme(f.editor, Starter::Red);
-        QVERIFY(Contents(f.path(u"kept.col"_s)).startsWith("ColourScheme\r\nKeep me\r\n"));
-        QCOMPARE(f.editor.document.schemeName, u"Red ZEF"_s);
-        QVERIFY(f.editor.document.filePath.isEmpty() && !f.editor.document.modified);
     }
 
     void onlyOneSchemeFileIsTakenFromADrop() {
