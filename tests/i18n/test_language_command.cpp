@@ -45,9 +45,10 @@ private slots:
         }
         QCOMPARE(f.editor.recentMenu.captions,
                  (std::array<QString, RecentFiles::Count>{"a.col", empty, empty, empty, empty}));
-        // The scheme, its ticks, the current entry and the history stay.
+        // The scheme, its ticks, the current entry and the history stay, and the list is ready.
         QCOMPARE(f.editor.document.elementColour, document.elementColour);
         QVERIFY(f.editor.document.modified && !f.editor.elementList.isChecked(4));
+        QVERIFY(f.editor.document.SchemeReady);
         QCOMPARE(f.editor.elementList.current(), 4);
         QCOMPARE(f.editor.history.historyPosition, qint16(1));
     }
