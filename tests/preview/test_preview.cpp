@@ -1,6 +1,5 @@
-// The phone's ten screens as the preview draws them: every screen against golden pictures (each
-// starter, each display depth, each option that changes pixels, the flash), the image map
-// against its golden, pointing, clicking and redrawing.
+// The phone's ten screens as the preview draws them, and what pointing at them names, against
+// golden pictures for each starter, display depth and option that changes pixels; clicking.
 #include "editor_fixture.h"
 #include "golden_picture.h"
 #include "preview/flash.h"
@@ -13,15 +12,6 @@
 
 namespace {
 
-using Screens = std::array<QImage, ScreenCount>;
-
-Screens Copy(const Preview& preview) {
-    Screens screens;
-    for (int i = 0; i < ScreenCount; ++i)
-        screens[i] = preview.screen(i).copy();
-    return screens;
-}
-
 // The ten screens one below the other.
 QImage Sheet(const Preview& preview) {
     QImage sheet(ScreenWidth, ScreenCount * ScreenHeight, QImage::Format_RGB32);
@@ -31,15 +21,15 @@ QImage Sheet(const Preview& preview) {
     return sheet;
 }
 
-// The element of the topmost layer at each pixel of each screen, times four to be seen.
-QImage HitMap(const ImageMap& map) {
+// The element pointing at each pixel of each screen names, times four to be seen.
+QImage HitMap(Editor& editor) {
     QImage picture(ScreenWidth, ScreenCount * ScreenHeight, QImage::Format_Grayscale8);
     for (int i = 0; i < ScreenCount; ++i)
         for (int y = 0; y < ScreenHeight; ++y)
             for (int x = 0; x < ScreenWidth; ++x) {
-                const int layer = map.topmostLayer(i, x, y);
-                picture.scanLine(i * ScreenHeight + y)[x] =
-                    layer == 0 ? 255 : uchar(4 * map.LayerElement(i, layer));
+                editor.PreviewHoverElement = 63; // what no pointing names
+                HoverPreview(editor, i, x, y);
+                picture.scanLine(i * ScreenHeight + y)[x] = uchar(4 * editor.PreviewHoverElement);
             }
     return picture;
 }
@@ -49,14 +39,16 @@ QImage HitMap(const ImageMap& map) {
 constexpr int ListScreen = 2;
 constexpr QPoint TitleBar(80, 13), Clock(34, 42), Key(40, 22);
 
-enum Change : unsigned { Lcd = 1, HideProviderName = 2, Flash = 4 };
+// Green2: element 2 turned green and redrawn alone; Red24: element 24 turned red as well, and
+// only it redrawn.
+constexpr unsigned Lcd = 1, HideProviderName = 2, Flash = 4, Green2 = 8, Red24 = 16,
+                   NoAutoRedraw = 32, AutoRedrawAgain = 64;
 struct Case {
     const char* name;
     int depth;
     Starter starter;
     unsigned changes;
-    int transparent; // an element made transparent, 0 for none
-    int opacityZero; // an element read with opacity 0, 0 for none
+    int transparent, opacityZero; // elements made transparent, read with opacity 0; 0 for none
 };
 const Case Cases[] = {
     {"blue", 32, Starter::Blue, 0, 0, 0},
@@ -70,6 +62,11 @@ const Case Cases[] = {
     {"blue-transparent-2", 32, Starter::Blue, 0, 2, 0},
     {"green-transparent-26-24bit", 24, Starter::Green, 0, 26, 0},
     {"green-opacity-26-zero", 32, Starter::Green, 0, 0, 26},
+    {"blue-red-24-redrawn-alone", 32, Starter::Blue, Red24, 0, 0},
+    {"blue-green-2-without-autoredraw", 32, Starter::Blue, NoAutoRedraw | Green2, 0, 0},
+    {"blue-green-2-autoredraw-again", 32, Starter::Blue, NoAutoRedraw | Green2 | AutoRedrawAgain, 0,
+     0},
+    {"blue-transparent-2-without-autoredraw", 32, Starter::Blue, NoAutoRedraw, 2, 0},
     {"blue-flash", 32, Starter::Blue, Flash, 0, 0},
     {"blue-flash-16bit", 16, Starter::Blue, Flash, 0, 0},
     {"red-flash-24bit", 24, Starter::Red, Flash, 0, 0},
@@ -79,19 +76,17 @@ const Case Cases[] = {
 } // namespace
 
 Q_DECLARE_METATYPE(const Case*)
+Q_DECLARE_METATYPE(MessageIcon)
+Q_DECLARE_METATYPE(Language)
 
 class TestPreview : public QObject {
     Q_OBJECT
 private slots:
     void screensMatchTheirGoldenPictures_data();
     void screensMatchTheirGoldenPictures();
-    void pointingNamesTheTopmostElement_data();
-    void pointingNamesTheTopmostElement();
-    void clicksSelectZoomAndFlash();
-    void redrawsFollowTheElementAndTheOptions();
-    void aShallowDisplayEndsTheEditor_data();
-    void aShallowDisplayEndsTheEditor();
-    void mismatchedPicturesEndTheEditor();
+    void pointingAndClicking();
+    void anUnpaintablePictureEndsTheEditor_data();
+    void anUnpaintablePictureEndsTheEditor();
 };
 
 void TestPreview::screensMatchTheirGoldenPictures_data() {
@@ -104,8 +99,11 @@ void TestPreview::screensMatchTheirGoldenPictures() {
     QFETCH(const Case*, c);
     PhoneFixture phone(c->depth);
     Editor& editor = phone.f.editor;
-    // Each change goes the way the user's does, so that how it redraws is tested too.
+    // Each change goes the way the user's does, so that how it redraws is tested too. Without
+    // autoredraw an element waits; "all" redraws, as does switching autoredraw on again.
     CreateStarterScheme(editor, c->starter);
+    if (c->changes & NoAutoRedraw)
+        AutoRedrawClicked(editor, false);
     if (c->changes & Lcd)
         LcdColoursClicked(editor, true);
     if (c->changes & HideProviderName)
@@ -116,8 +114,19 @@ void TestPreview::screensMatchTheirGoldenPictures() {
         editor.document.elementOpacity[c->opacityZero] = 0;
     if (c->transparent || c->opacityZero)
         RefreshClicked(editor);
+    if (c->changes & (Green2 | Red24)) {
+        editor.document.elementColour[2] = MakeColour(0, 255, 0);
+        if (c->changes & Red24)
+            editor.document.elementColour[24] = MakeColour(255, 0, 0);
+        RedrawPreview(editor, c->changes & Red24 ? QStringLiteral("24") : QStringLiteral("2"));
+    }
+    if (c->changes & AutoRedrawAgain)
+        AutoRedrawClicked(editor, true);
     QCOMPARE(phone.preview.zoomView, phone.preview.screen(0));
-    const Screens before = Copy(phone.preview);
+    // Pointing names the topmost layer's element, even a transparent one: the map depends
+    // neither on the scheme nor on the depth of the pictures.
+    CompareWithGolden(HitMap(editor), ZEF_GOLDEN_DIR, QStringLiteral("hit-map"));
+    const QImage before = Sheet(phone.preview);
     if (c->changes & Flash) {
         HoverPreview(editor, ListScreen, TitleBar.x(), TitleBar.y());
         ClickPreview(editor, ListScreen);
@@ -131,195 +140,119 @@ void TestPreview::screensMatchTheirGoldenPictures() {
     // One tick later the screen is as it was.
     QTRY_VERIFY_WITH_TIMEOUT(!editor.flash.FlashBusy, 1000);
     QVERIFY(!editor.flash.tmrBlink.isActive());
-    QCOMPARE(Copy(phone.preview), before);
-    QCOMPARE(phone.preview.zoomView, before[phone.preview.ZoomScreen]);
+    QCOMPARE(Sheet(phone.preview), before);
+    QCOMPARE(phone.preview.zoomView, phone.preview.screen(phone.preview.ZoomScreen));
 }
 
-void TestPreview::pointingNamesTheTopmostElement_data() {
-    QTest::addColumn<int>("depth");
-    QTest::newRow("16") << 16;
-    QTest::newRow("24") << 24;
-    QTest::newRow("32") << 32;
-}
-
-void TestPreview::pointingNamesTheTopmostElement() {
-    QFETCH(int, depth);
-    EditorFixture f;
-    Preview preview(depth);
-    f.editor.preview = &preview;
-    // The map does not depend on the scheme, nor on the depth of the pictures.
-    const ImageMap& map = preview.imageMap();
-    CompareWithGolden(HitMap(map), ZEF_GOLDEN_DIR, QStringLiteral("hit-map"));
-    // Pointing names the topmost layer's element, even a transparent one.
-    for (int p = 0; p < 60; ++p)
-        f.editor.elementList.setChecked(p, false);
-    for (int i = 0; i < ScreenCount; ++i)
-        for (int y = 0; y < ScreenHeight; ++y)
-            for (int x = 0; x < ScreenWidth; ++x) {
-                HoverPreview(f.editor, i, x, y);
-                const int layer = map.topmostLayer(i, x, y), element = map.LayerElement(i, layer);
-                if (f.editor.PreviewHoverElement != element ||
-                    f.editor.PreviewHoverLayer != layer ||
-                    f.editor.hoverText !=
-                        (element ? f.editor.elementList.entry(element - 1).text : QString()))
-                    QFAIL(qPrintable(QStringLiteral("screen %1 at %2,%3").arg(i).arg(x).arg(y)));
-            }
-    // Positions off the screen are ignored.
-    for (const QPoint p : {QPoint(101, 10), QPoint(10, 80), QPoint(-1, 0), QPoint(0, -1)})
-        HoverPreview(f.editor, 9, p.x(), p.y());
-    QCOMPARE(QPointF(f.editor.PreviewHoverX, f.editor.PreviewHoverY), QPointF(100, 79));
-    // The zoom view's screen: two view pixels a screen pixel, the screen two pixels inside.
-    preview.ZoomScreen = 8;
-    for (const QPoint p : {QPoint(2, 3), QPoint(0, 10), QPoint(10, 1)}) {
-        HoverZoomView(f.editor, p.x(), p.y());
-        QCOMPARE(QPointF(f.editor.PreviewHoverX, f.editor.PreviewHoverY), QPointF(0, 0));
-    }
-    HoverZoomView(f.editor, 203, 159);
-    QCOMPARE(QPointF(f.editor.PreviewHoverX, f.editor.PreviewHoverY), QPointF(100, 78));
-    QCOMPARE(f.editor.PreviewHoverLayer, map.topmostLayer(8, 100, 78));
-}
-
-void TestPreview::clicksSelectZoomAndFlash() {
+void TestPreview::pointingAndClicking() {
     PhoneFixture phone;
     Editor& editor = phone.f.editor;
     editor.elementList.setCurrent(30);
-    const Screens before = Copy(phone.preview);
+    const QImage before = Sheet(phone.preview);
+    const auto click = [&](int screen, QPoint at) {
+        HoverPreview(editor, screen, at.x(), at.y());
+        ClickPreview(editor, screen);
+    };
     // With the flash on, a click on an overlay changes nothing.
-    HoverPreview(editor, 8, Key.x(), Key.y());
-    QCOMPARE(editor.PreviewHoverElement, qint16(0));
-    ClickPreview(editor, 8);
+    click(8, Key);
+    QVERIFY(editor.hoverText.isEmpty());
     QVERIFY(!editor.flash.FlashBusy && !editor.flash.tmrBlink.isActive());
     QCOMPARE(phone.preview.ZoomScreen, 0);
     QCOMPARE(editor.elementList.current(), 30);
-    QCOMPARE(Copy(phone.preview), before);
+    QCOMPARE(Sheet(phone.preview), before);
     // Nor does a second click while a flash shows, on another element of another screen.
-    HoverPreview(editor, ListScreen, TitleBar.x(), TitleBar.y());
-    ClickPreview(editor, ListScreen);
-    const Screens flashed = Copy(phone.preview);
-    HoverPreview(editor, 0, Clock.x(), Clock.y());
-    QCOMPARE(editor.PreviewHoverElement, qint16(1));
-    ClickPreview(editor, 0);
+    click(ListScreen, TitleBar);
+    const QImage flashed = Sheet(phone.preview);
+    click(0, Clock);
+    QCOMPARE(editor.hoverText, editor.elementList.entry(0).text);
     QCOMPARE(editor.elementList.current(), 3);
     QCOMPARE(phone.preview.ZoomScreen, ListScreen);
-    QCOMPARE(Copy(phone.preview), flashed);
+    QCOMPARE(Sheet(phone.preview), flashed);
     EndFlash(editor);
     QVERIFY(!editor.flash.FlashBusy);
-    QCOMPARE(Copy(phone.preview), before);
-    ClickPreview(editor, 0);
+    QCOMPARE(Sheet(phone.preview), before);
+    click(0, Clock);
     QCOMPARE(editor.elementList.current(), 0);
     QCOMPARE(phone.preview.ZoomScreen, 0);
     EndFlash(editor);
-
     // Without the flash a click selects and zooms and no pixel changes; on an overlay it zooms.
     editor.options.flashOnSelect = false;
-    HoverPreview(editor, ListScreen, TitleBar.x(), TitleBar.y());
-    ClickPreview(editor, ListScreen);
+    click(ListScreen, TitleBar);
     QCOMPARE(editor.elementList.current(), 3);
     QCOMPARE(editor.selectedItemText, editor.elementList.entry(3).text);
     QCOMPARE(phone.preview.ZoomScreen, ListScreen);
-    HoverPreview(editor, 8, Key.x(), Key.y());
-    ClickPreview(editor, 8);
+    click(8, Key);
     QCOMPARE(phone.preview.ZoomScreen, 8);
-    QCOMPARE(phone.preview.zoomView, before[8]);
+    QCOMPARE(phone.preview.zoomView, phone.preview.screen(8));
     QCOMPARE(editor.elementList.current(), 3);
     QVERIFY(!editor.flash.FlashBusy);
-    QCOMPARE(Copy(phone.preview), before);
+    QCOMPARE(Sheet(phone.preview), before);
+    // Positions off the screen are ignored. The zoom view counts two of its pixels a screen
+    // pixel, the screen two pixels inside it.
+    for (const QPoint p : {QPoint(101, 10), QPoint(10, 80), QPoint(-1, 0), QPoint(0, -1)})
+        HoverPreview(editor, 9, p.x(), p.y());
+    const auto hovered = [&editor] {
+        return QPointF(editor.PreviewHoverX, editor.PreviewHoverY);
+    };
+    QCOMPARE(hovered(), QPointF(Key));
+    for (const QPoint p : {QPoint(2, 3), QPoint(0, 10), QPoint(10, 1)}) {
+        HoverZoomView(editor, p.x(), p.y());
+        QCOMPARE(hovered(), QPointF(0, 0));
+    }
+    HoverZoomView(editor, 2 * Key.x() + 3, 2 * Key.y() + 2);
+    QCOMPARE(hovered(), QPointF(Key));
+    QCOMPARE(editor.PreviewHoverElement, qint16(0));
 }
 
-void TestPreview::redrawsFollowTheElementAndTheOptions() {
-    PhoneFixture phone;
-    Editor& editor = phone.f.editor;
-    SchemeDocument& doc = editor.document;
-    Screens now = Copy(phone.preview);
-    phone.preview.ZoomScreen = 4;
-    // Element 24 is on the standby screen alone; element 2, changed too, waits elsewhere.
-    doc.elementColour[24] = MakeColour(255, 0, 0);
-    doc.elementColour[2] = MakeColour(0, 255, 0);
-    RedrawPreview(editor, QStringLiteral("24"));
-    for (int i = 0; i < ScreenCount; ++i)
-        QCOMPARE(phone.preview.screen(i) != now[i], i == 0);
-    QCOMPARE(phone.preview.zoomView, now[4]);
-    // The element number is compared as text: "05" is no layer's tag. Element 5 is on the main
-    // menu and the settings list.
-    now = Copy(phone.preview);
-    doc.elementColour[5] = MakeColour(0, 255, 0);
-    RedrawPreview(editor, QStringLiteral("05"));
-    QCOMPARE(Copy(phone.preview), now);
-    RedrawPreview(editor, QStringLiteral("5"));
-    for (int i = 0; i < ScreenCount; ++i)
-        QCOMPARE(phone.preview.screen(i) != now[i], i == 1 || i == 4);
-    QCOMPARE(phone.preview.zoomView, phone.preview.screen(4));
-    // Without autoredraw an element waits, and so does the zoom view; switching the option off
-    // redraws nothing, switching it on or "all" redraws every screen.
-    now = Copy(phone.preview);
-    AutoRedrawClicked(editor, false);
-    RedrawPreview(editor, QStringLiteral("2"));
-    QCOMPARE(Copy(phone.preview), now);
-    QCOMPARE(phone.preview.zoomView, now[4]);
-    AutoRedrawClicked(editor, true);
-    QVERIFY(phone.preview.screen(8) != now[8]);
-    AutoRedrawClicked(editor, false);
-    now = Copy(phone.preview);
-    doc.elementColour[2] = MakeColour(4, 5, 6);
-    RedrawPreview(editor, QStringLiteral("all"));
-    QVERIFY(phone.preview.screen(8) != now[8]);
-}
-
-void TestPreview::aShallowDisplayEndsTheEditor_data() {
-    QTest::addColumn<int>("language");
+void TestPreview::anUnpaintablePictureEndsTheEditor_data() {
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<MessageIcon>("icon");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("title");
-    QTest::newRow("cs") << int(Language::Czech)
-                        << "Barevné rozlišení musí být nejméně 16 bitů na 1 bod!\r\rAplikace bude "
-                           "ukončena."
-                        << "Chyba";
-    QTest::newRow("en") << int(Language::English) << "Minimal color must be 16-Bit!"
+    const QString czech =
+        "Barevné rozlišení musí být nejméně 16 bitů na 1 bod!\r\rAplikace bude ukončena.";
+    QTest::newRow("cs") << 8 << Language::Czech << MessageIcon::Information << czech << "Chyba";
+    QTest::newRow("en") << 8 << Language::English << MessageIcon::Information
+                        << "Minimal color must be 16-Bit!"
                         << "Error";
-    QTest::newRow("de") << int(Language::German)
+    QTest::newRow("de") << 8 << Language::German << MessageIcon::Information
                         << "Es werden nur 16-Bit, 24-Bit, 32-Bit Bitmaps unterstützt!"
                         << "Fehler";
-    QTest::newRow("none") << int(Language::None) << QString() << QString();
+    QTest::newRow("none") << 8 << Language::None << MessageIcon::None << QString() << QString();
+    // A picture of another size than the screen's, in Czech whatever the language.
+    QTest::newRow("mismatched") << 16 << Language::English << MessageIcon::None
+                                << "Kopírované mapy nejsou stejné !"
+                                << "Chyba";
 }
 
-void TestPreview::aShallowDisplayEndsTheEditor() {
-    QFETCH(int, language);
+void TestPreview::anUnpaintablePictureEndsTheEditor() {
+    QFETCH(int, depth);
+    QFETCH(Language, language);
+    QFETCH(MessageIcon, icon);
     QFETCH(QString, text);
     QFETCH(QString, title);
-    EditorFixture f(static_cast<Language>(language));
-    Preview preview(8);
+    EditorFixture f(language);
+    Preview preview(depth);
     f.editor.preview = &preview;
     int ends = 0;
     preview.endEditor = [&ends] {
         ++ends;
     };
+    const QImage before = preview.screen(0).copy();
+    if (depth >= 16) {
+        preview.picGet = QImage(100, 80, before.format());
+        preview.PaintElementMask(f.editor, 0, 0);
+    }
+    // After the end nothing is painted and nothing shown again.
     RedrawPreview(f.editor, QStringLiteral("all"));
-    RedrawPreview(f.editor, QStringLiteral("all"));
+    preview.picGet = preview.layers(0).front().picture;
+    preview.PaintElementMask(f.editor, 0, MakeColour(1, 2, 3));
+    QCOMPARE(preview.screen(0), before);
     QList<Message> expected;
     if (!text.isEmpty())
-        expected.append({MessageIcon::Information, text, title, MessageButtons::Ok});
+        expected.append({icon, text, title, MessageButtons::Ok});
     QCOMPARE(f.dialogs.messages, expected);
-    QCOMPARE(ends, 1);
-    QVERIFY(preview.ended());
-}
-
-void TestPreview::mismatchedPicturesEndTheEditor() {
-    PhoneFixture phone(16);
-    int ends = 0;
-    phone.preview.endEditor = [&ends] {
-        ++ends;
-    };
-    const Screens before = Copy(phone.preview);
-    phone.preview.picGet = QImage(100, 80, phone.preview.screen(0).format());
-    phone.preview.picGet.fill(0);
-    phone.preview.PaintElementMask(phone.f.editor, 0, 0);
-    // Nothing is painted after the end, and the message is shown once, in Czech in any language.
-    phone.preview.picGet = phone.preview.layers(0).front().picture;
-    phone.preview.PaintElementMask(phone.f.editor, 0, MakeColour(1, 2, 3));
-    RedrawPreview(phone.f.editor, QStringLiteral("all"));
-    QCOMPARE(Copy(phone.preview), before);
-    const Message expected{MessageIcon::None, QStringLiteral("Kopírované mapy nejsou stejné !"),
-                           QStringLiteral("Chyba"), MessageButtons::Ok};
-    QCOMPARE(phone.f.dialogs.messages, QList<Message>{expected});
     QCOMPARE(ends, 1);
 }
 
