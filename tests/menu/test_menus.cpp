@@ -3,7 +3,6 @@
 #include "../preview/golden_picture.h"
 #include "assets/icons.h"
 #include "menu/background_strip.h"
-#include "menu/icon_list.h"
 #include "menu/pop_menu.h"
 
 #include <QAction>
@@ -39,7 +38,6 @@ struct MenuTree {
         add(edit, QStringLiteral("mnuRedoIco"), "Redo", Qt::CTRL | Qt::Key_R);
         autoRedraw = add(edit, QStringLiteral("mnuAuto"), "Autoredraw", {}, true);
         add(edit, QStringLiteral("mnuSecureIco"), "Safe Scheme", {}, true);
-        // As the main window attaches it.
         style->SetBackgroundPicture(MenuBackgroundStrip());
         style->SetImageList(MenuIconList());
         style->SubClassMenu(bar);
@@ -165,8 +163,7 @@ void TestMenus::menusMatchTheirGoldenPictures() {
     QFETCH(const Case*, c);
     MenuTree tree;
     const QImage shown = Draw(tree, *c).convertToFormat(QImage::Format_RGB32);
-    // The runs at other ratios say so, so that they cannot pass at a ratio of 1; at 2 the
-    // pictures' own 32-pixel drawings show, at 1.5 they are shrunk without smoothing.
+    // Runs at other ratios say so, lest they pass at 1. At 2 the 32-pixel icons show.
     const QString ratio = qEnvironmentVariable("ZEF_EXPECTED_PIXEL_RATIO", QStringLiteral("1"));
     QCOMPARE(shown.devicePixelRatio(), ratio.toDouble());
     CompareWithGolden(shown, QStringLiteral(ZEF_GOLDEN_DIR),

@@ -9,6 +9,7 @@
 #include "workspace/provider_name.h"
 
 #include <QPainter>
+#include <QRegularExpression>
 
 namespace {
 
@@ -82,6 +83,8 @@ Q_DECLARE_METATYPE(Language)
 class TestPreview : public QObject {
     Q_OBJECT
 private slots:
+    // Painting and pointing are silent: a pixel set outside a picture, for one, warns.
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("."))); }
     void screensMatchTheirGoldenPictures_data();
     void screensMatchTheirGoldenPictures();
     void pointingAndClicking();
@@ -122,7 +125,6 @@ void TestPreview::screensMatchTheirGoldenPictures() {
     }
     if (c->changes & AutoRedrawAgain)
         AutoRedrawClicked(editor, true);
-    QCOMPARE(phone.preview.zoomView, phone.preview.screen(0));
     // Pointing names the topmost layer's element, even a transparent one: the map depends
     // neither on the scheme nor on the depth of the pictures.
     CompareWithGolden(HitMap(editor), ZEF_GOLDEN_DIR, QStringLiteral("hit-map"));
