@@ -1,0 +1,262 @@
+// The phone's ten screens as the preview draws them, and what pointing at them names, against
+// golden pictures for each starter, display depth and option that changes pixels; clicking.
+#include "editor_fixture.h"
+#include "golden_picture.h"
+#include "preview/flash.h"
+#include "preview/preview_options.h"
+#include "preview/preview_pointer.h"
+#include "scheme/starter_schemes.h"
+#include "workspace/provider_name.h"
+
+#include <QPainter>
+#include <QRegularExpression>
+
+namespace {
+
+// The ten screens one below the other.
+QImage Sheet(const Preview& preview) {
+    QImage sheet(ScreenWidth, ScreenCount * ScreenHeight, QImage::Format_RGB32);
+    QPainter painter(&sheet);
+    for (int i = 0; i < ScreenCount; ++i)
+        painter.drawImage(0, i * ScreenHeight, preview.screen(i).convertToFormat(sheet.format()));
+    return sheet;
+}
+
+// The element pointing at each pixel of each screen names, times four to be seen.
+QImage HitMap(Editor& editor) {
+    QImage picture(ScreenWidth, ScreenCount * ScreenHeight, QImage::Format_Grayscale8);
+    for (int i = 0; i < ScreenCount; ++i)
+        for (int y = 0; y < ScreenHeight; ++y)
+            for (int x = 0; x < ScreenWidth; ++x) {
+                editor.PreviewHoverElement = 63; // what no pointing names
+                HoverPreview(editor, i, x, y);
+                picture.scanLine(i * ScreenHeight + y)[x] = uchar(4 * editor.PreviewHoverElement);
+            }
+    return picture;
+}
+
+// The list menu's title bar (element 4 under no later layer), the standby screen's clock
+// (element 1) and the keypad-locked screen's key symbol (an overlay).
+constexpr int ListScreen = 2;
+constexpr QPoint TitleBar(80, 13), Clock(34, 42), Key(40, 22);
+
+// Green2: element 2 turned green and redrawn alone; Red24: element 24 turned red as well, and
+// only it redrawn.
+constexpr unsigned Lcd = 1, HideProviderName = 2, Flash = 4, Green2 = 8, Red24 = 16,
+                   NoAutoRedraw = 32, AutoRedrawAgain = 64;
+struct Case {
+    const char* name;
+    int depth;
+    Starter starter;
+    unsigned changes;
+    int transparent, opacityZero; // elements made transparent, read with opacity 0; 0 for none
+};
+const Case Cases[] = {
+    {"blue", 32, Starter::Blue, 0, 0, 0},
+    {"red", 32, Starter::Red, 0, 0, 0},
+    {"green", 32, Starter::Green, 0, 0, 0},
+    {"blue-16bit", 16, Starter::Blue, 0, 0, 0},
+    {"red-24bit", 24, Starter::Red, 0, 0, 0},
+    {"green-lcd", 32, Starter::Green, Lcd, 0, 0},
+    {"blue-lcd-16bit", 16, Starter::Blue, Lcd, 0, 0},
+    {"red-no-provider-name", 32, Starter::Red, HideProviderName, 0, 0},
+    {"blue-transparent-2", 32, Starter::Blue, 0, 2, 0},
+    {"green-transparent-26-24bit", 24, Starter::Green, 0, 26, 0},
+    {"green-opacity-26-zero", 32, Starter::Green, 0, 0, 26},
+    {"blue-red-24-redrawn-alone", 32, Starter::Blue, Red24, 0, 0},
+    {"blue-green-2-without-autoredraw", 32, Starter::Blue, NoAutoRedraw | Green2, 0, 0},
+    {"blue-green-2-autoredraw-again", 32, Starter::Blue, NoAutoRedraw | Green2 | AutoRedrawAgain, 0,
+     0},
+    {"blue-transparent-2-without-autoredraw", 32, Starter::Blue, NoAutoRedraw, 2, 0},
+    {"blue-flash", 32, Starter::Blue, Flash, 0, 0},
+    {"blue-flash-16bit", 16, Starter::Blue, Flash, 0, 0},
+    {"red-flash-24bit", 24, Starter::Red, Flash, 0, 0},
+    {"red-transparent-4-flash", 32, Starter::Red, Flash, 4, 0},
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(const Case*)
+Q_DECLARE_METATYPE(MessageIcon)
+Q_DECLARE_METATYPE(Language)
+
+class TestPreview : public QObject {
+    Q_OBJECT
+private slots:
+    // Painting and pointing are silent: a pixel set outside a picture, for one, warns.
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("."))); }
+    void screensMatchTheirGoldenPictures_data();
+    void screensMatchTheirGoldenPictures();
+    void pointingAndClicking();
+    void anUnpaintablePictureEndsTheEditor_data();
+    void anUnpaintablePictureEndsTheEditor();
+};
+
+void TestPreview::screensMatchTheirGoldenPictures_data() {
+    QTest::addColumn<const Case*>("c");
+    for (const Case& c : Cases)
+        QTest::newRow(c.name) << &c;
+}
+
+void TestPreview::screensMatchTheirGoldenPictures() {
+    QFETCH(const Case*, c);
+    PhoneFixture phone(c->depth);
+    Editor& editor = phone.f.editor;
+    // Each change goes the way the user's does, so that how it redraws is tested too. Without
+    // autoredraw an element waits; "all" redraws, as does switching autoredraw on again.
+    CreateStarterScheme(editor, c->starter);
+    if (c->changes & NoAutoRedraw)
+        AutoRedrawClicked(editor, false);
+    if (c->changes & Lcd)
+        LcdColoursClicked(editor, true);
+    if (c->changes & HideProviderName)
+        SetProviderNameOption(editor, true);
+    if (c->transparent)
+        editor.elementList.setChecked(c->transparent - 1, false);
+    if (c->opacityZero)
+        editor.document.elementOpacity[c->opacityZero] = 0;
+    if (c->transparent || c->opacityZero)
+        RefreshClicked(editor);
+    if (c->changes & (Green2 | Red24)) {
+        editor.document.elementColour[2] = MakeColour(0, 255, 0);
+        if (c->changes & Red24)
+            editor.document.elementColour[24] = MakeColour(255, 0, 0);
+        RedrawPreview(editor, c->changes & Red24 ? QStringLiteral("24") : QStringLiteral("2"));
+    }
+    if (c->changes & AutoRedrawAgain)
+        AutoRedrawClicked(editor, true);
+    // Pointing names the topmost layer's element, even a transparent one: the map depends
+    // neither on the scheme nor on the depth of the pictures.
+    CompareWithGolden(HitMap(editor), ZEF_GOLDEN_DIR, QStringLiteral("hit-map"));
+    const QImage before = Sheet(phone.preview);
+    if (c->changes & Flash) {
+        HoverPreview(editor, ListScreen, TitleBar.x(), TitleBar.y());
+        ClickPreview(editor, ListScreen);
+        QCOMPARE(editor.elementList.current(), 3);
+        QVERIFY(editor.flash.FlashBusy && editor.flash.tmrBlink.isActive());
+        QCOMPARE(editor.flash.tmrBlink.interval(), 50);
+        QCOMPARE(phone.preview.ZoomScreen, ListScreen);
+        QCOMPARE(phone.preview.zoomView, phone.preview.screen(ListScreen));
+    }
+    CompareWithGolden(Sheet(phone.preview), ZEF_GOLDEN_DIR, QLatin1String(c->name));
+    // One tick later the screen is as it was.
+    QTRY_VERIFY_WITH_TIMEOUT(!editor.flash.FlashBusy, 1000);
+    QVERIFY(!editor.flash.tmrBlink.isActive());
+    QCOMPARE(Sheet(phone.preview), before);
+    QCOMPARE(phone.preview.zoomView, phone.preview.screen(phone.preview.ZoomScreen));
+}
+
+void TestPreview::pointingAndClicking() {
+    PhoneFixture phone;
+    Editor& editor = phone.f.editor;
+    editor.elementList.setCurrent(30);
+    const QImage before = Sheet(phone.preview);
+    const auto click = [&](int screen, QPoint at) {
+        HoverPreview(editor, screen, at.x(), at.y());
+        ClickPreview(editor, screen);
+    };
+    // With the flash on, a click on an overlay changes nothing.
+    click(8, Key);
+    QVERIFY(editor.hoverText.isEmpty());
+    QVERIFY(!editor.flash.FlashBusy && !editor.flash.tmrBlink.isActive());
+    QCOMPARE(phone.preview.ZoomScreen, 0);
+    QCOMPARE(editor.elementList.current(), 30);
+    QCOMPARE(Sheet(phone.preview), before);
+    // Nor does a second click while a flash shows, on another element of another screen.
+    click(ListScreen, TitleBar);
+    const QImage flashed = Sheet(phone.preview);
+    click(0, Clock);
+    QCOMPARE(editor.hoverText, editor.elementList.entry(0).text);
+    QCOMPARE(editor.elementList.current(), 3);
+    QCOMPARE(phone.preview.ZoomScreen, ListScreen);
+    QCOMPARE(Sheet(phone.preview), flashed);
+    EndFlash(editor);
+    QVERIFY(!editor.flash.FlashBusy);
+    QCOMPARE(Sheet(phone.preview), before);
+    click(0, Clock);
+    QCOMPARE(editor.elementList.current(), 0);
+    QCOMPARE(phone.preview.ZoomScreen, 0);
+    EndFlash(editor);
+    // Without the flash a click selects and zooms and no pixel changes; on an overlay it zooms.
+    editor.options.flashOnSelect = false;
+    click(ListScreen, TitleBar);
+    QCOMPARE(editor.elementList.current(), 3);
+    QCOMPARE(editor.selectedItemText, editor.elementList.entry(3).text);
+    QCOMPARE(phone.preview.ZoomScreen, ListScreen);
+    click(8, Key);
+    QCOMPARE(phone.preview.ZoomScreen, 8);
+    QCOMPARE(phone.preview.zoomView, phone.preview.screen(8));
+    QCOMPARE(editor.elementList.current(), 3);
+    QVERIFY(!editor.flash.FlashBusy);
+    QCOMPARE(Sheet(phone.preview), before);
+    // Positions off the screen are ignored. The zoom view counts two of its pixels a screen
+    // pixel, the screen two pixels inside it.
+    for (const QPoint p : {QPoint(101, 10), QPoint(10, 80), QPoint(-1, 0), QPoint(0, -1)})
+        HoverPreview(editor, 9, p.x(), p.y());
+    const auto hovered = [&editor] {
+        return QPointF(editor.PreviewHoverX, editor.PreviewHoverY);
+    };
+    QCOMPARE(hovered(), QPointF(Key));
+    for (const QPoint p : {QPoint(2, 3), QPoint(0, 10), QPoint(10, 1)}) {
+        HoverZoomView(editor, p.x(), p.y());
+        QCOMPARE(hovered(), QPointF(0, 0));
+    }
+    HoverZoomView(editor, 2 * Key.x() + 3, 2 * Key.y() + 2);
+    QCOMPARE(hovered(), QPointF(Key));
+    QCOMPARE(editor.PreviewHoverElement, qint16(0));
+}
+
+void TestPreview::anUnpaintablePictureEndsTheEditor_data() {
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<MessageIcon>("icon");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("title");
+    const QString czech =
+        "Barevné rozlišení musí být nejméně 16 bitů na 1 bod!\r\rAplikace bude ukončena.";
+    QTest::newRow("cs") << 8 << Language::Czech << MessageIcon::Information << czech << "Chyba";
+    QTest::newRow("en") << 8 << Language::English << MessageIcon::Information
+                        << "Minimal color must be 16-Bit!"
+                        << "Error";
+    QTest::newRow("de") << 8 << Language::German << MessageIcon::Information
+                        << "Es werden nur 16-Bit, 24-Bit, 32-Bit Bitmaps unterstützt!"
+                        << "Fehler";
+    QTest::newRow("none") << 8 << Language::None << MessageIcon::None << QString() << QString();
+    // A picture of another size than the screen's, in Czech whatever the language.
+    QTest::newRow("mismatched") << 16 << Language::English << MessageIcon::None
+                                << "Kopírované mapy nejsou stejné !"
+                                << "Chyba";
+}
+
+void TestPreview::anUnpaintablePictureEndsTheEditor() {
+    QFETCH(int, depth);
+    QFETCH(Language, language);
+    QFETCH(MessageIcon, icon);
+    QFETCH(QString, text);
+    QFETCH(QString, title);
+    EditorFixture f(language);
+    Preview preview(depth);
+    f.editor.preview = &preview;
+    int ends = 0;
+    preview.endEditor = [&ends] {
+        ++ends;
+    };
+    const QImage before = preview.screen(0).copy();
+    if (depth >= 16) {
+        preview.picGet = QImage(100, 80, before.format());
+        preview.PaintElementMask(f.editor, 0, 0);
+    }
+    // After the end nothing is painted and nothing shown again.
+    RedrawPreview(f.editor, QStringLiteral("all"));
+    preview.picGet = preview.layers(0).front().picture;
+    preview.PaintElementMask(f.editor, 0, MakeColour(1, 2, 3));
+    QCOMPARE(preview.screen(0), before);
+    QList<Message> expected;
+    if (!text.isEmpty())
+        expected.append({icon, text, title, MessageButtons::Ok});
+    QCOMPARE(f.dialogs.messages, expected);
+    QCOMPARE(ends, 1);
+}
+
+QTEST_GUILESS_MAIN(TestPreview)
+#include "test_preview.moc"
