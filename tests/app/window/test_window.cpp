@@ -1,0 +1,354 @@
+// The program's windows, offscreen, driven as a user drives them: by mouse and keyboard on
+// controls found by their accessible names.
+#include "app/qt_translations.h"
+#include "app/qt_user_dialogs.h"
+#include "app/start_up.h"
+#include "app/window/main_window.h"
+#include "app/window/pixel_view.h"
+#include "editor_fixture.h"
+#include "menu/pop_menu.h"
+#include "recorded_opener.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr QPoint TitleBar(80, 13);                           // element 4 on screen 3, the list
+constexpr QPoint ZoomTitleBar = QPoint(2, 2) + 2 * TitleBar; // and in the zoom view
+
+// The nth control of a kind whose accessible name is `name`.
+template <typename T = PixelView> T* Named(QWidget* root, const QString& name, int nth = 0) {
+    for (T* widget : root->findChildren<T*>()) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        if (accessible && accessible->text(QAccessible::Name) == name && nth-- == 0)
+            return widget;
+    }
+    qFatal("no control named %s", qPrintable(name));
+}
+QAction* Item(QWidget* window, const char* name) {
+    return window->findChild<QAction*>(QLatin1String(name));
+}
+QRgb Shown(QWidget* view, QPoint pixel) { // as painted on screen
+    const QImage painted = view->grab().toImage();
+    const qreal ratio = painted.devicePixelRatio();
+    return painted.pixel(int(pixel.x() * ratio), int(pixel.y() * ratio)) & 0xFFFFFF;
+}
+QRgb Rgb(ColourValue c) {
+    return qRgb(RedOf(c), GreenOf(c), BlueOf(c)) & 0xFFFFFF;
+}
+void PointAndClick(QWidget* view, QPoint pixel) {
+    QTest::mouseMove(view, pixel);
+    QTest::mouseClick(view, Qt::LeftButton, {}, pixel);
+}
+QString CancelText() { // Qt's own button, in the language of its installed translation
+    QMessageBox box(QMessageBox::Warning, {}, {}, QMessageBox::Yes | QMessageBox::Cancel);
+    return box.button(QMessageBox::Cancel)->text();
+}
+bool GermanQtInstalled() {
+    return QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm");
+}
+
+// The main window over an editor with the phone's screens, through its first activation.
+struct WindowFixture {
+    WindowFixture() : window(phone.f.editor, QString()) {
+        window.show();
+        if (!QTest::qWaitForWindowActive(&window))
+            qFatal("the main window did not become active");
+        QTRY_VERIFY(qobject_cast<PopMenu*>(window.menuBar()->style()));
+    }
+    PixelView* screen(int n) { return Named(&window, QStringLiteral("Preview screen %1").arg(n)); }
+    QListWidget* list() { return window.findChild<QListWidget*>(); }
+    void click(const QString& name, int nth = 0) {
+        QTest::mouseClick(Named<QAbstractButton>(&window, name, nth), Qt::LeftButton);
+    }
+    Editor& editor() { return phone.f.editor; }
+
+    PhoneFixture phone{32};
+    MainWindow window;
+};
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startUp_data();
+    void startUp();
+    void aClickOnAScreenOrTheZoomViewSelectsAndFlashes();
+    void paletteColoursApplyAndUndo();
+    void checkBoxesAndOptions();
+    void helpOpensItsDialogsByButtonAndMenu();
+    void aDroppedSchemeOpensOtherDropsAreRefused();
+    void dialogsShowTheirTextsAndOpenTheirLinks();
+    void picturesStaySharpAtAnyScale();
+};
+
+void TestWindow::startUp_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("withFile");
+    // The title, element 4, Qt's Cancel, recent items 1 and 2.
+    QTest::addColumn<QStringList>("shown");
+    const QString english = QStringLiteral("ZEF - Colour Scheme Editor v1.0");
+    QTest::newRow("German, a file")
+        << "Deutsch" << true
+        << QStringList{"ZEF - Editor farbig schema v1.0", "04 - Basisfenstertitel Hintergrund",
+                       "Abbrechen", "start.col", "old.col"};
+    QTest::newRow("English") << "English" << false
+                             << QStringList{english, "04 - Base window background", "Cancel",
+                                            "old.col", "(none)"};
+    QTest::newRow("another word, a file")
+        << "French" << true
+        << QStringList{"ZEF - Editor barevného schéma v1.0", "", "Cancel", "start.col", "old.col"};
+    // Another word names no element; the chooser, answered English, empties the recent files.
+    QTest::newRow("first run") << "" << false
+                               << QStringList{english, "04 - Base window background", "Cancel",
+                                              "(none)", "(none)"};
+}
+
+void TestWindow::startUp() {
+    QFETCH(QString, stored);
+    QFETCH(bool, withFile);
+    QFETCH(QStringList, shown);
+    EditorFixture f;
+    const QString settings = f.path(QStringLiteral("start.conf"));
+    {
+        QSettings ini(settings, QSettings::IniFormat);
+        if (!stored.isEmpty())
+            ini.setValue("Settings/Language", stored);
+        ini.setValue("Recent/File1", QStringLiteral("/schemes/old.col"));
+    }
+    qputenv("ZEF_SETTINGS", settings.toLocal8Bit());
+    const QString file = f.writeFile(QStringLiteral("start.col"), SchemeFileBytes("Started"));
+    QStringList seen;
+    QRgb titleBar = 0;
+    bool chooserShown = false;
+    // Answers the chooser, then looks at the main window once its first activation is done.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* chooser = QApplication::activeModalWidget()) {
+            chooserShown = true;
+            chooser->findChild<QPushButton*>(QStringLiteral("cmdEnglish"))->click();
+        }
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* w = qobject_cast<MainWindow*>(top);
+            if (!w || !w->isVisible() || !qobject_cast<PopMenu*>(w->menuBar()->style()))
+                continue;
+            seen << w->windowTitle() << w->findChild<QListWidget*>()->item(3)->text()
+                 << CancelText() << Item(w, "mnuRecent1Ico")->text()
+                 << Item(w, "mnuRecent2Ico")->text() << w->findChild<QLineEdit*>()->text()
+                 << w->findChild<QLabel*>(QStringLiteral("lblFile"))->text();
+            titleBar = Shown(Named(w, QStringLiteral("Preview screen 3")), TitleBar);
+            w->close();
+            QCoreApplication::quit();
+        }
+    });
+    poll.start(20);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const int status = RunEditor(WindowArguments{std::nullopt, withFile ? file : QString()});
+    QApplication::setQuitOnLastWindowClosed(true);
+    qunsetenv("ZEF_SETTINGS");
+    InstallQtTranslations(Language::English);
+
+    QCOMPARE(status, 0);
+    QCOMPARE(chooserShown, stored.isEmpty());
+    QCOMPARE(seen.size(), 7);
+    if (!GermanQtInstalled())
+        shown[2] = seen[2];
+    QCOMPARE(seen.mid(0, 5), shown);
+    // The file on the command line is open, painted and the newest recent file.
+    if (withFile) {
+        QCOMPARE(seen.mid(5), (QStringList{"Started", "start.col"}));
+        QCOMPARE(titleBar, qRgb(4, 8, 12) & 0xFFFFFF);
+        QCOMPARE(QSettings(settings, QSettings::IniFormat).value("Recent/File1"), file);
+    } else {
+        QCOMPARE(seen[5], QStringLiteral("Blue ZEF"));
+    }
+}
+
+void TestWindow::aClickOnAScreenOrTheZoomViewSelectsAndFlashes() {
+    WindowFixture w;
+    PixelView* zoom = Named(&w.window, QStringLiteral("Zoom view"));
+    const QRgb before = Shown(w.screen(3), TitleBar);
+    PointAndClick(w.screen(3), TitleBar);
+    QCOMPARE(w.list()->currentRow(), 3);
+    // The zoom view shows the clicked screen now; both show the element inverted for one tick.
+    QCOMPARE(Shown(w.screen(3), TitleBar), 0xFFFFFF - before);
+    QCOMPARE(Shown(zoom, ZoomTitleBar), 0xFFFFFF - before);
+    QTRY_COMPARE_WITH_TIMEOUT(Shown(w.screen(3), TitleBar), before, 1000);
+    QCOMPARE(Shown(zoom, ZoomTitleBar), before);
+    w.list()->setCurrentRow(0);
+    PointAndClick(zoom, ZoomTitleBar);
+    QCOMPARE(w.editor().elementList.current(), 3);
+    QCOMPARE(w.list()->currentRow(), 3);
+}
+
+void TestWindow::paletteColoursApplyAndUndo() {
+    WindowFixture w;
+    w.list()->setCurrentRow(3);
+    const QRgb before = Shown(w.screen(3), TitleBar);
+    const QRgb cell = qRgb(0, 0, 85) & 0xFFFFFF; // the S55 palette's second cell
+    PixelView* s55 = Named(&w.window, QStringLiteral("S55 palette"));
+    QTest::mouseMove(s55, {13, 5});
+    auto* colours = Named<QWidget>(&w.window, QStringLiteral("Colors"));
+    QCOMPARE(qobject_cast<QLabel*>(Named<QLabel>(colours, "B:")->buddy())->text(), "85");
+    QCOMPARE(Shown(Named(&w.window, QStringLiteral("Colour under the pointer")), {3, 3}), cell);
+    QTest::mouseClick(s55, Qt::LeftButton, {}, {13, 5});
+    QCOMPARE(Shown(Named(&w.window, QStringLiteral("Element colour")), {3, 3}), cell);
+    QCOMPARE(Shown(w.screen(3), TitleBar), cell);
+    QVERIFY(Item(&w.window, "mnuUndoIco")->isEnabled());
+    const struct {
+        Qt::Key key;
+        QRgb shown;
+        bool undoable, redoable;
+    } steps[] = {{Qt::Key_Z, before, false, true}, {Qt::Key_R, cell, true, false}};
+    for (const auto& step : steps) {
+        QTest::keyClick(&w.window, step.key, Qt::ControlModifier);
+        QCOMPARE(Shown(w.screen(3), TitleBar), step.shown);
+        QCOMPARE(Item(&w.window, "mnuUndoIco")->isEnabled(), step.undoable);
+        QCOMPARE(Item(&w.window, "mnuRedoIco")->isEnabled(), step.redoable);
+    }
+}
+
+void TestWindow::checkBoxesAndOptions() {
+    WindowFixture w;
+    QListWidget* list = w.list();
+    const auto clickBox = [list](int row) { // the box sits at the start of the entry
+        list->scrollToItem(list->item(row));
+        const QRect item = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          QPoint(item.left() + item.height() / 2 + 2, item.center().y()));
+    };
+    const QPoint softKeys(50, 76); // element 7
+    const QRgb painted = Rgb(w.editor().document.elementColour[7]);
+    clickBox(6);
+    QCOMPARE(list->item(6)->checkState(), Qt::Unchecked);
+    QCOMPARE(list->currentRow(), 6);
+    QVERIFY(w.editor().document.modified);
+    QVERIFY(Shown(w.screen(3), softKeys) != painted);
+    // Safe Scheme puts 7 back and holds 2; 23 may be cleared, and Space is a click too.
+    w.click(QStringLiteral("Safe Scheme"));
+    QCOMPARE(list->item(6)->checkState(), Qt::Checked);
+    QCOMPARE(Shown(w.screen(3), softKeys), painted);
+    clickBox(1);
+    QCOMPARE(list->item(1)->checkState(), Qt::Checked);
+    clickBox(22);
+    QCOMPARE(list->item(22)->checkState(), Qt::Unchecked);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Space);
+    QVERIFY(w.editor().elementList.isChecked(22));
+}
+
+void TestWindow::helpOpensItsDialogsByButtonAndMenu() {
+    WindowFixture w;
+    ScriptedDialogs& dialogs = w.phone.f.dialogs;
+    w.click(QStringLiteral("Help"), 0);
+    w.click(QStringLiteral("Help"), 1);
+    QCOMPARE(dialogs.flashAdviceDialogs.size(), 1);
+    QCOMPARE(dialogs.safeSchemeDialogs.size(), 1);
+    QVERIFY(w.editor().DialogWasShown);
+    // The menus are drawn by the program: every "Ico" item, and only those, with its icon.
+    auto* ctlMenu = qobject_cast<PopMenu*>(w.window.menuBar()->style());
+    for (int p = 1; p <= ctlMenu->Count(); ++p)
+        QCOMPARE(ctlMenu->ItemIcon(p) >= 0, ctlMenu->MenuKey(p).endsWith(QLatin1String("Ico")));
+}
+
+void TestWindow::aDroppedSchemeOpensOtherDropsAreRefused() {
+    WindowFixture w;
+    const auto drop = [&w](const QString& name, const QByteArray& bytes) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(w.phone.f.writeFile(name, bytes))});
+        const QPoint at = w.window.rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        return QCoreApplication::sendEvent(&w.window, &enter) && enter.isAccepted() &&
+               QCoreApplication::sendEvent(&w.window, &drop) && drop.isAccepted();
+    };
+    QVERIFY(!drop(QStringLiteral("notes.txt"), "hello"));
+    QVERIFY(drop(QStringLiteral("dropped.col"), SchemeFileBytes("Dropped", {2})));
+    QCOMPARE(w.window.findChild<QLabel*>("lblFile")->text(), "dropped.col");
+    QCOMPARE(Named<QLineEdit>(&w.window, QStringLiteral("Name:"))->text(), "Dropped");
+    QCOMPARE(w.list()->item(1)->checkState(), Qt::Unchecked);
+    QCOMPARE(Item(&w.window, "mnuRecent1Ico")->text(), QStringLiteral("dropped.col"));
+    QVERIFY(w.phone.f.dialogs.messages.isEmpty());
+}
+
+void TestWindow::dialogsShowTheirTextsAndOpenTheirLinks() {
+    EditorFixture f(Language::German);
+    const AboutTexts about = AboutTextsFor(f.editor);
+    const LinksTexts links = LinksTextsFor(f.editor);
+    const QList<QStringList> texts = {
+        {about.caption, about.title, about.version, about.purpose, about.spyware, about.description,
+         about.apology, about.copyright},
+        {links.caption, links.homeLabel, links.emailLabel, links.homePage, links.email}};
+    RecordedOpener opener;
+    QStringList missing;
+    // Each dialog runs modally as on the desktop and is read, used and closed from inside: a
+    // click on each text, a press taken back, and Enter on the last link.
+    const auto inside = [&](int index) {
+        QTimer::singleShot(50, [&, index] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QStringList shown{dialog->windowTitle()};
+            for (QLabel* label : dialog->findChildren<QLabel*>())
+                shown << label->text();
+            for (const QString& text : texts[index]) {
+                if (!shown.contains(text))
+                    missing << text;
+                else if (text != dialog->windowTitle())
+                    QTest::mouseClick(Named<QLabel>(dialog, text), Qt::LeftButton);
+            }
+            QTest::mousePress(dialog->focusWidget(), Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseRelease(dialog->focusWidget(), Qt::LeftButton, {}, QPoint(-9, -9));
+            QTest::keyClick(Named<QLabel>(dialog, texts[index].last()), Qt::Key_Return);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        });
+    };
+    QtUserDialogs desktop;
+    inside(0);
+    desktop.showAbout(about);
+    inside(1);
+    desktop.showLinks(links);
+    QCOMPARE(missing, QStringList());
+    const QUrl home(links.homePage), mail(QStringLiteral("mailto:") + links.email);
+    QCOMPARE(opener.opened, (QList<QUrl>{home, home, home, mail, mail}));
+}
+
+void TestWindow::picturesStaySharpAtAnyScale() {
+    // Every picture pixel is a block of whole device pixels of one colour, at any device pixel
+    // ratio (this test also runs with QT_SCALE_FACTOR=2, and then says so).
+    WindowFixture w;
+    for (const char* name : {"Preview screen 1", "Zoom view", "S55 palette"}) {
+        PixelView* view = Named(&w.window, QLatin1String(name));
+        const QImage painted = view->grab().toImage();
+        const int scale = int(painted.devicePixelRatio());
+        if (qEnvironmentVariableIsSet("ZEF_EXPECTED_PIXEL_RATIO"))
+            QCOMPARE(scale, qEnvironmentVariableIntValue("ZEF_EXPECTED_PIXEL_RATIO"));
+        const int zoom = view == Named(&w.window, "Zoom view") ? 2 : 1, block = zoom * scale;
+        const QImage& picture = view->picture();
+        for (int y = 0; y < picture.height(); y += 3)
+            for (int x = 0; x < picture.width(); x += 3)
+                for (int d = 0; d < block * block; ++d)
+                    QCOMPARE(painted.pixel(((zoom - 1) * 2 + x * zoom) * scale + d % block,
+                                           ((zoom - 1) * 2 + y * zoom) * scale + d / block) &
+                                 0xFFFFFF,
+                             picture.pixel(x, y) & 0xFFFFFF);
+    }
+}
+
+QTEST_MAIN(TestWindow)
+#include "test_window.moc"
