@@ -33,8 +33,7 @@ start_display() {
     Xvfb -displayfd 3 -screen 0 "1024x768x$1" -nolisten tcp -noreset 3>"$work/display" \
         >"$work/xvfb.log" 2>&1 &
     xvfb=$!
-    for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
-    [ -s "$work/display" ] || fail "the virtual display did not start"
+    poll 300 test -s "$work/display" || fail "the virtual display did not start"
     export DISPLAY=:$(head -n 1 "$work/display")
     read -r screen_w screen_h < <(xdotool getdisplaygeometry)
 }
@@ -52,15 +51,10 @@ crop() { # the area W x H at X Y of the last look, optionally with a rectangle b
 }
 count_colour() { crop "$1" "$2" "$3" "$4" "" -depth 8 txt:- | grep -c "^[0-9]*,[0-9]*: ($5)" || true; }
 digest() { crop "$1" "$2" "$3" "$4" "${5:-}" -depth 8 rgb:- | md5sum | cut -d' ' -f1; }
+poll() { for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done; return 1; } # N COMMAND
 # Looks again and again until the command holds: a redraw or a flash gets time to settle.
-until_seen() {
-    for _ in $(seq 80); do
-        look
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
+seen() { look && "$@"; }
+until_seen() { poll 150 seen "$@"; }
 expect_pixel() { until_seen shows "$1" "$2" "$3" || fail "$4 shows $(pixel "$1" "$2"), not $3"; }
 colour_above() { [ "$(count_colour "${@:2}")" -gt "$1" ]; }
 colour_absent() { [ "$(count_colour "$@")" = 0 ]; }
@@ -69,23 +63,16 @@ digest_is() { [ "$(digest "${@:3}")" "$1" "$2" ]; }
 # --- Windows, mouse and keys. With no window manager on the display, the test hands the keyboard
 # to the main window itself when a dialog closes.
 window_named() { xdotool search --name "$1" 2>/dev/null | head -n 1 || true; }
-wait_window() {
-    local found=""
-    for _ in $(seq 300); do
-        found=$(window_named "$1") && [ -n "$found" ] && break
-        sleep 0.1
-    done
-    echo "$found"
-}
-wait_gone() { for _ in $(seq 300); do [ -z "$(window_named "$1")" ] && return 0; sleep 0.1; done; return 1; }
+found() { found=$(window_named "$1") && [ -n "$found" ]; }
+wait_window() { poll 300 found "$1" && echo "$found" || true; } # prints its id, or nothing
+gone() { [ -z "$(window_named "$1")" ]; }
+wait_gone() { poll 300 gone "$1"; }
 click() { xdotool mousemove --sync $((wx + $1)) $((wy + $2)) click 1; }
 keys() { xdotool windowfocus --sync "$window" key --delay 40 "$@"; }
 menu() { click 14 9 && xdotool key --delay 40 "$@"; } # from "File", the first menu
 type_into() { xdotool windowfocus --sync "$1" type --delay 20 "$2" && xdotool key Return; }
-eventually() { # TEXT COMMAND...: COMMAND prints TEXT within five seconds
-    for _ in $(seq 50); do [ "$("${@:2}")" = "$1" ] && return 0; sleep 0.1; done
-    return 1
-}
+prints() { [ "$("${@:2}")" = "$1" ]; } # TEXT COMMAND...
+eventually() { poll 50 prints "$@"; }
 choose_language() { # the buttons stand in the order Czech, English, German
     local chooser
     chooser=$(wait_window "^Jazyk / Language / Sprache$")
@@ -104,9 +91,9 @@ expect_title() {
     eventually "$1" xdotool getwindowname "$window" ||
         fail "the title is \"$(xdotool getwindowname "$window")\", not \"$1\""
 }
+stopped() { ! kill -0 "$app" 2>/dev/null; }
 ends() { # the program ends by itself, with status 0
-    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app" 2>/dev/null && fail "the program did not end"
+    poll 100 stopped || fail "the program did not end"
     local status=0
     wait "$app" || status=$?
     app=""
@@ -121,9 +108,7 @@ setting() {
 }
 recent() { local k; for k in 1 2 3 4 5; do printf '%s|' "$(setting Recent "File$k")"; done; }
 expect_recent() { eventually "$1" recent || fail "the recent files are \"$(recent)\", not \"$1\""; }
-expect_language() {
-    eventually "$1" setting Settings Language || fail "the stored language is not $1"
-}
+expect_language() { eventually "$1" setting Settings Language || fail "the language is not $1"; }
 scheme_line() { sed -n "$1p" "$scheme" | tr -d '\r'; }
 palette_colour() { # of the S55 palette picture the program ships, at X Y
     convert "$here/../../assets/palettes/s55.png" -crop "1x1+$1+$2" -depth 8 txt:- |
@@ -174,7 +159,6 @@ expect_language English
 expect_pixel "${swatch[@]}" "$navy" "the swatch of element 1"
 shows "$s2_title_x" "$s2_title_y" "$title_blue" || fail "screen 2's title bar is not $title_blue"
 colour_above 100 "${screen0[@]}" "$provider" || fail "screen 0 shows no provider name"
-shows $((palette[0] + first_x)) $((palette[1] + first_y)) "$first" || fail "the S55 palette is not shown"
 new_label=$(digest "${file_label[@]}")
 
 step="2 (a click on screen 2 brings it into the zoom view, one there selects element 4)"
@@ -186,16 +170,17 @@ expect_pixel "${swatch[@]}" "$title_blue" "the swatch of element 4"
 
 step="3 (S55 palette colour $first)"
 click $((palette[0] + first_x)) $((palette[1] + first_y))
-expect_pixel "${swatch[@]}" "$first" "the swatch"
-expect_pixel "$zoom_title_x" "$zoom_title_y" "$first" "the zoom view's title bar"
-expect_pixel "$s2_title_x" "$s2_title_y" "$first" "screen 2's title bar"
+title_bar_is() { # on screen 2, in the zoom view and in the swatch
+    expect_pixel "$s2_title_x" "$s2_title_y" "$1" "screen 2's title bar"
+    expect_pixel "$zoom_title_x" "$zoom_title_y" "$1" "the zoom view's title bar"
+    expect_pixel "${swatch[@]}" "$1" "the swatch"
+}
+title_bar_is "$first"
 
 for undo in "ctrl+z $title_blue" "ctrl+r $first"; do
     step="4 (${undo% *})"
     keys "${undo% *}"
-    expect_pixel "$s2_title_x" "$s2_title_y" "${undo#* }" "screen 2's title bar"
-    expect_pixel "$zoom_title_x" "$zoom_title_y" "${undo#* }" "the zoom view's title bar"
-    expect_pixel "${swatch[@]}" "${undo#* }" "the swatch"
+    title_bar_is "${undo#* }"
 done
 
 step="5 (element 23 transparent: the list's top, down to entry 23, Space)"
@@ -210,13 +195,11 @@ dialog=$(wait_window "^Save As\.\.\.$")
 [ -n "$dialog" ] || fail "no Save As dialog appeared"
 type_into "$dialog" "$scheme"
 wait_gone "^Save As\.\.\.$" || fail "the Save As dialog stayed open"
-for _ in $(seq 50); do [ -s "$scheme" ] && break; sleep 0.1; done
-cp "$scheme" "$work/saved.col" || fail "no file was written"
+poll 50 test -s "$scheme" && cp "$scheme" "$work/saved.col" || fail "no file was written"
 [ "$(grep -c $'\r$' "$scheme")/$(wc -l <"$scheme")" = 63/63 ] || fail "not 63 lines ending in CR LF"
-[ "$(scheme_line 1)|$(scheme_line 2)|$(scheme_line 3)" = "ColourScheme|Blue ZEF|Data" ] ||
-    fail "the file's head is wrong"
-[ "$(scheme_line 7)" = "${first//,/ } 100" ] || fail "element 4 is \"$(scheme_line 7)\""
-[ "$(scheme_line 26)" = "32 32 192 0" ] || fail "element 23 is \"$(scheme_line 26)\""
+lines="$(scheme_line 1)|$(scheme_line 2)|$(scheme_line 3)|$(scheme_line 7)|$(scheme_line 26)"
+[ "$lines" = "ColourScheme|Blue ZEF|Data|${first//,/ } 100|32 32 192 0" ] ||
+    fail "the head, element 4 and element 23 read \"$lines\""
 "$zef" --starter Blue -o "$work/blue.col"
 diff <(sed '7d;26d' "$work/blue.col") <(sed '7d;26d' "$scheme") ||
     fail "lines other than elements 4 and 23 differ from the Blue starter"
@@ -226,17 +209,15 @@ saved_label=$(digest "${file_label[@]}")
 
 step="7 (File > New > Blue, no question: everything is saved)"
 menu Down Right Return
-blue_again() {
-    [ -z "$(window_named "^Actual scheme$")" ] || fail "the save question came"
-    shows "$zoom_title_x" "$zoom_title_y" "$title_blue" && colour_above 100 "${screen0[@]}" "$provider"
-}
-until_seen blue_again || fail "the Blue starter did not come back"
+blue() { shows "$zoom_title_x" "$zoom_title_y" "$title_blue" && colour_above 100 "${screen0[@]}" "$provider"; }
+until_seen blue || fail "the Blue starter did not come back"
+[ -z "$(window_named "^Actual scheme$")" ] || fail "the save question came"
 until_seen digest_is = "$new_label" "${file_label[@]}" || fail "the file label is not the new one's"
 
 step="8 (Ctrl+O, no question: the new scheme is unchanged)"
 keys ctrl+o
 dialog=$(wait_window "^Open$|^Actual scheme$")
-[ "$(xdotool getwindowname "$dialog")" = Open ] || fail "no Open dialog came, or a question"
+prints Open xdotool getwindowname "$dialog" || fail "no Open dialog came, or a question"
 type_into "$dialog" "$scheme"
 wait_gone "^Open$" || fail "the Open dialog stayed open"
 saved_shown() { shows "$zoom_title_x" "$zoom_title_y" "$first" && colour_absent "${screen0[@]}" "$provider"; }
@@ -299,7 +280,6 @@ broken() { # NAME CHOOSER(yes|no) TITLE
     keys ctrl+q
     ends
 }
-built_in="ZEF - Editor barevného schéma v1.0"
 { head -c 5000 /dev/urandom && printf '\n[Settings\nLanguage\0=Czech\n\xff\xfe[[[\n'; } >"$work/settings/corrupt.conf"
 mkdir -m 777 "$work/settings/folder.conf"
 printf '[Settings]\nLanguage=English\n\n[Recent]\nFile1=\nFile2=\nFile3=\nFile4=\nFile5=\n' \
@@ -310,9 +290,9 @@ chmod 666 "$work/settings/corrupt.conf" "$work/settings/huge.conf"
 chmod 444 "$work/settings/read-only.conf"
 broken corrupt yes "$english"
 [ "$(setting Recent File1)" = "$marked" ] || fail "the file was not written afresh"
-broken folder yes "$built_in"
+broken folder yes "ZEF - Editor barevného schéma v1.0"
 [ -d "$ZEF_SETTINGS" ] || fail "the folder was replaced"
-for name in read-only:no:"$english" huge:yes:"$built_in"; do
+for name in read-only:no:"$english" huge:yes:"ZEF - Editor barevného schéma v1.0"; do
     IFS=: read -r file chooser title <<<"$name"
     broken "$file" "$chooser" "$title"
     [ "$(md5sum <"$ZEF_SETTINGS")" = "$before" ] || fail "the file changed"
