@@ -1,18 +1,17 @@
 #!/usr/bin/env bash
-# The real program on a virtual X display, driven by mouse and keyboard alone and checked on the
-# screen, in the settings file and in the saved scheme's bytes: a user's whole first session
-# (the language chooser, an element picked in the preview, a palette colour, undo and redo, a
+# The real program on a virtual X display, driven by mouse and keyboard alone, checked on the
+# screen, in the settings file and in the saved scheme's bytes: a user's whole first session (the
+# language chooser, an element picked in the preview, a palette colour, undo and redo, a
 # transparent element, Save As, New, Open, the recent list with the save question, German and
-# back, Exit), then settings files that cannot serve, then a display of 8 bits a pixel.
-# Exits with 77, which CTest reports as skipped, when a tool it needs is missing.
+# back, Exit), settings files that cannot serve, a display of 8 bits a pixel. Exits with 77,
+# which CTest reports as skipped, when a tool it needs is missing.
 set -euo pipefail
 for tool in Xvfb xdotool xmessage import convert setpriv; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 zef=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 here=$(cd "$(dirname "$0")" && pwd) failure=$PWD/user_session_failure.png
-work=$(mktemp -d)
-chmod 755 "$work"
+work=$(mktemp -d) && chmod 755 "$work"
 app="" xvfb="" step="start-up" screen_w=0 screen_h=0 wx=0 wy=0
 trap '[ -z "$app" ] || kill "$app" 2>/dev/null; [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 
@@ -83,31 +82,23 @@ main_window() { # waits for the title, then takes the window's place
     wx=$X wy=$Y
     [ "${WIDTH}x$HEIGHT" = "695x550" ] || fail "the main window is ${WIDTH}x$HEIGHT, not 695x550"
 }
-expect_title() {
-    eventually "$1" xdotool getwindowname "$window" ||
-        fail "the title is \"$(xdotool getwindowname "$window")\", not \"$1\""
-}
-stopped() { ! kill -0 "$app" 2>/dev/null; }
+expect_title() { eventually "$1" xdotool getwindowname "$window" || fail "the title is not \"$1\""; }
 ends() { # the program ends by itself, with status 0
-    poll 100 stopped || fail "the program did not end"
+    poll 100 eval '! kill -0 "$app" 2>/dev/null' || fail "the program did not end"
     wait "$app" || fail "the program ended with status $?"
     app=""
 }
 
-# --- Files.
 setting() { sed -n "/^\[$1\]$/,/^\[/s/^$2=//p" "$ZEF_SETTINGS" 2>/dev/null; } # GROUP KEY
 recent() { local k; for k in 1 2 3 4 5; do printf '%s|' "$(setting Recent "File$k")"; done; }
 expect_recent() { eventually "$1" recent || fail "the recent files are \"$(recent)\", not \"$1\""; }
 expect_language() { eventually "$1" setting Settings Language || fail "the language is not $1"; }
 palette_colour() { # of the S55 palette picture the program ships, at X Y
-    convert "$here/../../assets/palettes/s55.png" -crop "1x1+$1+$2" -depth 8 txt:- |
-        sed -n 's/^0,0: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
-}
+    convert "$here/../../assets/palettes/s55.png" -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 's/^0,0: *(\([0-9,]*\)).*/\1/p'; }
 
-# --- Where things are. The window and its pictures have fixed sizes in fixed frames: the ten
-# preview screens (101 x 80, two columns 4 pixels apart, rows 3 apart) in the middle, the zoom
-# view (the screen 2 pixels inside, two view pixels a screen pixel) on the right. The frames'
-# captions take one line of DejaVu Sans, which the project installs.
+# --- Where things are, in fixed frames: the ten preview screens (101 x 80, two columns 4 pixels
+# apart, rows 3 apart), the zoom view (the screen 2 pixels inside, two view pixels a screen pixel)
+# on the right. The frames' captions take one line of DejaVu Sans, which the project installs.
 list_first_row=(100 55)
 swatch=(20 280)            # the current element's colour
 file_label=(160 17 60 237) # W H X Y
@@ -124,9 +115,6 @@ read -r second_x second_y < <(cell 3 10)
 first=$(palette_colour "$first_x" "$first_y")
 second=$(palette_colour "$second_x" "$second_y")
 navy="0,0,128" white="255,255,255" title_blue="0,0,192" provider="32,32,192" # the Blue starter's
-for c in "$first" "$second"; do
-    case "$c" in "" | "$navy" | "$white" | "$title_blue" | "$provider") fail "palette colour \"$c\"" ;; esac
-done
 
 start_display 24
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
@@ -136,7 +124,6 @@ mkdir -m 777 "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$wor
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 scheme="$work/schemes/my scheme.col"
 english="ZEF - Colour Scheme Editor v1.0"
-cd "$work"
 "$zef" >"$work/zef.log" 2>&1 &
 app=$!
 
@@ -149,14 +136,12 @@ expect_pixel "${swatch[@]}" "$navy" "the swatch of element 1"
 shows "$s2_title_x" "$s2_title_y" "$title_blue" || fail "screen 2's title bar is not $title_blue"
 colour_above 100 "${screen0[@]}" "$provider" || fail "screen 0 shows no provider name"
 new_label=$(digest "${file_label[@]}")
-
 step="2 (a click on screen 2 brings it into the zoom view, one there selects element 4)"
 click "$s2_list_x" "$s2_list_y"
 expect_pixel "$zoom_title_x" "$zoom_title_y" "$title_blue" "the zoom view's title bar"
 expect_pixel "${swatch[@]}" "$white" "the swatch of element 21"
 click "$zoom_title_x" "$zoom_title_y"
 expect_pixel "${swatch[@]}" "$title_blue" "the swatch of element 4"
-
 step="3 (S55 palette colour $first)"
 click $((palette[0] + first_x)) $((palette[1] + first_y))
 title_bar_is() { # on screen 2, in the zoom view and in the swatch
@@ -165,19 +150,16 @@ title_bar_is() { # on screen 2, in the zoom view and in the swatch
     expect_pixel "${swatch[@]}" "$1" "the swatch"
 }
 title_bar_is "$first"
-
 for undo in "ctrl+z $title_blue" "ctrl+r $first"; do
     step="4 (${undo% *})"
     keys "${undo% *}"
     title_bar_is "${undo#* }"
 done
-
 step="5 (element 23 transparent: the list's top, down to entry 23, Space)"
 click "${list_first_row[@]}"
 keys Home $(printf 'Down %.0s' $(seq 22)) space
 expect_pixel "${swatch[@]}" "$provider" "the swatch"
 until_seen colour_absent "${screen0[@]}" "$provider" || fail "screen 0 still shows the provider name"
-
 step="6 (File > Save As...)"
 menu Down Down Down Down Down Down Return
 await "^Save As\.\.\.$"
@@ -194,14 +176,12 @@ diff <(sed '7d;26d' "$work/blue.col") <(sed '7d;26d' "$scheme") ||
 expect_recent "|||||" # saving makes no recent file
 until_seen digest_is != "$new_label" "${file_label[@]}" || fail "the file label did not change"
 saved_label=$(digest "${file_label[@]}")
-
 step="7 (File > New > Blue, no question: everything is saved)"
 menu Down Right Return
 blue() { shows "$zoom_title_x" "$zoom_title_y" "$title_blue" && colour_above 100 "${screen0[@]}" "$provider"; }
 until_seen blue || fail "the Blue starter did not come back"
 [ -z "$(window_named "^Actual scheme$")" ] || fail "the save question came"
 until_seen digest_is = "$new_label" "${file_label[@]}" || fail "the file label is not the new one's"
-
 step="8 (Ctrl+O, no question: the new scheme is unchanged)"
 keys ctrl+o
 await "^Open$|^Actual scheme$"
@@ -213,7 +193,6 @@ until_seen saved_shown || fail "the saved scheme is not shown"
 expect_pixel "${swatch[@]}" "$navy" "the swatch of element 1"
 digest_is = "$saved_label" "${file_label[@]}" || fail "the file label is not the saved file's"
 expect_recent "$scheme|||||"
-
 step="8 (a try on element 1, then File > Open Recent > 1, No to the save question)"
 click $((palette[0] + second_x)) $((palette[1] + second_y))
 until_seen colour_above 10 "${screen0[@]}" "$second" || fail "the clock is not in $second"
@@ -225,7 +204,6 @@ back() { saved_shown && colour_absent "${screen0[@]}" "$second" && colour_above 
 until_seen back || fail "the saved scheme did not come back from the recent list"
 cmp -s "$scheme" "$work/saved.col" || fail "the file changed"
 expect_recent "$scheme|$scheme||||" # no check for doubles
-
 step="9 (Tools > Language > Deutsch: other texts, the same scheme)"
 away() { xdotool mousemove --sync $((wx + 600)) $((wy + 540)); }
 whole=(695 550 0 0 "12,44 225,212") # but the element list, whose focus frame comes and goes
@@ -234,7 +212,6 @@ english_window=$(digest "${whole[@]}")
 menu Right Right Right Down Down Return
 expect_title "ZEF - Editor farbig schema v1.0"
 expect_language Deutsch
-expect_recent "$scheme|$scheme||||"
 away && until_seen digest_is != "$english_window" "${whole[@]}" || fail "the texts did not change"
 saved_shown || fail "the language changed the scheme"
 step="9 (back to English)"
@@ -242,7 +219,6 @@ menu Right Right Right Down Return
 expect_title "$english"
 expect_language English
 away && until_seen digest_is = "$english_window" "${whole[@]}" || fail "the window is not as before"
-
 step="exit (Ctrl+Q, no question)"
 keys ctrl+q
 ends

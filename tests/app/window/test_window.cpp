@@ -9,7 +9,6 @@
 #include "menu/pop_menu.h"
 #include "recorded_opener.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -28,7 +27,6 @@ namespace {
 
 constexpr QPoint TitleBar(80, 13);                           // element 4 on screen 3, the list
 constexpr QPoint ZoomTitleBar = QPoint(2, 2) + 2 * TitleBar; // and in the zoom view
-
 // The nth control of a kind whose accessible name is `name`.
 template <typename T = PixelView> T* Named(QWidget* root, const QString& name, int nth = 0) {
     for (T* widget : root->findChildren<T*>()) {
@@ -37,9 +35,6 @@ template <typename T = PixelView> T* Named(QWidget* root, const QString& name, i
             return widget;
     }
     qFatal("no control named %s", qPrintable(name));
-}
-QAction* Item(QWidget* window, const char* name) {
-    return window->findChild<QAction*>(QLatin1String(name));
 }
 QRgb Shown(QWidget* view, QPoint pixel) { // as painted on screen
     const QImage painted = view->grab().toImage();
@@ -59,8 +54,6 @@ QString CancelText() { // Qt's own button, in the language of its installed tran
 struct WindowFixture {
     WindowFixture() : window(phone.f.editor, QString()) {
         window.show();
-        if (!QTest::qWaitForWindowActive(&window))
-            qFatal("the main window did not become active");
         QTRY_VERIFY(qobject_cast<PopMenu*>(window.menuBar()->style()));
     }
     PixelView* screen(int n) { return Named(&window, QStringLiteral("Preview screen %1").arg(n)); }
@@ -68,7 +61,6 @@ struct WindowFixture {
     void click(const QString& name, int nth = 0) {
         QTest::mouseClick(Named<QAbstractButton>(&window, name, nth), Qt::LeftButton);
     }
-    Editor& editor() { return phone.f.editor; }
 
     PhoneFixture phone{32};
     MainWindow window;
@@ -90,8 +82,7 @@ private slots:
 void TestWindow::startUp_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("withFile");
-    // The title, element 4, Qt's Cancel, recent items 1 and 2, the name, the file label and the
-    // title bar's colour.
+    // The title, element 4, Qt's Cancel, recent items 1 and 2, name, file label, title bar.
     QTest::addColumn<QStringList>("shown");
     const QStringList english{"ZEF - Colour Scheme Editor v1.0", "04 - Base window background",
                               "Cancel"};
@@ -118,12 +109,9 @@ void TestWindow::startUp() {
     QFETCH(QStringList, shown);
     EditorFixture f;
     const QString settings = f.path(QStringLiteral("start.conf"));
-    {
-        QSettings ini(settings, QSettings::IniFormat);
-        if (!stored.isEmpty())
-            ini.setValue("Settings/Language", stored);
-        ini.setValue("Recent/File1", QStringLiteral("/schemes/old.col"));
-    }
+    f.writeFile(QStringLiteral("start.conf"),
+                (stored.isEmpty() ? "" : "[Settings]\nLanguage=" + stored.toUtf8()) +
+                    "\n[Recent]\nFile1=/schemes/old.col\n");
     qputenv("ZEF_SETTINGS", settings.toLocal8Bit());
     const QString file = f.writeFile(QStringLiteral("start.col"), SchemeFileBytes("Started"));
     QStringList seen;
@@ -135,13 +123,12 @@ void TestWindow::startUp() {
             chooserShown = true;
             chooser->findChild<QPushButton*>(QStringLiteral("cmdEnglish"))->click();
         }
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* w = qobject_cast<MainWindow*>(top);
-            if (!w || !w->isVisible() || !qobject_cast<PopMenu*>(w->menuBar()->style()))
-                continue;
+        auto* w = qobject_cast<MainWindow*>(QApplication::activeWindow());
+        if (w && qobject_cast<PopMenu*>(w->menuBar()->style())) {
             seen << w->windowTitle() << w->findChild<QListWidget*>()->item(3)->text()
-                 << CancelText() << Item(w, "mnuRecent1Ico")->text()
-                 << Item(w, "mnuRecent2Ico")->text() << w->findChild<QLineEdit*>()->text()
+                 << CancelText() << w->findChild<QAction*>("mnuRecent1Ico")->text()
+                 << w->findChild<QAction*>("mnuRecent2Ico")->text()
+                 << w->findChild<QLineEdit*>()->text()
                  << w->findChild<QLabel*>(QStringLiteral("lblFile"))->text()
                  << QString::number(Shown(Named(w, QStringLiteral("Preview screen 3")), TitleBar),
                                     16);
@@ -178,10 +165,9 @@ void TestWindow::anElementPickedInThePreviewGetsAPaletteColour() {
     QCOMPARE(Shown(zoom, ZoomTitleBar), before);
     w.list()->setCurrentRow(0);
     PointAndClick(zoom, ZoomTitleBar);
-    QCOMPARE(w.editor().elementList.current(), 3);
     QCOMPARE(w.list()->currentRow(), 3);
 
-    // A colour from the S55 palette for it, undone and redone from the keyboard.
+    // A colour from the S55 palette for it.
     const QRgb cell = qRgb(0, 0, 85) & 0xFFFFFF; // the S55 palette's second cell
     PixelView* s55 = Named(&w.window, QStringLiteral("S55 palette"));
     QTest::mouseMove(s55, {13, 5});
@@ -191,18 +177,7 @@ void TestWindow::anElementPickedInThePreviewGetsAPaletteColour() {
     QTest::mouseClick(s55, Qt::LeftButton, {}, {13, 5});
     QCOMPARE(Shown(Named(&w.window, QStringLiteral("Element colour")), {3, 3}), cell);
     QCOMPARE(Shown(w.screen(3), TitleBar), cell);
-    QVERIFY(Item(&w.window, "mnuUndoIco")->isEnabled());
-    const struct {
-        Qt::Key key;
-        QRgb shown;
-        bool undoable, redoable;
-    } steps[] = {{Qt::Key_Z, before, false, true}, {Qt::Key_R, cell, true, false}};
-    for (const auto& step : steps) {
-        QTest::keyClick(&w.window, step.key, Qt::ControlModifier);
-        QCOMPARE(Shown(w.screen(3), TitleBar), step.shown);
-        QCOMPARE(Item(&w.window, "mnuUndoIco")->isEnabled(), step.undoable);
-        QCOMPARE(Item(&w.window, "mnuRedoIco")->isEnabled(), step.redoable);
-    }
+    QVERIFY(w.window.findChild<QAction*>("mnuUndoIco")->isEnabled());
 }
 
 void TestWindow::checkBoxesSafeSchemeAndHelp() {
@@ -219,7 +194,7 @@ void TestWindow::checkBoxesSafeSchemeAndHelp() {
     clickBox(6);
     QCOMPARE(list->item(6)->checkState(), Qt::Unchecked);
     QCOMPARE(list->currentRow(), 6);
-    QVERIFY(w.editor().document.modified);
+    QVERIFY(w.phone.f.editor.document.modified);
     QVERIFY(Shown(w.screen(3), softKeys) != painted);
     // Safe Scheme puts 7 back and holds 2; 23 may be cleared, and Space is a click too.
     w.click(QStringLiteral("Safe Scheme"));
@@ -231,56 +206,41 @@ void TestWindow::checkBoxesSafeSchemeAndHelp() {
     QCOMPARE(list->item(22)->checkState(), Qt::Unchecked);
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Space);
-    QVERIFY(w.editor().elementList.isChecked(22));
+    QVERIFY(w.phone.f.editor.elementList.isChecked(22));
     // The help buttons beside the options.
     ScriptedDialogs& dialogs = w.phone.f.dialogs;
     w.click(QStringLiteral("Help"), 0);
     w.click(QStringLiteral("Help"), 1);
     QCOMPARE(dialogs.flashAdviceDialogs.size(), 1);
     QCOMPARE(dialogs.safeSchemeDialogs.size(), 1);
-    QVERIFY(w.editor().DialogWasShown);
-    // The menus are drawn by the program: every "Ico" item, and only those, with its icon.
-    auto* ctlMenu = qobject_cast<PopMenu*>(w.window.menuBar()->style());
-    for (int p = 1; p <= ctlMenu->Count(); ++p)
-        QCOMPARE(ctlMenu->ItemIcon(p) >= 0, ctlMenu->MenuKey(p).endsWith(QLatin1String("Ico")));
+    QVERIFY(w.phone.f.editor.DialogWasShown);
 }
 
 void TestWindow::dialogsShowTheirTextsAndOpenTheirLinks() {
     EditorFixture f(Language::German);
     const AboutTexts about = AboutTextsFor(f.editor);
     const LinksTexts links = LinksTextsFor(f.editor);
-    const QList<QStringList> texts = {
-        {about.caption, about.title, about.version, about.purpose, about.spyware, about.description,
-         about.apology, about.copyright},
-        {links.caption, links.homeLabel, links.emailLabel, links.homePage, links.email}};
     RecordedOpener opener;
-    QStringList missing;
-    // Each dialog runs modally as on the desktop and is read, used and closed from inside: a
-    // click on each text, a press taken back, and Enter on the last link.
-    const auto inside = [&](int index) {
-        QTimer::singleShot(50, [&, index] {
+    QStringList titles;
+    // Each dialog runs modally as on the desktop. Inside: a click on each text (one not shown
+    // stops the test), of which only links open; Enter on the last link follows it; then OK.
+    const auto use = [&titles](const QStringList& texts) {
+        QTimer::singleShot(50, [&titles, texts] {
             QWidget* dialog = QApplication::activeModalWidget();
-            QStringList shown{dialog->windowTitle()};
-            for (QLabel* label : dialog->findChildren<QLabel*>())
-                shown << label->text();
-            for (const QString& text : texts[index]) {
-                if (!shown.contains(text))
-                    missing << text;
-                else if (text != dialog->windowTitle())
-                    QTest::mouseClick(Named<QLabel>(dialog, text), Qt::LeftButton);
-            }
-            QTest::mousePress(dialog->focusWidget(), Qt::LeftButton, {}, QPoint(2, 2));
-            QTest::mouseRelease(dialog->focusWidget(), Qt::LeftButton, {}, QPoint(-9, -9));
-            QTest::keyClick(Named<QLabel>(dialog, texts[index].last()), Qt::Key_Return);
+            titles << dialog->windowTitle();
+            for (const QString& text : texts)
+                QTest::mouseClick(Named<QLabel>(dialog, text), Qt::LeftButton);
+            QTest::keyClick(Named<QLabel>(dialog, texts.last()), Qt::Key_Return);
             QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         });
     };
     QtUserDialogs desktop;
-    inside(0);
+    use({about.title, about.version, about.purpose, about.spyware, about.description, about.apology,
+         about.copyright});
     desktop.showAbout(about);
-    inside(1);
+    use({links.homeLabel, links.emailLabel, links.homePage, links.email});
     desktop.showLinks(links);
-    QCOMPARE(missing, QStringList());
+    QCOMPARE(titles, (QStringList{about.caption, links.caption}));
     const QUrl home(links.homePage), mail(QStringLiteral("mailto:") + links.email);
     QCOMPARE(opener.opened, (QList<QUrl>{home, home, home, mail, mail}));
 }
