@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix and makes its Debian package there, then checks the
-# files, the desktop entry, the AppStream data, the MIME package, the manual page and the package
-# with the desktop's validators and lintian; a missing validator is skipped with a message.
+# Installs the build and makes its Debian package in a temporary folder, then checks the files and
+# the package with the desktop's validators and lintian; a missing one is skipped with a message.
 # Usage: install_test.sh BUILD_DIR ZEF_BINARY VERSION
 set -euo pipefail
 build=$1 zef=$2 version=$3
@@ -19,7 +18,6 @@ expected_files() { # MAN-PAGE CHANGELOG, as they are named
       for size in $icons; do echo "share/icons/hicolor/${size}x$size/apps/zef.png"; done; } |
         LC_ALL=C sort
 }
-
 prefix=$work/prefix/usr share=$work/prefix/usr/share
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" || { cat "$work/install.log"; exit 1; }
 diff -u <(expected_files zef.1 changelog) \
@@ -35,8 +33,7 @@ done
     fail "desktop-file-validate: $(desktop-file-validate "$entry" 2>&1)"
 
 metainfo=$share/metainfo/cz.tesmira.zef.metainfo.xml
-for line in "<release version=\"$version\"" "<launchable type=\"desktop-id\">zef.desktop</launchable>" \
-    "<mediatype>application/x-zef-colour-scheme</mediatype>"; do
+for line in "<release version=\"$version\"" ">zef.desktop</launchable>" ">application/x-zef-colour-scheme<"; do
     contains "$metainfo" "$line"
 done
 ! have appstreamcli "the metainfo file" || appstreamcli validate --no-net "$metainfo" ||
@@ -72,7 +69,8 @@ if have dpkg-deb "the Debian package"; then
     for field in Package=zef Version="$version" Section=graphics; do
         [ "$(dpkg-deb -f "$deb" "${field%%=*}")" = "${field#*=}" ] || fail "the package's $field is wrong"
     done
-    [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] && [ -n "$(dpkg-deb -f "$deb" Description)" ] || fail "no maintainer or description"
+    [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] && [ -n "$(dpkg-deb -f "$deb" Description)" ] ||
+        fail "no maintainer or description"
     for library in libqt6core6 libqt6gui6 libqt6widgets6 libc6; do
         dpkg-deb -f "$deb" Depends | grep -qE "(^|, )$library( |,|$)" || fail "Depends lacks $library"
     done
