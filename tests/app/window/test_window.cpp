@@ -20,7 +20,6 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -80,30 +79,25 @@ void TestWindow::startUp_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("withFile");
     QTest::addColumn<int>("depth"); // forced on the command line, or the screen's
-    // The title, element 4, Qt's Cancel, recent items 1 and 2, name, file label, title bar and
-    // the start-up window (shown, progress of maximum) once the main window is there.
+    // The title, element 4, Qt's Cancel, the title bar, recent items 1 and 2, name, file label.
     QTest::addColumn<QStringList>("shown");
     const QStringList english{"ZEF - Colour Scheme Editor v1.0", "04 - Base window background",
                               "Cancel"};
-    const QStringList file{"Started", "start.col", "4080c", "0 9/9"};
+    const QStringList file{"start.col", "old.col", "Started", "start.col"};
+    const QStringList blue{"Blue ZEF", "New project - Blue"};
     QTest::newRow("German, a file")
         << "Deutsch" << true << 0
         << QStringList{"ZEF - Editor farbig schema v1.0", "04 - Basisfenstertitel Hintergrund",
-                       "Abbrechen", "start.col", "old.col"} +
+                       "Abbrechen", "4080c"} +
                file;
     QTest::newRow("English, 16 bits")
-        << "English" << false << 16
-        << english +
-               QStringList{"old.col", "(none)", "Blue ZEF", "New project - Blue", "c6", "0 9/9"};
+        << "English" << false << 16 << english + QStringList{"c6", "old.col", "(none)"} + blue;
     // Another word names no element; the chooser, answered English, empties the recent files.
     QTest::newRow("another word, a file")
         << "French" << true << 0
-        << QStringList{"ZEF - Editor barevného schéma v1.0", "", "Cancel", "start.col", "old.col"} +
-               file;
+        << QStringList{"ZEF - Editor barevného schéma v1.0", "", "Cancel", "4080c"} + file;
     QTest::newRow("first run") << "" << false << 0
-                               << english + QStringList{"(none)",   "(none)",
-                                                        "Blue ZEF", "New project - Blue",
-                                                        "c0",       "0 9/9"};
+                               << english + QStringList{"c0", "(none)", "(none)"} + blue;
 }
 
 void TestWindow::startUp() {
@@ -111,6 +105,8 @@ void TestWindow::startUp() {
     QFETCH(bool, withFile);
     QFETCH(int, depth);
     QFETCH(QStringList, shown);
+    shown << "0 9/9"
+          << "frmMain"; // the start-up window closed at 9 of 9; the dialogs' owner
     EditorFixture f;
     const QString settings =
         f.writeFile(QStringLiteral("start.conf"),
@@ -120,34 +116,42 @@ void TestWindow::startUp() {
     const QString file = f.writeFile(QStringLiteral("start.col"), SchemeFileBytes("Started"));
     QStringList seen;
     bool chooserOverStartUp = false;
-    // Answers the chooser, then looks at the main window once its first activation is done.
+    bool looked = false;
+    MainWindow* w = nullptr;
+    // Answers the chooser, looks at the main window once its first activation is done, asks it
+    // for a file to open and notes whose the dialog is, then closes it all.
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (QWidget* chooser = QApplication::activeModalWidget()) {
-            chooserOverStartUp = chooser->parentWidget()->isVisible();
-            chooser->findChild<QPushButton*>(QStringLiteral("cmdEnglish"))->click();
-        }
-        auto* w = qobject_cast<MainWindow*>(QApplication::activeWindow());
-        if (w && qobject_cast<PopMenu*>(w->menuBar()->style())) {
-            QMessageBox box(QMessageBox::Warning, {}, {}, QMessageBox::Cancel); // Qt's own
-            seen << w->windowTitle() << w->findChild<QListWidget*>()->item(3)->text()
-                 << box.button(QMessageBox::Cancel)->text()
-                 << w->findChild<QAction*>("mnuRecent1Ico")->text()
-                 << w->findChild<QAction*>("mnuRecent2Ico")->text()
-                 << w->findChild<QLineEdit*>()->text()
-                 << w->findChild<QLabel*>(QStringLiteral("lblFile"))->text()
-                 << QString::number(Shown(Named(w, QStringLiteral("Preview screen 3")), TitleBar),
-                                    16);
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (auto* bar = top->objectName() == "frmSplash" ? top->findChild<QProgressBar*>()
-                                                                 : nullptr)
-                    seen << QStringLiteral("%1 %2/%3")
-                                .arg(top->isVisible())
-                                .arg(bar->value())
-                                .arg(bar->maximum());
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* english = modal->findChild<QPushButton*>(QStringLiteral("cmdEnglish"))) {
+                chooserOverStartUp = modal->parentWidget()->isVisible();
+                return english->click();
+            }
+            seen << (modal->parentWidget() ? modal->parentWidget()->objectName() : QString());
+            modal->close();
             w->close();
-            QCoreApplication::quit();
+            return QCoreApplication::quit();
         }
+        if (looked || !(w = qobject_cast<MainWindow*>(QApplication::activeWindow())) ||
+            !qobject_cast<PopMenu*>(w->menuBar()->style()))
+            return;
+        looked = true;
+        QMessageBox box(QMessageBox::Warning, {}, {}, QMessageBox::Cancel); // Qt's own
+        seen << w->windowTitle() << w->findChild<QListWidget*>()->item(3)->text()
+             << box.button(QMessageBox::Cancel)->text()
+             << QString::number(Shown(Named(w, QStringLiteral("Preview screen 3")), TitleBar), 16)
+             << w->findChild<QAction*>("mnuRecent1Ico")->text()
+             << w->findChild<QAction*>("mnuRecent2Ico")->text()
+             << w->findChild<QLineEdit*>()->text()
+             << w->findChild<QLabel*>(QStringLiteral("lblFile"))->text();
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* bar =
+                    top->objectName() == "frmSplash" ? top->findChild<QProgressBar*>() : nullptr)
+                seen << QStringLiteral("%1 %2/%3")
+                            .arg(top->isVisible())
+                            .arg(bar->value())
+                            .arg(bar->maximum());
+        QTimer::singleShot(0, w->findChild<QAction*>("mnuOtevritIco"), &QAction::trigger);
     });
     poll.start(20);
     QApplication::setQuitOnLastWindowClosed(false);
@@ -162,8 +166,6 @@ void TestWindow::startUp() {
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
         shown[2] = seen.value(2);
     QCOMPARE(seen, shown);
-    if (withFile) // the newest recent file
-        QCOMPARE(QSettings(settings, QSettings::IniFormat).value("Recent/File1"), file);
 }
 
 void TestWindow::anElementPickedInThePreviewGetsAPaletteColour() {
@@ -234,8 +236,7 @@ void TestWindow::dialogsShowTheirTextsAndOpenTheirLinks() {
     const LinksTexts links = LinksTextsFor(f.editor);
     RecordedOpener opener;
     QStringList titles;
-    // Each dialog runs modally as on the desktop. Inside: a click on each text (one not shown
-    // stops the test), of which only links open; Enter on the last link follows it; then OK.
+    // Each runs modally; inside, a click on each text (only links open), Enter on the last, OK.
     const auto use = [&titles](const QStringList& texts) {
         QTimer::singleShot(50, [&titles, texts] {
             QWidget* dialog = QApplication::activeModalWidget();
