@@ -1,110 +1,59 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix and makes its Debian package there, then checks
-# both: the files and their places, the desktop entry, the AppStream data, the MIME package and
-# the manual page with the desktop's own validators, and the package's control fields, contents
-# and lintian's verdict. A missing validator is skipped with a message; script/bootstrap
-# installs them all.
+# Installs the build and makes its Debian package in a temporary folder, then checks the files and
+# the package with the desktop's validators and lintian; a missing one is skipped with a message.
 # Usage: install_test.sh BUILD_DIR ZEF_BINARY VERSION
 set -euo pipefail
-
-build=$1
-zef=$2
-version=$3
-
+build=$1 zef=$2 version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-have() {
-    if command -v "$1" >/dev/null 2>&1; then
-        return 0
-    fi
-    echo "SKIP: $1 is not installed (script/bootstrap installs it), so $2 is not checked"
-    return 1
-}
-
-# Every file of a tree, relative to it, sorted.
-files_below() {
-    (cd "$1" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
-}
-
+fail() { echo "FAIL: $*" && failures=$((failures + 1)); }
+have() { command -v "$1" >/dev/null || { echo "SKIP: $1 is not installed, $2 is not checked" && false; }; }
+contains() { grep -q"${3:-F}" -- "$2" "$1" || fail "$1 has no line $2"; } # FILE LINE [E]
 icons="128 16 256 32 48 64"
-expected_files() { # the manual page's and changelog's names as given
-    local man=$1 changelog=$2
-    {
-        echo "bin/zef"
-        echo "share/applications/zef.desktop"
-        echo "share/doc/zef/$changelog"
-        echo "share/doc/zef/copyright"
-        for size in $icons; do
-            echo "share/icons/hicolor/${size}x${size}/apps/zef.png"
-        done
-        echo "share/man/man1/$man"
-        echo "share/metainfo/cz.tesmira.zef.metainfo.xml"
-        echo "share/mime/packages/x-zef-colour-scheme.xml"
-    } | LC_ALL=C sort
+expected_files() { # MAN-PAGE CHANGELOG, as they are named
+    { printf '%s\n' bin/zef share/applications/zef.desktop share/doc/zef/{"$2",copyright} \
+        share/man/man1/"$1" share/metainfo/cz.tesmira.zef.metainfo.xml \
+        share/mime/packages/x-zef-colour-scheme.xml
+      for size in $icons; do echo "share/icons/hicolor/${size}x$size/apps/zef.png"; done; } |
+        LC_ALL=C sort
 }
-
-echo "== cmake --install"
-prefix=$work/prefix/usr
-cmake --install "$build" --prefix "$prefix" >"$work/install.log" ||
-    { cat "$work/install.log"; exit 1; }
-if ! diff -u <(expected_files zef.1 changelog) <(files_below "$prefix"); then
+prefix=$work/prefix/usr share=$work/prefix/usr/share
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" || { cat "$work/install.log"; exit 1; }
+diff -u <(expected_files zef.1 changelog) \
+    <(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort) ||
     fail "the installed files differ from the list above"
-fi
-share=$prefix/share
 
-echo "== desktop entry"
 entry=$share/applications/zef.desktop
-for line in "Exec=zef %f" "MimeType=application/x-zef-colour-scheme;" "Icon=zef" "Type=Application"; do
-    grep -qxF "$line" "$entry" || fail "zef.desktop has no line $line"
+for line in "Exec=zef %f" "MimeType=application/x-zef-colour-scheme;" "Icon=zef" \
+    "Type=Application" "Categories=(.*;)?Graphics;.*"; do
+    contains "$entry" "^$line\$" E
 done
-grep -qE '^Categories=(.*;)?Graphics;' "$entry" || fail "zef.desktop is not in the Graphics category"
-if have desktop-file-validate "zef.desktop"; then
-    out=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate failed"
-    [ -z "$out" ] || fail "desktop-file-validate says: $out"
-fi
+! have desktop-file-validate zef.desktop || [ -z "$(desktop-file-validate "$entry" 2>&1)" ] ||
+    fail "desktop-file-validate: $(desktop-file-validate "$entry" 2>&1)"
 
-echo "== AppStream data"
 metainfo=$share/metainfo/cz.tesmira.zef.metainfo.xml
-grep -qF "<release version=\"$version\"" "$metainfo" ||
-    fail "the metainfo file has no release $version, the project's version"
-grep -qF "<launchable type=\"desktop-id\">zef.desktop</launchable>" "$metainfo" ||
-    fail "the metainfo file does not launch zef.desktop"
-grep -qF "<mediatype>application/x-zef-colour-scheme</mediatype>" "$metainfo" ||
-    fail "the metainfo file does not provide the scheme files' type"
-if have appstreamcli "the metainfo file"; then
-    appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate failed"
-fi
+for line in "<release version=\"$version\"" ">zef.desktop</launchable>" ">application/x-zef-colour-scheme<"; do
+    contains "$metainfo" "$line"
+done
+! have appstreamcli "the metainfo file" || appstreamcli validate --no-net "$metainfo" ||
+    fail "appstreamcli validate failed"
 
-echo "== MIME package"
 if have update-mime-database "the MIME package"; then
     cp -r "$share/mime" "$work/mime"
     update-mime-database "$work/mime" || fail "update-mime-database refused the package"
-    grep -qE '^[0-9]+:application/x-zef-colour-scheme:\*\.col$' "$work/mime/globs2" ||
-        fail "the MIME database gives *.col no ZEF type"
-    grep -qxF "application/x-zef-colour-scheme:zef" "$work/mime/icons" ||
-        fail "the MIME database gives the ZEF type no zef icon"
+    contains "$work/mime/globs2" '^[0-9]+:application/x-zef-colour-scheme:\*\.col$' E
+    contains "$work/mime/icons" "application/x-zef-colour-scheme:zef"
 fi
 
-echo "== icons"
-if have file "the icon sizes"; then
-    for size in $icons; do
-        file "$share/icons/hicolor/${size}x${size}/apps/zef.png" |
-            grep -qF "PNG image data, $size x $size," || fail "the ${size}x${size} icon is no $size pixel PNG"
-    done
-fi
+! have file "the icon sizes" || for size in $icons; do
+    file "$share/icons/hicolor/${size}x$size/apps/zef.png" | grep -qF "PNG image data, $size x $size," ||
+        fail "the ${size}x$size icon is no $size pixel PNG"
+done
 
-echo "== manual page"
 if have man "the manual page"; then
     page=$share/man/man1/zef.1
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) ||
-        fail "man -l failed"
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) || fail "man -l failed"
     [ -z "$warnings" ] || fail "man -l warns: $warnings"
     text=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$page" 2>/dev/null)
     # Every option that --help names, the manual page explains.
@@ -113,34 +62,25 @@ if have man "the manual page"; then
     done
 fi
 
-echo "== Debian package"
 if have dpkg-deb "the Debian package"; then
     cpack --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 ||
         { cat "$work/cpack.log"; exit 1; }
     deb=$(ls "$work"/package/zef_*.deb)
-    [ "$(dpkg-deb -f "$deb" Package)" = zef ] || fail "the package is not named zef"
-    [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
-    [ "$(dpkg-deb -f "$deb" Section)" = graphics ] || fail "the package is not in section graphics"
-    [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "the package names no maintainer"
-    [ -n "$(dpkg-deb -f "$deb" Description)" ] || fail "the package has no description"
-    depends=$(dpkg-deb -f "$deb" Depends)
-    for library in libqt6core6 libqt6gui6 libqt6widgets6 libc6; do
-        grep -qE "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends lacks $library: $depends"
+    for field in Package=zef Version="$version" Section=graphics; do
+        [ "$(dpkg-deb -f "$deb" "${field%%=*}")" = "${field#*=}" ] || fail "the package's $field is wrong"
     done
-    contents=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $NF}' | sed 's|^\./usr/||' | LC_ALL=C sort)
-    if ! diff -u <(expected_files zef.1.gz changelog.gz) <(echo "$contents"); then
+    [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] && [ -n "$(dpkg-deb -f "$deb" Description)" ] ||
+        fail "no maintainer or description"
+    for library in libqt6core6 libqt6gui6 libqt6widgets6 libc6; do
+        dpkg-deb -f "$deb" Depends | grep -qE "(^|, )$library( |,|$)" || fail "Depends lacks $library"
+    done
+    diff -u <(expected_files zef.1.gz changelog.gz) \
+        <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $NF}' | sed 's|^\./usr/||' | LC_ALL=C sort) ||
         fail "the package's files differ from the list above"
-    fi
     if have lintian "the package's policy"; then
-        status=0
-        lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || status=$?
+        lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || fail "lintian reports errors"
         grep -v 'running with root privileges' "$work/lintian.log" || true
-        [ "$status" -eq 0 ] || fail "lintian reports errors"
     fi
 fi
-
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
+[ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "all install and package checks passed"

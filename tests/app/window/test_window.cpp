@@ -1,0 +1,283 @@
+// The program's windows, offscreen, driven as a user drives them: by mouse and keyboard on
+// controls found by their accessible names.
+#include "app/qt_translations.h"
+#include "app/qt_user_dialogs.h"
+#include "app/start_up.h"
+#include "app/window/main_window.h"
+#include "app/window/pixel_view.h"
+#include "editor_fixture.h"
+#include "menu/pop_menu.h"
+#include "recorded_opener.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+constexpr QPoint TitleBar(80, 13);                           // element 4 on screen 3, the list
+constexpr QPoint ZoomTitleBar = QPoint(2, 2) + 2 * TitleBar; // and in the zoom view
+// The nth control of a kind whose accessible name is `name`.
+template <typename T = PixelView> T* Named(QWidget* root, const QString& name, int nth = 0) {
+    for (T* widget : root->findChildren<T*>()) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        if (accessible && accessible->text(QAccessible::Name) == name && nth-- == 0)
+            return widget;
+    }
+    qFatal("no control named %s", qPrintable(name));
+}
+QRgb Shown(QWidget* view, QPoint pixel) { // as painted on screen
+    const QImage painted = view->grab().toImage();
+    const qreal ratio = painted.devicePixelRatio();
+    return painted.pixel(int(pixel.x() * ratio), int(pixel.y() * ratio)) & 0xFFFFFF;
+}
+void PointAndClick(QWidget* view, QPoint pixel) {
+    QTest::mouseMove(view, pixel);
+    QTest::mouseClick(view, Qt::LeftButton, {}, pixel);
+}
+
+// The main window over an editor with the phone's screens, through its first activation.
+struct WindowFixture {
+    WindowFixture() : window(phone.f.editor, QString()) {
+        window.show();
+        QTRY_VERIFY(qobject_cast<PopMenu*>(window.menuBar()->style()));
+    }
+    PixelView* screen(int n) { return Named(&window, QStringLiteral("Preview screen %1").arg(n)); }
+    QListWidget* list() { return window.findChild<QListWidget*>(); }
+    void click(const QString& name, int nth = 0) {
+        QTest::mouseClick(Named<QAbstractButton>(&window, name, nth), Qt::LeftButton);
+    }
+
+    PhoneFixture phone{32};
+    MainWindow window;
+};
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startUp_data();
+    void startUp();
+    void anElementPickedInThePreviewGetsAPaletteColour();
+    void checkBoxesSafeSchemeAndHelp();
+    void dialogsShowTheirTextsAndOpenTheirLinks();
+    void picturesStaySharpAtAnyScale();
+};
+
+void TestWindow::startUp_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("withFile");
+    QTest::addColumn<int>("depth"); // forced on the command line, or the screen's
+    // The title, element 4, Qt's Cancel, the title bar, recent items 1 and 2, name, file label.
+    QTest::addColumn<QStringList>("shown");
+    const QStringList english{"ZEF - Colour Scheme Editor v1.0", "04 - Base window background",
+                              "Cancel"};
+    const QStringList file{"start.col", "old.col", "Started", "start.col"};
+    const QStringList blue{"Blue ZEF", "New project - Blue"};
+    QTest::newRow("German, a file")
+        << "Deutsch" << true << 0
+        << QStringList{"ZEF - Editor farbig schema v1.0", "04 - Basisfenstertitel Hintergrund",
+                       "Abbrechen", "4080c"} +
+               file;
+    QTest::newRow("English, 16 bits")
+        << "English" << false << 16 << english + QStringList{"c6", "old.col", "(none)"} + blue;
+    // Another word names no element; the chooser, answered English, empties the recent files.
+    QTest::newRow("another word, a file")
+        << "French" << true << 0
+        << QStringList{"ZEF - Editor barevného schéma v1.0", "", "Cancel", "4080c"} + file;
+    QTest::newRow("first run") << "" << false << 0
+                               << english + QStringList{"c0", "(none)", "(none)"} + blue;
+}
+
+void TestWindow::startUp() {
+    QFETCH(QString, stored);
+    QFETCH(bool, withFile);
+    QFETCH(int, depth);
+    QFETCH(QStringList, shown);
+    shown << "0 9/9"
+          << "frmMain"; // the start-up window closed at 9 of 9; the dialogs' owner
+    EditorFixture f;
+    const QString settings =
+        f.writeFile(QStringLiteral("start.conf"),
+                    (stored.isEmpty() ? "" : "[Settings]\nLanguage=" + stored.toUtf8()) +
+                        "\n[Recent]\nFile1=/schemes/old.col\n");
+    qputenv("ZEF_SETTINGS", settings.toLocal8Bit());
+    const QString file = f.writeFile(QStringLiteral("start.col"), SchemeFileBytes("Started"));
+    QStringList seen;
+    bool chooserOverStartUp = false;
+    bool looked = false;
+    MainWindow* w = nullptr;
+    // Answers the chooser, looks at the main window once its first activation is done, asks it
+    // for a file to open and notes whose the dialog is, then closes it all.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* english = modal->findChild<QPushButton*>(QStringLiteral("cmdEnglish"))) {
+                chooserOverStartUp = modal->parentWidget()->isVisible();
+                return english->click();
+            }
+            seen << (modal->parentWidget() ? modal->parentWidget()->objectName() : QString());
+            modal->close();
+            w->close();
+            return QCoreApplication::quit();
+        }
+        if (looked || !(w = qobject_cast<MainWindow*>(QApplication::activeWindow())) ||
+            !qobject_cast<PopMenu*>(w->menuBar()->style()))
+            return;
+        looked = true;
+        QMessageBox box(QMessageBox::Warning, {}, {}, QMessageBox::Cancel); // Qt's own
+        seen << w->windowTitle() << w->findChild<QListWidget*>()->item(3)->text()
+             << box.button(QMessageBox::Cancel)->text()
+             << QString::number(Shown(Named(w, QStringLiteral("Preview screen 3")), TitleBar), 16)
+             << w->findChild<QAction*>("mnuRecent1Ico")->text()
+             << w->findChild<QAction*>("mnuRecent2Ico")->text()
+             << w->findChild<QLineEdit*>()->text()
+             << w->findChild<QLabel*>(QStringLiteral("lblFile"))->text();
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* bar =
+                    top->objectName() == "frmSplash" ? top->findChild<QProgressBar*>() : nullptr)
+                seen << QStringLiteral("%1 %2/%3")
+                            .arg(top->isVisible())
+                            .arg(bar->value())
+                            .arg(bar->maximum());
+        QTimer::singleShot(0, w->findChild<QAction*>("mnuOtevritIco"), &QAction::trigger);
+    });
+    poll.start(20);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const int status = RunEditor(
+        WindowArguments{depth ? std::optional(depth) : std::nullopt, withFile ? file : QString()});
+    QApplication::setQuitOnLastWindowClosed(true);
+    qunsetenv("ZEF_SETTINGS");
+    InstallQtTranslations(Language::English);
+
+    QCOMPARE(status, 0);
+    QCOMPARE(chooserOverStartUp, stored.isEmpty());
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+        shown[2] = seen.value(2);
+    QCOMPARE(seen, shown);
+}
+
+void TestWindow::anElementPickedInThePreviewGetsAPaletteColour() {
+    WindowFixture w;
+    PixelView* zoom = Named(&w.window, QStringLiteral("Zoom view"));
+    const QRgb before = Shown(w.screen(3), TitleBar);
+    PointAndClick(w.screen(3), TitleBar);
+    QCOMPARE(w.list()->currentRow(), 3);
+    // The zoom view shows the clicked screen now; both show the element inverted for one tick.
+    QCOMPARE(Shown(w.screen(3), TitleBar), 0xFFFFFF - before);
+    QCOMPARE(Shown(zoom, ZoomTitleBar), 0xFFFFFF - before);
+    QTRY_COMPARE_WITH_TIMEOUT(Shown(w.screen(3), TitleBar), before, 1000);
+    QCOMPARE(Shown(zoom, ZoomTitleBar), before);
+    w.list()->setCurrentRow(0);
+    PointAndClick(zoom, ZoomTitleBar);
+    QCOMPARE(w.list()->currentRow(), 3);
+
+    // A colour from the S55 palette for it.
+    const QRgb cell = qRgb(0, 0, 85) & 0xFFFFFF; // the S55 palette's second cell
+    PixelView* s55 = Named(&w.window, QStringLiteral("S55 palette"));
+    QTest::mouseMove(s55, {13, 5});
+    auto* colours = Named<QWidget>(&w.window, QStringLiteral("Colors"));
+    QCOMPARE(qobject_cast<QLabel*>(Named<QLabel>(colours, "B:")->buddy())->text(), "85");
+    QCOMPARE(Shown(Named(&w.window, QStringLiteral("Colour under the pointer")), {3, 3}), cell);
+    QTest::mouseClick(s55, Qt::LeftButton, {}, {13, 5});
+    QCOMPARE(Shown(Named(&w.window, QStringLiteral("Element colour")), {3, 3}), cell);
+    QCOMPARE(Shown(w.screen(3), TitleBar), cell);
+    QVERIFY(w.window.findChild<QAction*>("mnuUndoIco")->isEnabled());
+}
+
+void TestWindow::checkBoxesSafeSchemeAndHelp() {
+    WindowFixture w;
+    QListWidget* list = w.list();
+    const auto clickBox = [list](int row) { // the box sits at the start of the entry
+        list->scrollToItem(list->item(row));
+        const QRect item = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          QPoint(item.left() + item.height() / 2 + 2, item.center().y()));
+    };
+    const QPoint softKeys(50, 76); // element 7
+    const QRgb painted = Shown(w.screen(3), softKeys);
+    clickBox(6);
+    QCOMPARE(list->item(6)->checkState(), Qt::Unchecked);
+    QCOMPARE(list->currentRow(), 6);
+    QVERIFY(w.phone.f.editor.document.modified);
+    QVERIFY(Shown(w.screen(3), softKeys) != painted);
+    // Safe Scheme puts 7 back and holds 2; 23 may be cleared, and Space is a click too.
+    w.click(QStringLiteral("Safe Scheme"));
+    QCOMPARE(list->item(6)->checkState(), Qt::Checked);
+    QCOMPARE(Shown(w.screen(3), softKeys), painted);
+    clickBox(1);
+    QCOMPARE(list->item(1)->checkState(), Qt::Checked);
+    clickBox(22);
+    QCOMPARE(list->item(22)->checkState(), Qt::Unchecked);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Space);
+    QVERIFY(w.phone.f.editor.elementList.isChecked(22));
+    w.click(QStringLiteral("Help"), 0); // the help buttons beside the options
+    w.click(QStringLiteral("Help"), 1);
+    const ScriptedDialogs& d = w.phone.f.dialogs;
+    QCOMPARE(std::pair(d.flashAdviceDialogs.size(), d.safeSchemeDialogs.size()),
+             std::pair(qsizetype(1), qsizetype(1)));
+}
+
+void TestWindow::dialogsShowTheirTextsAndOpenTheirLinks() {
+    EditorFixture f(Language::German);
+    const AboutTexts about = AboutTextsFor(f.editor);
+    const LinksTexts links = LinksTextsFor(f.editor);
+    RecordedOpener opener;
+    QStringList titles;
+    // Each runs modally; inside, a click on each text (only links open), Enter on the last, OK.
+    const auto use = [&titles](const QStringList& texts) {
+        QTimer::singleShot(50, [&titles, texts] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            titles << dialog->windowTitle();
+            for (const QString& text : texts)
+                QTest::mouseClick(Named<QLabel>(dialog, text), Qt::LeftButton);
+            QTest::keyClick(Named<QLabel>(dialog, texts.last()), Qt::Key_Return);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        });
+    };
+    QtUserDialogs desktop;
+    use({about.title, about.version, about.purpose, about.spyware, about.description, about.apology,
+         about.copyright});
+    desktop.showAbout(about);
+    use({links.homeLabel, links.emailLabel, links.homePage, links.email});
+    desktop.showLinks(links);
+    QCOMPARE(titles, (QStringList{about.caption, links.caption}));
+    const QUrl home(links.homePage), mail(QStringLiteral("mailto:") + links.email);
+    QCOMPARE(opener.opened, (QList<QUrl>{home, home, home, mail, mail}));
+}
+
+void TestWindow::picturesStaySharpAtAnyScale() {
+    // Every picture pixel is a block of device pixels of one colour (also run at a ratio of 2).
+    WindowFixture w;
+    for (const char* name : {"Preview screen 1", "Zoom view", "S55 palette"}) {
+        PixelView* view = Named(&w.window, QLatin1String(name));
+        const QImage painted = view->grab().toImage();
+        const int scale = int(painted.devicePixelRatio());
+        if (qEnvironmentVariableIsSet("ZEF_EXPECTED_PIXEL_RATIO"))
+            QCOMPARE(scale, qEnvironmentVariableIntValue("ZEF_EXPECTED_PIXEL_RATIO"));
+        const int zoom = view == Named(&w.window, "Zoom view") ? 2 : 1, block = zoom * scale;
+        const QImage& picture = view->picture();
+        for (int y = 0; y < picture.height(); y += 3)
+            for (int x = 0; x < picture.width(); x += 3)
+                for (int d = 0; d < block * block; ++d)
+                    QCOMPARE(painted.pixel(((zoom - 1) * 2 + x * zoom) * scale + d % block,
+                                           ((zoom - 1) * 2 + y * zoom) * scale + d / block) &
+                                 0xFFFFFF,
+                             picture.pixel(x, y) & 0xFFFFFF);
+    }
+}
+
+QTEST_MAIN(TestWindow)
+#include "test_window.moc"
