@@ -1,6 +1,6 @@
 // The owner-drawn menus: a small menu bar named like the main window's, opened offscreen in a
 // fixed font and compared with golden pictures in each state, at each pixel ratio; the item table.
-#include "../preview/golden_picture.h"
+#include "golden_picture.h"
 #include "assets/icons.h"
 #include "menu/background_strip.h"
 #include "menu/pop_menu.h"
