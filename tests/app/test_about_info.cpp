@@ -1,139 +1,104 @@
 #include "app/about_info.h"
+#include "app/file_association.h"
 #include "app/flash_advice.h"
 #include "editor_fixture.h"
 
+#include <QFile>
 #include <QTest>
+
+namespace {
+
+// Every text of the About, Links, Flash on Select and File Association dialogs for a language
+// word, one "dialog.field=text" line each, line breaks written as \n.
+QStringList DialogTexts(const QString& word) {
+    EditorFixture f(LanguageFromWord(word));
+    const AboutTexts a = AboutTextsFor(f.editor);
+    const LinksTexts l = LinksTextsFor(f.editor);
+    const FlashAdvice fl = FlashAdviceFor(f.editor);
+    const AssociationDialogTexts as = AssociationDialogTextsFor(f.editor.language);
+    const std::pair<const char*, QString> fields[] = {
+        {"about.caption", a.caption},
+        {"about.title", a.title},
+        {"about.version", a.version},
+        {"about.purpose", a.purpose},
+        {"about.spyware", a.spyware},
+        {"about.description", a.description},
+        {"about.apology", a.apology},
+        {"about.copyright", a.copyright},
+        {"links.caption", l.caption},
+        {"links.homeLabel", l.homeLabel},
+        {"links.emailLabel", l.emailLabel},
+        {"links.homePage", l.homePage},
+        {"links.email", l.email},
+        {"flash.caption", fl.caption},
+        {"flash.text", fl.text},
+        {"flash.pcLabel", fl.pcLabel},
+        {"flash.apology", fl.apology},
+        {"association.caption", as.caption},
+        {"association.instruction", as.instruction},
+        {"association.headers",
+         as.formatHeader + u'|' + as.descriptionHeader + u'|' + as.extensionsHeader},
+        {"association.row", as.rowFormat + u'|' + as.rowDescription + u'|' + as.rowExtensions}};
+    QStringList lines{u'[' + word + u']'};
+    for (const auto& [key, text] : fields)
+        lines.append(QLatin1String(key) + u'=' +
+                     QString(text).replace(u'\n', QLatin1String("\\n")));
+    return lines;
+}
+
+} // namespace
 
 class TestAboutInfo : public QObject {
     Q_OBJECT
 private slots:
-    void theAboutTextsFollowTheLanguage();
-    void anyOtherWordKeepsTheBuiltInAboutTexts();
-    void theLinksTextsFollowTheLanguage();
-    void theAddressesAreTheSameInEveryLanguage();
-    void theMenuCommandsShowTheirDialogAndMarkIt();
+    void theDialogsSpeakTheInterfaceLanguage();
+    void theCommandsShowTheirDialogAndMarkIt();
+    void theAddressesAreLinks();
 };
 
-void TestAboutInfo::theAboutTextsFollowTheLanguage() {
-    EditorFixture f(Language::English);
-    const AboutTexts english = AboutTextsFor(f.editor);
-    QCOMPARE(english.caption, QStringLiteral("About (ZEF - Colour Scheme Editor)"));
-    QCOMPARE(english.title, QStringLiteral("ZEF - Colour Scheme Editor"));
-    QCOMPARE(english.version, QStringLiteral("version 1.0"));
-    QCOMPARE(english.purpose, QStringLiteral("Only for Siemens S55."));
-    QCOMPARE(english.spyware, QStringLiteral("Application not contain SpyWare."));
-    // The same words as the flash advice's note, but here with the full stop.
-    QCOMPARE(english.apology, QStringLiteral("Behind language discrepancy I'm sorry."));
-    QCOMPARE(FlashAdviceFor(f.editor).apology,
-             QStringLiteral("Behind language discrepancy I'm sorry"));
-
-    f.editor.language = Language::German;
-    const AboutTexts german = AboutTextsFor(f.editor);
-    QCOMPARE(german.caption, QStringLiteral("Applikation (ZEF - Editor farbig Schema)"));
-    QCOMPARE(german.title, QStringLiteral("ZEF - Editor farbig Schema"));
-    QCOMPARE(german.version, QStringLiteral("version 1.0"));
-    QCOMPARE(german.purpose, QStringLiteral("Nur für Siemens S55."));
-    QCOMPARE(german.spyware, QStringLiteral("Applikation enthält SpyWare nicht."));
-    QCOMPARE(german.apology, QStringLiteral("Zu Sprach Unregelmäßigkeiten sich Entschuldigungen."));
-
-    f.editor.language = Language::Czech;
-    const AboutTexts czech = AboutTextsFor(f.editor);
-    QCOMPARE(czech.caption, QStringLiteral("O programu (ZEF - Editor barevného schéma)"));
-    QCOMPARE(czech.title, QStringLiteral("ZEF - Editor barevného schéma"));
-    QCOMPARE(czech.version, QStringLiteral("verze 1.0"));
-    QCOMPARE(czech.purpose, QStringLiteral("Pouze pro tvorbu barevných schémat pro Siemens S55."));
-    QCOMPARE(czech.spyware, QStringLiteral("Aplikace neobsahuje žádné SpyWare."));
-    QVERIFY(czech.apology.isEmpty());
-
-    // The terms of use exist in each language, each its own text.
-    QVERIFY(!czech.description.isEmpty());
-    QVERIFY(czech.description != english.description);
-    QVERIFY(german.description != english.description);
-    QVERIFY(german.description != czech.description);
-    QVERIFY(english.description.contains(QStringLiteral("freeware")));
-    // The notice is not translated.
-    QCOMPARE(czech.copyright, english.copyright);
-    QCOMPARE(german.copyright, english.copyright);
-}
-
-void TestAboutInfo::anyOtherWordKeepsTheBuiltInAboutTexts() {
-    EditorFixture f(Language::Czech);
-    const AboutTexts czech = AboutTextsFor(f.editor);
-    // Only the exact words select a language.
-    for (const char* word : {"english", "", "Deutch", "Česky"}) {
-        f.editor.language = LanguageFromWord(QString::fromUtf8(word));
-        const AboutTexts builtIn = AboutTextsFor(f.editor);
-        QCOMPARE(builtIn.caption, QStringLiteral("O programu"));
-        QCOMPARE(builtIn.title, czech.title);
-        QCOMPARE(builtIn.version, czech.version);
-        QCOMPARE(builtIn.purpose, czech.purpose);
-        QCOMPARE(builtIn.spyware, czech.spyware);
-        QCOMPARE(builtIn.description, czech.description);
-        QVERIFY(builtIn.apology.isEmpty());
-        QCOMPARE(builtIn.copyright, czech.copyright);
+// The texts of the three languages, and the built-in ones a word of no language keeps, against
+// the reviewed file; on a difference the texts as they are go to dialog_texts.actual.
+void TestAboutInfo::theDialogsSpeakTheInterfaceLanguage() {
+    QStringList actual;
+    for (const char* word : {"Czech", "English", "Deutsch", "czech"})
+        actual += DialogTexts(QLatin1String(word));
+    QFile golden(QFINDTESTDATA("golden/dialog_texts.txt"));
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    const QStringList expected =
+        QString::fromUtf8(golden.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    if (actual != expected) {
+        QFile out(QStringLiteral("dialog_texts.actual"));
+        if (out.open(QIODevice::WriteOnly))
+            out.write(actual.join(u'\n').toUtf8() + '\n');
     }
+    QCOMPARE(actual, expected);
 }
 
-void TestAboutInfo::theLinksTextsFollowTheLanguage() {
-    struct Case {
-        Language language;
-        const char* caption;
-        const char* home;
-    };
-    // The built-in home label is spelt with "í" where the Czech one has "á".
-    const Case cases[] = {{Language::Czech, "Odkazy", "Domácí stránka:"},
-                          {Language::English, "Links", "Homepage:"},
-                          {Language::German, "WWW", "Hausseite:"},
-                          {LanguageFromWord(QStringLiteral("czech")), "Odkazy", "Domací stránka:"}};
-    for (const Case& c : cases) {
-        EditorFixture f(c.language);
-        const LinksTexts texts = LinksTextsFor(f.editor);
-        QCOMPARE(texts.caption, QString::fromUtf8(c.caption));
-        QCOMPARE(texts.homeLabel, QString::fromUtf8(c.home));
-        QCOMPARE(texts.emailLabel, QStringLiteral("E-mail:"));
-    }
-}
-
-void TestAboutInfo::theAddressesAreTheSameInEveryLanguage() {
-    EditorFixture f(Language::Czech);
-    const LinksTexts czech = LinksTextsFor(f.editor);
-    QVERIFY(QUrl(czech.homePage).isValid());
-    QCOMPARE(QUrl(czech.homePage).scheme(), QStringLiteral("https"));
-    QCOMPARE(czech.email.count(QLatin1Char('@')), 1);
-    for (Language language : {Language::English, Language::German, Language::None}) {
-        f.editor.language = language;
-        const LinksTexts texts = LinksTextsFor(f.editor);
-        QCOMPARE(texts.homePage, czech.homePage);
-        QCOMPARE(texts.email, czech.email);
-        // The About notice names the home page it links to, on one line.
-        const QString notice = AboutTextsFor(f.editor).copyright;
-        QVERIFY2(notice.contains(czech.homePage), qPrintable(notice));
-        QVERIFY(!notice.contains(QLatin1Char('\n')));
-    }
-}
-
-void TestAboutInfo::theMenuCommandsShowTheirDialogAndMarkIt() {
+void TestAboutInfo::theCommandsShowTheirDialogAndMarkIt() {
     EditorFixture f(Language::German);
-    QVERIFY(!f.editor.DialogWasShown);
-    ShowAbout(f.editor);
-    QVERIFY(f.editor.DialogWasShown);
-    QCOMPARE(f.dialogs.aboutDialogs.size(), 1);
-    QCOMPARE(f.dialogs.aboutDialogs.first().caption,
-             QStringLiteral("Applikation (ZEF - Editor farbig Schema)"));
-    QVERIFY(f.dialogs.linksDialogs.isEmpty());
-
-    EditorFixture links(Language::English);
-    ShowLinks(links.editor);
-    QVERIFY(links.editor.DialogWasShown);
-    QCOMPARE(links.dialogs.linksDialogs.size(), 1);
-    QCOMPARE(links.dialogs.linksDialogs.first().caption, QStringLiteral("Links"));
-    QVERIFY(links.dialogs.aboutDialogs.isEmpty());
-
+    for (void (*command)(Editor&) : {ShowAbout, ShowLinks, ShowFlashAdvice}) {
+        f.editor.DialogWasShown = false;
+        command(f.editor);
+        QVERIFY(f.editor.DialogWasShown);
+    }
+    QCOMPARE(f.dialogs.aboutDialogs, QList<AboutTexts>{AboutTextsFor(f.editor)});
+    QCOMPARE(f.dialogs.linksDialogs, QList<LinksTexts>{LinksTextsFor(f.editor)});
+    QCOMPARE(f.dialogs.flashAdviceDialogs, QList<FlashAdvice>{FlashAdviceFor(f.editor)});
     // Every dialog reads the language when it opens.
-    links.editor.language = Language::Czech;
-    ShowLinks(links.editor);
-    QCOMPARE(links.dialogs.linksDialogs.size(), 2);
-    QCOMPARE(links.dialogs.linksDialogs.last().homeLabel, QStringLiteral("Domácí stránka:"));
+    f.editor.language = Language::English;
+    ShowAbout(f.editor);
+    QCOMPARE(f.dialogs.aboutDialogs.last().caption, AboutTextsFor(f.editor).caption);
+    QVERIFY(f.dialogs.aboutDialogs.last().caption != f.dialogs.aboutDialogs.first().caption);
+}
+
+void TestAboutInfo::theAddressesAreLinks() {
+    EditorFixture f;
+    const LinksTexts links = LinksTextsFor(f.editor);
+    QCOMPARE(QUrl(links.homePage).scheme(), QStringLiteral("https"));
+    QCOMPARE(links.email.count(u'@'), 1);
+    // The About notice names the home page it links to, on one line.
+    const QString notice = AboutTextsFor(f.editor).copyright;
+    QVERIFY2(notice.contains(links.homePage) && !notice.contains(u'\n'), qPrintable(notice));
 }
 
 QTEST_GUILESS_MAIN(TestAboutInfo)
