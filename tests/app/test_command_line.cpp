@@ -1,9 +1,6 @@
 #include "app/command_line.h"
 #include "editor_fixture.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -21,22 +18,19 @@ Run RunWith(const QStringList& arguments) {
     return run;
 }
 
-// The real program, without any display, with the user's folders of the test.
-Run RunProgram(const QStringList& arguments, const QTemporaryDir& home) {
+// The real program, without any display, with the user's folders in the test's folder.
+Run RunProgram(const QStringList& arguments, const EditorFixture& home) {
     QProcess zef;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), home.filePath(QStringLiteral("etc")));
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+        environment.insert(QLatin1String(name), home.path(QLatin1String(name)));
     environment.insert(QStringLiteral("XDG_DATA_DIRS"), QStringLiteral("/usr/share"));
     zef.setProcessEnvironment(environment);
     zef.start(QStringLiteral(ZEF_BINARY), arguments);
-    if (!zef.waitForFinished(30000))
-        return {};
-    return {zef.exitCode(), QString::fromUtf8(zef.readAllStandardOutput()),
-            QString::fromUtf8(zef.readAllStandardError())};
+    zef.waitForFinished(30000);
+    return {zef.exitCode(), zef.readAllStandardOutput(), zef.readAllStandardError()};
 }
 
 } // namespace
@@ -48,7 +42,6 @@ private slots:
     void starterWritesTheBuiltInScheme();
     void renderDrawsThePreview();
     void hitMapNamesEachPixelsElement();
-    void usageErrors_data();
     void usageErrors();
     void aFileOrNothingOpensTheWindow();
     void theProgramRunsWithoutADisplay();
@@ -94,17 +87,15 @@ void TestCommandLine::renderDrawsThePreview() {
     QCOMPARE(RunWith({"--starter", "Red", "-o", scheme}).code, 0);
     const QString one = f.path(QStringLiteral("one.png"));
     QCOMPARE(RunWith({"--render", scheme, "-o", one, "--screen", "1", "--scale", "3"}).code, 0);
-    const QImage screen(one);
-    QCOMPARE(screen.size(), QSize(303, 240));
     // The main menu's title bar is element 4, red (255, 0, 0) in the Red starter.
-    QCOMPARE(screen.pixel(3 * 1, 3 * 12), qRgb(255, 0, 0));
+    QCOMPARE(QImage(one).size(), QSize(303, 240));
+    QCOMPARE(QImage(one).pixel(3 * 1, 3 * 12), qRgb(255, 0, 0));
     QCOMPARE(
         RunWith({"--render", scheme, "-o", one, "--screen", "1", "--lcd", "--depth", "16"}).code,
         0);
     // Pure red through the LCD colours is (235, 25, 95), then kept in 5-6-5.
-    QImage expected(1, 1, QImage::Format_RGB32);
-    expected.fill(qRgb(235, 25, 95));
-    expected = expected.convertToFormat(QImage::Format_RGB16).convertToFormat(QImage::Format_RGB32);
+    QImage expected(1, 1, QImage::Format_RGB16);
+    expected.fill(QColor(235, 25, 95));
     QCOMPARE(QImage(one).pixel(1, 12), expected.pixel(0, 0));
     const QString sheet = f.path(QStringLiteral("sheet.png"));
     QCOMPARE(RunWith({"--render", scheme, "-o", sheet}).code, 0);
@@ -134,37 +125,16 @@ void TestCommandLine::hitMapNamesEachPixelsElement() {
     QCOMPARE(RunWith({"--hit-map", "9"}).code, 0);
 }
 
-void TestCommandLine::usageErrors_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("check without files") << QStringList{"--check"};
-    QTest::newRow("unknown language") << QStringList{"--check", "--language", "english", "a.col"};
-    QTest::newRow("language without value") << QStringList{"--check", "a.col", "--language"};
-    QTest::newRow("unknown starter") << QStringList{"--starter", "Yellow", "-o", "y.col"};
-    QTest::newRow("starter without output") << QStringList{"--starter", "Blue"};
-    QTest::newRow("starter, unknown language")
-        << QStringList{"--starter", "Blue", "--language", "Français", "-o", "b.col"};
-    QTest::newRow("unknown option") << QStringList{"--colour"};
-    QTest::newRow("unknown option of check") << QStringList{"--check", "-x", "a.col"};
-    QTest::newRow("render without output") << QStringList{"--render", "a.col"};
-    QTest::newRow("render, screen 10") << QStringList{"--render", "a", "-o", "x", "--screen", "10"};
-    QTest::newRow("render, 8 bits") << QStringList{"--render", "a", "-o", "x", "--depth", "8"};
-    QTest::newRow("render, scale 17") << QStringList{"--render", "a", "-o", "x", "--scale", "17"};
-    QTest::newRow("render, scale no number")
-        << QStringList{"--render", "a", "-o", "x", "--scale", "x"};
-    QTest::newRow("hit map of screen 10") << QStringList{"--hit-map", "10"};
-    QTest::newRow("hit map of two screens") << QStringList{"--hit-map", "1", "2"};
-    QTest::newRow("associate with a file") << QStringList{"--associate", "a.col"};
-    QTest::newRow("unassociate with an option") << QStringList{"--unassociate", "--all"};
-    QTest::newRow("editor with two files") << QStringList{"a.col", "b.col"};
-    QTest::newRow("editor at 8 bits") << QStringList{"--depth", "8", "a.col"};
-}
-
+// Each line of the file, split at spaces, is a command line that earns a usage message.
 void TestCommandLine::usageErrors() {
-    QFETCH(QStringList, arguments);
-    const Run run = RunWith(arguments);
-    QCOMPARE(run.code, 2);
-    QVERIFY(run.out.isEmpty());
-    QVERIFY2(run.err.startsWith(QStringLiteral("zef: ")), qPrintable(run.err));
+    QFile lines(QFINDTESTDATA("golden/usage_errors.txt"));
+    QVERIFY(lines.open(QIODevice::ReadOnly | QIODevice::Text));
+    for (const QString& line :
+         QString::fromUtf8(lines.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        const Run run = RunWith(line.split(u' '));
+        QVERIFY2(run.code == 2 && run.out.isEmpty() && run.err.startsWith(QLatin1String("zef: ")),
+                 qPrintable(line + u'\n' + run.err));
+    }
 }
 
 void TestCommandLine::aFileOrNothingOpensTheWindow() {
@@ -183,32 +153,30 @@ void TestCommandLine::aFileOrNothingOpensTheWindow() {
 }
 
 void TestCommandLine::theProgramRunsWithoutADisplay() {
-    QTemporaryDir home;
-    const QString red = home.filePath(QStringLiteral("red.col"));
+    EditorFixture home;
+    const QString red = home.path(QStringLiteral("red.col")), none = home.path("none.col");
     QCOMPARE(RunProgram({"--starter", "Red", "-o", red}, home).code, 0);
-    const Run check = RunProgram({"--check", red, home.filePath("none.col")}, home);
+    const Run check = RunProgram({"--check", red, none}, home);
     QCOMPARE(check.code, 1);
-    QCOMPARE(check.out, red + ": OK\n" + home.filePath("none.col") + ": File read error!\n");
+    QCOMPARE(check.out, red + ": OK\n" + none + ": File read error!\n");
 
     // The desktop entry starts the program that registered itself, wherever it was started from.
-    const QString entry = home.filePath(QStringLiteral("data/applications/zef.desktop"));
     QCOMPARE(RunProgram({"--associate"}, home).code, 0);
-    QFile file(entry);
-    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString entry = home.path(QStringLiteral("XDG_DATA_HOME/applications/zef.desktop"));
     const QString program = QFileInfo(QStringLiteral(ZEF_BINARY)).canonicalFilePath();
-    QVERIFY(file.readAll().contains("\nExec=\"" + program.toUtf8() + "\" %f\n"));
+    QFile file(entry);
+    QVERIFY(file.open(QIODevice::ReadOnly) &&
+            file.readAll().contains("\nExec=\"" + program.toUtf8() + "\" %f\n"));
     QCOMPARE(RunProgram({"--unassociate"}, home).code, 0);
-    QVERIFY(!QFile::exists(entry) && !QFile::exists(home.filePath("config/mimeapps.list")));
+    QVERIFY(!QFile::exists(entry) && !QFile::exists(home.path("XDG_CONFIG_HOME/mimeapps.list")));
 
     // A file where the data folder should be: one line that says which file failed.
-    QVERIFY(QDir(home.filePath("data")).removeRecursively());
-    QFile blocker(home.filePath(QStringLiteral("data")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    QVERIFY(QDir(home.path("XDG_DATA_HOME")).removeRecursively());
+    home.writeFile(QStringLiteral("XDG_DATA_HOME"), "");
     const Run failed = RunProgram({"--associate"}, home);
     QCOMPARE(failed.code, 1);
-    QCOMPARE(failed.err,
-             "zef: cannot write " + home.filePath("data/mime/packages/x-zef-colour-scheme.xml\n"));
+    QCOMPARE(failed.err, "zef: cannot write " +
+                             home.path("XDG_DATA_HOME/mime/packages/x-zef-colour-scheme.xml\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -79,7 +79,6 @@ private slots:
     void registeringWritesTheDesktopsFiles();
     void theProgramPathIsOneExecArgument_data();
     void theProgramPathIsOneExecArgument();
-    void otherLinesOfMimeappsAreKept_data();
     void otherLinesOfMimeappsAreKept();
     void aFileThatCannotBeWrittenIsReported();
     void theDatabaseGivesColFilesTheType();
@@ -121,39 +120,26 @@ void TestFileAssociation::registeringWritesTheDesktopsFiles() {
 }
 
 void TestFileAssociation::theProgramPathIsOneExecArgument_data() {
-    QTest::addColumn<QString>("program");
-    QTest::addColumn<QString>("extra");
-    QTest::addColumn<QString>("icon");
-    QTest::addColumn<QString>("exec"); // as the file holds it
-    QTest::newRow("a space") << "/opt/My Tools/zef"
-                             << ""
-                             << "zef"
-                             << "\"/opt/My Tools/zef\" %f";
-    QTest::newRow("untidy") << "/opt//tools/./bin/../zef"
-                            << ""
-                            << "zef"
-                            << "\"/opt/tools/zef\" %f";
+    QTest::addColumn<QStringList>("row"); // program, extra arguments, icon, Exec as written
+    QTest::newRow("a space") << QStringList{"/opt/My Tools/zef", "", "zef",
+                                            "\"/opt/My Tools/zef\" %f"};
+    QTest::newRow("untidy") << QStringList{"/opt//tools/./bin/../zef", "", "zef",
+                                           "\"/opt/tools/zef\" %f"};
     // Inside the quotes $ and the backslash are escaped, then the backslashes once more for the
     // file; a percent sign is doubled so that it is no field code.
-    QTest::newRow("special") << "/tmp/a$b%c\\d\"e/zef"
-                             << ""
-                             << "zef"
-                             << "\"/tmp/a\\\\$b%%c\\\\\\\\d\\\\\"e/zef\" %f";
+    QTest::newRow("special") << QStringList{"/tmp/a$b%c\\d\"e/zef", "", "zef",
+                                            "\"/tmp/a\\\\$b%%c\\\\\\\\d\\\\\"e/zef\" %f"};
     // Extra arguments, trimmed, take the place of %f; no icon given, none written.
-    QTest::newRow("extra arguments, no icon") << "/usr/bin/zef"
-                                              << "  --depth 16 %f \t"
-                                              << ""
-                                              << "\"/usr/bin/zef\" --depth 16 %f";
+    QTest::newRow("extra arguments, no icon")
+        << QStringList{"/usr/bin/zef", "  --depth 16 %f \t", "", "\"/usr/bin/zef\" --depth 16 %f"};
 }
 
 void TestFileAssociation::theProgramPathIsOneExecArgument() {
-    QFETCH(QString, program);
-    QFETCH(QString, extra);
-    QFETCH(QString, icon);
-    QFETCH(QString, exec);
+    QFETCH(QStringList, row);
+    const QString &program = row[0], &extra = row[1], &icon = row[2];
     DesktopHome home;
     QVERIFY(RegisterFileType(ZefType, ".COL", "Scheme", icon, extra, program).ok());
-    QCOMPARE(ExecOf(home.folders.desktopEntry()), exec);
+    QCOMPARE(ExecOf(home.folders.desktopEntry()), row[3]);
     QCOMPARE(Contents(home.folders.desktopEntry()).contains("\nIcon=zef\n"), !icon.isEmpty());
     QCOMPARE(Contents(home.package()).contains("<icon name=\"zef\"/>"), !icon.isEmpty());
     QVERIFY(Contents(home.package()).contains("<glob pattern=\"*.col\""));
@@ -166,44 +152,20 @@ void TestFileAssociation::theProgramPathIsOneExecArgument() {
     QCOMPARE(empty.files(), Files());
 }
 
-void TestFileAssociation::otherLinesOfMimeappsAreKept_data() {
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QByteArray>("registered");
-    QTest::addColumn<QByteArray>("unregistered");
-    const QByteArray others = "# kept by hand\n[Added Associations]\ntext/plain=mousepad.desktop;\n"
-                              "\n[Default Applications]\ntext/plain=gedit.desktop;\n"
-                              "image/png=gimp.desktop;\n\n[Removed Associations]\n"
-                              "text/html=firefox.desktop;\n";
-    const QByteArray zef = "application/x-zef-colour-scheme=zef.desktop;\n";
-    QTest::newRow("other defaults")
-        << others << QByteArray(others).replace("gimp.desktop;\n", "gimp.desktop;\n" + zef)
-        << others;
-    QTest::newRow("no default section")
-        << QByteArray("[Added Associations]\ntext/plain=mousepad.desktop;\n")
-        << "[Added Associations]\ntext/plain=mousepad.desktop;\n\n[Default Applications]\n" + zef
-        << QByteArray("[Added Associations]\ntext/plain=mousepad.desktop;\n");
-    QTest::newRow("no end of line")
-        << QByteArray("[Default Applications]\ntext/plain=gedit.desktop;")
-        << "[Default Applications]\ntext/plain=gedit.desktop;\n" + zef
-        << QByteArray("[Default Applications]\ntext/plain=gedit.desktop;\n");
-    // Another program was the default, twice over: one line of this program takes its place.
-    QTest::newRow("another default")
-        << QByteArray("[Default Applications]\napplication/x-zef-colour-scheme=other.desktop;\n"
-                      "text/plain=gedit.desktop;\napplication/x-zef-colour-scheme=third.desktop;\n")
-        << "[Default Applications]\n" + zef + "text/plain=gedit.desktop;\n"
-        << QByteArray("[Default Applications]\ntext/plain=gedit.desktop;\n");
-}
-
+// For each reviewed list: registering adds one default line and keeps every other line, and
+// unregistering takes that line out again.
 void TestFileAssociation::otherLinesOfMimeappsAreKept() {
-    QFETCH(QByteArray, before);
-    QFETCH(QByteArray, registered);
-    QFETCH(QByteArray, unregistered);
-    DesktopHome home;
-    Write(home.folders.mimeAppsList(), before);
-    QVERIFY(ApplyAssociation(true, Program).ok());
-    QCOMPARE(Contents(home.folders.mimeAppsList()), registered);
-    QVERIFY(ApplyAssociation(false, Program).ok());
-    QCOMPARE(Contents(home.folders.mimeAppsList()), unregistered);
+    const QDir lists(QFINDTESTDATA("golden/mimeapps"));
+    QVERIFY(!lists.entryList({"*.before"}).isEmpty());
+    for (const QString& before : lists.entryList({"*.before"})) {
+        const QString row = lists.filePath(before.chopped(7));
+        DesktopHome home;
+        Write(home.folders.mimeAppsList(), Contents(row + ".before"));
+        QVERIFY(ApplyAssociation(true, Program).ok());
+        QCOMPARE(Contents(home.folders.mimeAppsList()), Contents(row + ".registered"));
+        QVERIFY(ApplyAssociation(false, Program).ok());
+        QCOMPARE(Contents(home.folders.mimeAppsList()), Contents(row + ".unregistered"));
+    }
 }
 
 void TestFileAssociation::aFileThatCannotBeWrittenIsReported() {

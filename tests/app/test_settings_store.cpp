@@ -6,7 +6,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
-#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -19,53 +18,10 @@ QByteArray Contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
 // A settings file of the given size that holds a language, padded with a comment.
 QByteArray Padded(qint64 size) {
     const QByteArray start = "[Settings]\nLanguage=Czech\n;";
     return start + QByteArray(size - start.size() - 1, 'x') + '\n';
-}
-
-// The ways a settings file can be unusable.
-enum class Broken { Garbage, Largest, Huge, Folder, ReadOnlyFile, ReadOnlyFolder, Pipe };
-
-// Makes the settings path of the folder broken in the given way. The folder is opened to other
-// users, so that a test can look at it as one (PermissionsEnforced).
-QString Break(const QTemporaryDir& folder, Broken how) {
-    const QString path = folder.filePath(QStringLiteral("zef.conf"));
-    QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7755));
-    QByteArray garbage; // control characters, NULs, brackets and invalid UTF-8
-    for (int i = 0; i < 5000; ++i)
-        garbage.append(char((i * 7919 + 13) % 256));
-    switch (how) {
-    case Broken::Garbage:
-        Write(path, garbage);
-        break;
-    case Broken::Largest:
-        Write(path, Padded(MaxSettingsFileSize));
-        break;
-    case Broken::Huge:
-        Write(path, Padded(MaxSettingsFileSize + 1));
-        break;
-    case Broken::Folder:
-        QDir(folder.path()).mkdir(QStringLiteral("zef.conf"));
-        break;
-    case Broken::ReadOnlyFile:
-        Write(path, "[Settings]\nLanguage=Czech\n");
-        QFile::setPermissions(path, QFileDevice::Permissions(0x4444));
-        break;
-    case Broken::ReadOnlyFolder:
-        QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x5555));
-        break;
-    case Broken::Pipe:
-        mkfifo(QFile::encodeName(path).constData(), 0600);
-        break;
-    }
-    return path;
 }
 
 } // namespace
@@ -76,7 +32,6 @@ private slots:
     void valuesReadBackAsWritten();
     void theEditorGoesOnWithABrokenStore_data();
     void theEditorGoesOnWithABrokenStore();
-    void theEnvironmentChoosesTheFile();
 };
 
 void TestSettingsStore::valuesReadBackAsWritten() {
@@ -105,77 +60,80 @@ void TestSettingsStore::valuesReadBackAsWritten() {
     QVERIFY(!store.ReadRegValue(SettingsKey, "Language", RegValueKind::Integer).isValid());
     QVERIFY(!store.ReadRegValue(RecentKey, "Language", RegValueKind::String).isValid());
 
-    SettingsStore(folder.filePath("made/by/key.conf")).CreateRegKey("Software\\Tesmira\\ZEF");
-    QVERIFY(QDir(folder.filePath(QStringLiteral("made/by"))).exists());
-}
-
-void TestSettingsStore::theEditorGoesOnWithABrokenStore_data() {
-    QTest::addColumn<int>("how");
-    QTest::addColumn<QString>("language"); // what reads from the broken file
-    QTest::addColumn<bool>("writable");
-    QTest::newRow("corrupt bytes") << int(Broken::Garbage) << "" << true;
-    QTest::newRow("largest file") << int(Broken::Largest) << "Czech" << true;
-    QTest::newRow("huge file") << int(Broken::Huge) << "" << false;
-    QTest::newRow("folder") << int(Broken::Folder) << "" << false;
-    QTest::newRow("read-only file") << int(Broken::ReadOnlyFile) << "Czech" << false;
-    QTest::newRow("read-only folder") << int(Broken::ReadOnlyFolder) << "" << false;
-    QTest::newRow("pipe") << int(Broken::Pipe) << "" << false;
-}
-
-// Settings never stop the editor: an edit survives the language command, is saved, and a file
-// opens; the store keeps only what it can.
-void TestSettingsStore::theEditorGoesOnWithABrokenStore() {
-    QFETCH(int, how);
-    QFETCH(QString, language);
-    QFETCH(bool, writable);
-    EditorFixture f;
-    const QString scheme = f.writeFile(QStringLiteral("opened.col"), SchemeFileBytes("Opened"));
-    // The settings file lives in a folder of its own, so that a read-only settings file does
-    // not keep the scheme files from being written.
-    QTemporaryDir settingsFolder;
-    const QString path = Break(settingsFolder, Broken(how));
-    const QByteArray before = QFileInfo(path).isFile() ? Contents(path) : QByteArray();
-    f.editor.settings = SettingsStore(path);
-    std::optional<PermissionsEnforced> asAUser;
-    if (Broken(how) == Broken::ReadOnlyFile || Broken(how) == Broken::ReadOnlyFolder) {
-        QFile::setPermissions(f.folder.path(), QFileDevice::Permissions(0x7777));
-        asAUser.emplace();
-    }
-    QCOMPARE(ReadStoredLanguage(f.editor.settings), language);
-    ReadRecentFiles(f.editor);
-    QCOMPARE(f.editor.recentFiles.entries, RecentFiles().entries);
-
-    f.editor.document.elementColour[7] = MakeColour(1, 2, 3);
-    f.editor.document.modified = true;
-    ApplyLanguageCommand(f.editor, QStringLiteral("Deutsch"));
-    QCOMPARE(f.editor.language, Language::German);
-    QVERIFY(f.editor.document.modified);
-    f.dialogs.saveAnswers = {f.path(QStringLiteral("saved.col"))};
-    SaveScheme(f.editor);
-    QVERIFY(Contents(f.path(QStringLiteral("saved.col"))).contains("\r\n1 2 3 100\r\n"));
-    // The opened file goes into this run's list even when the list cannot be stored.
-    QVERIFY(OpenSchemeFromPath(f.editor, scheme));
-    QCOMPARE(f.editor.recentMenu.captions[0], QStringLiteral("opened.col"));
-    QVERIFY(f.dialogs.messages.isEmpty());
-
-    const SettingsStore again(path);
-    QCOMPARE(ReadStoredLanguage(again), writable ? QStringLiteral("Deutsch") : language);
-    QCOMPARE(again.ReadRegValue(RecentKey, "File1", RegValueKind::String),
-             writable ? QVariant(scheme) : QVariant());
-    asAUser.reset();
-    if (!writable && QFileInfo(path).isFile())
-        QCOMPARE(Contents(path), before);
-    QCOMPARE(QDir(settingsFolder.path())
-                 .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden),
-             Broken(how) == Broken::ReadOnlyFolder ? QStringList() : QStringList{"zef.conf"});
-}
-
-void TestSettingsStore::theEnvironmentChoosesTheFile() {
-    QStandardPaths::setTestModeEnabled(true); // never near the user's own settings
+    // $ZEF_SETTINGS names the file, else the user's configuration folder holds it.
+    QStandardPaths::setTestModeEnabled(true);
     qputenv("ZEF_SETTINGS", "/tmp/portable/zef.conf");
     QCOMPARE(SettingsStore::FromEnvironment().filePath(), QStringLiteral("/tmp/portable/zef.conf"));
     qunsetenv("ZEF_SETTINGS");
     QVERIFY(SettingsStore::FromEnvironment().filePath().endsWith("/Tesmira/ZEF.conf"));
+}
+
+void TestSettingsStore::theEditorGoesOnWithABrokenStore_data() {
+    QTest::addColumn<QByteArray>("bytes"); // "folder", "pipe", or the file's bytes
+    QTest::addColumn<int>("permissions");  // of the settings file, or its folder for "folder"
+    QTest::addColumn<QString>("language"); // what reads from the broken file
+    QTest::addColumn<bool>("writable");
+    QByteArray garbage; // control characters, NULs, brackets and invalid UTF-8
+    for (int i = 0; i < 5000; ++i)
+        garbage.append(char((i * 7919 + 13) % 256));
+    QTest::newRow("corrupt bytes") << garbage << 0x6666 << "" << true;
+    QTest::newRow("largest file") << Padded(MaxSettingsFileSize) << 0x6666 << "Czech" << true;
+    QTest::newRow("huge file") << Padded(MaxSettingsFileSize + 1) << 0x6666 << "" << false;
+    QTest::newRow("read-only file") << Padded(100) << 0x4444 << "Czech" << false;
+    QTest::newRow("read-only folder") << QByteArray("folder") << 0x5555 << "" << false;
+    QTest::newRow("folder in its place") << QByteArray("zef.conf/") << 0x7777 << "" << false;
+    QTest::newRow("pipe") << QByteArray("pipe") << 0x6666 << "" << false;
+}
+
+// Settings never stop the editor: the edit survives the language command, is saved, and a
+// file opens; the store keeps only what it can. Permissions hold for the test as for any user.
+void TestSettingsStore::theEditorGoesOnWithABrokenStore() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, permissions);
+    QFETCH(QString, language);
+    QFETCH(bool, writable);
+    EditorFixture f;
+    const QString scheme = f.writeFile(QStringLiteral("opened.col"), SchemeFileBytes("Opened"));
+    QTemporaryDir settings; // a folder of its own, so that the scheme files can be written
+    const QString path = settings.filePath(QStringLiteral("zef.conf"));
+    if (bytes == "pipe")
+        mkfifo(QFile::encodeName(path).constData(), 0600);
+    else if (bytes == "zef.conf/")
+        QDir(settings.path()).mkdir(QStringLiteral("zef.conf"));
+    else if (QFile file(path); bytes != "folder")
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    QFile::setPermissions(settings.path(), QFileDevice::Permissions(0x7777));
+    QFile::setPermissions(bytes == "folder" ? settings.path() : path,
+                          QFileDevice::Permissions(permissions));
+    QFile::setPermissions(f.folder.path(), QFileDevice::Permissions(0x7777));
+    f.editor.settings = SettingsStore(path);
+    const QByteArray before = QFileInfo(path).isFile() ? Contents(path) : QByteArray();
+    {
+        const PermissionsEnforced asAUser;
+        QCOMPARE(ReadStoredLanguage(f.editor.settings), language);
+        ReadRecentFiles(f.editor);
+        QCOMPARE(f.editor.recentFiles.entries, RecentFiles().entries);
+        f.editor.document.elementColour[7] = MakeColour(1, 2, 3);
+        f.editor.document.modified = true;
+        ApplyLanguageCommand(f.editor, QStringLiteral("Deutsch"));
+        QVERIFY(f.editor.language == Language::German && f.editor.document.modified);
+        f.dialogs.saveAnswers = {f.path(QStringLiteral("saved.col"))};
+        SaveScheme(f.editor);
+        QVERIFY(Contents(f.path(QStringLiteral("saved.col"))).contains("\r\n1 2 3 100\r\n"));
+        // The opened file goes into this run's list even when the list cannot be stored.
+        QVERIFY(OpenSchemeFromPath(f.editor, scheme));
+        QCOMPARE(f.editor.recentMenu.captions[0], QStringLiteral("opened.col"));
+        QVERIFY(f.dialogs.messages.isEmpty());
+        const SettingsStore again(path);
+        QCOMPARE(ReadStoredLanguage(again), writable ? QStringLiteral("Deutsch") : language);
+        QCOMPARE(again.ReadRegValue(RecentKey, "File1", RegValueKind::String),
+                 writable ? QVariant(scheme) : QVariant());
+    }
+    if (!writable && QFileInfo(path).isFile())
+        QCOMPARE(Contents(path), before);
+    QCOMPARE(
+        QDir(settings.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+        bytes == "folder" ? QStringList() : QStringList{"zef.conf"});
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
