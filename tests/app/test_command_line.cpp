@@ -101,6 +101,7 @@ void TestCommandLine::renderDrawsThePreview() {
     QCOMPARE(RunWith({"--render", scheme, "-o", sheet}).code, 0);
     const QImage all(sheet);
     QCOMPARE(all.size(), QSize(2 * 101 + 18, 5 * 80 + 36));
+    QCOMPARE(all.pixel(0, 0), qRgb(212, 208, 200)); // the preview frame's grey between them
     // Two columns of five screens, 6 pixels apart.
     for (int i = 0; i < 10; ++i) {
         QCOMPARE(RunWith({"--render", scheme, "-o", one, "--screen", QString::number(i)}).code, 0);

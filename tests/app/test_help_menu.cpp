@@ -145,10 +145,10 @@ void TestHelpMenu::machinesAreReadFromTheirFirstProcessor_data() {
                          << "Intel 80486"
                          << "Model 8, Stepping 3"
                          << "100";
-    QTest::newRow("386, nothing but its family") << "i386"
-                                                 << "Intel 80386"
-                                                 << "None"
-                                                 << "0";
+    QTest::newRow("386, nothing but its family, no blanks") << "i386"
+                                                            << "Intel 80386"
+                                                            << "None"
+                                                            << "0";
     QTest::newRow("empty cpuinfo") << "empty"
                                    << "None"
                                    << "None"
@@ -225,9 +225,8 @@ void TestHelpMenu::theExplorerOpensThePhonesFolder_data() {
     QTest::newRow("SieFS mount") << usual + "siefs /media/s55\\040flex fuse.siefs rw 0 0\n" +
                                         "siefs /mnt/other fuse.siefs rw 0 0\n"
                                  << QStringList{obexA} << "/media/s55 flex";
-    QTest::newRow("SieFS mount, escaped backslash and tab")
-        << QByteArray("siefs /mnt/a\\134b\\011c fuse.siefs rw 0 0") << QStringList{}
-        << "/mnt/a\\b\tc";
+    QTest::newRow("SieFS mount, escaped backslash and tab, three fields")
+        << QByteArray("siefs /mnt/a\\134b\\011c fuse.siefs") << QStringList{} << "/mnt/a\\b\tc";
     QTest::newRow("first OBEX mount")
         << usual << QStringList{"smb-share:server=nas", obexA, obexB} << "GVFS/" + obexB;
     QTest::newRow("neither") << usual << QStringList{"mtp:host=phone"} << "HOME";
