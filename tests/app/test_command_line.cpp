@@ -1,24 +1,36 @@
 #include "app/command_line.h"
 #include "editor_fixture.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
 namespace {
 
 struct Run {
-    std::optional<int> code;
+    int code = -1; // -1: the editor window
     QString out, err;
 };
 
 Run RunWith(const QStringList& arguments) {
     Run run;
     QTextStream out(&run.out), err(&run.err);
-    run.code = RunCommandLine(arguments, out, err);
+    run.code = RunCommandLine(arguments, out, err).value_or(-1);
     return run;
+}
+
+// The real program, without any display, with the user's folders in the test's folder.
+Run RunProgram(const QStringList& arguments, const EditorFixture& home) {
+    QProcess zef;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+        environment.insert(QLatin1String(name), home.path(QLatin1String(name)));
+    environment.insert(QStringLiteral("XDG_DATA_DIRS"), QStringLiteral("/usr/share"));
+    zef.setProcessEnvironment(environment);
+    zef.start(QStringLiteral(ZEF_BINARY), arguments);
+    zef.waitForFinished(30000);
+    return {zef.exitCode(), zef.readAllStandardOutput(), zef.readAllStandardError()};
 }
 
 } // namespace
@@ -27,132 +39,114 @@ class TestCommandLine : public QObject {
     Q_OBJECT
 private slots:
     void checkNamesEachFileAndItsProblem();
-    void checkSpeaksTheChosenLanguage();
     void starterWritesTheBuiltInScheme();
     void renderDrawsThePreview();
     void hitMapNamesEachPixelsElement();
-    void usageErrors_data();
     void usageErrors();
     void aFileOrNothingOpensTheWindow();
     void theProgramRunsWithoutADisplay();
-    void associateForScripts();
 };
 
 void TestCommandLine::checkNamesEachFileAndItsProblem() {
     EditorFixture f;
     const QString good = f.writeFile(QStringLiteral("good.col"), SchemeFileBytes("Good"));
-    const QString bad =
-        f.writeFile(QStringLiteral("bad.col"), SchemeFileBytes("Bad").append("1\r\n"));
+    const QString bad = f.writeFile(QStringLiteral("bad.col"), SchemeFileBytes("Bad") + "1\r\n");
     const QString other = f.writeFile(QStringLiteral("other.txt"), "hello");
     const QString missing = f.path(QStringLiteral("missing.col"));
-    const Run run = RunWith({QStringLiteral("--check"), good, bad, other, missing});
-    QCOMPARE(run.code, std::optional<int>(1));
+    const Run run = RunWith({"--check", good, bad, other, missing});
+    QCOMPARE(run.code, 1);
     QCOMPARE(run.out, good + ": OK\n" + bad + ": This file is bad!\n" + other +
                           ": This file is no colour scheme!\n" + missing + ": File read error!\n");
-    QCOMPARE(RunWith({QStringLiteral("--check"), good, good}).code, std::optional<int>(0));
-    // Checking remembers nothing.
-    QVERIFY(!QFile::exists(f.path(QStringLiteral("zef.conf"))));
-}
-
-void TestCommandLine::checkSpeaksTheChosenLanguage() {
-    EditorFixture f;
-    const QString other = f.writeFile(QStringLiteral("x"), "x");
-    QCOMPARE(RunWith({"--check", "--language", "Deutsch", other}).out,
+    QCOMPARE(RunWith({"--check", good, good}).code, 0);
+    // The language may come after the files. Checking remembers nothing.
+    QCOMPARE(RunWith({"--check", other, "--language", "Deutsch"}).out,
              other + ": Diese Datei ist nicht farbe Schema!\n");
-    QCOMPARE(RunWith({"--check", other, "--language", "Czech"}).out,
-             other + ": Nejedná se o soubor schématu!\n");
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("zef.conf"))));
 }
 
 void TestCommandLine::starterWritesTheBuiltInScheme() {
     EditorFixture f;
     const QString out = f.path(QStringLiteral("green.col"));
-    QCOMPARE(RunWith({"--starter", "Green", "--language", "Deutsch", "-o", out}).code,
-             std::optional<int>(0));
+    QCOMPARE(RunWith({"--starter", "Green", "--language", "Deutsch", "-o", out}).code, 0);
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QVERIFY(bytes.startsWith("ColourScheme\r\nGr\xfcnn ZEF\r\nData\r\n32 96 0 100\r\n"));
     QCOMPARE(bytes.count("\r\n"), 63);
-    // The written file is a scheme the reader takes.
-    QCOMPARE(RunWith({"--check", out}).code, std::optional<int>(0));
+    QCOMPARE(RunWith({"--check", out}).code, 0);
     // An existing output is replaced; a folder that cannot be written is an error.
-    QCOMPARE(RunWith({"--starter", "Blue", "-o", out}).code, std::optional<int>(0));
+    QCOMPARE(RunWith({"--starter", "Blue", "-o", out}).code, 0);
     const Run failed = RunWith({"--starter", "Red", "-o", f.path("no/such/red.col")});
-    QCOMPARE(failed.code, std::optional<int>(1));
+    QCOMPARE(failed.code, 1);
     QCOMPARE(failed.err, QStringLiteral("File cannot be saved!\n"));
 }
 
 void TestCommandLine::renderDrawsThePreview() {
     EditorFixture f;
     const QString scheme = f.path(QStringLiteral("red.col"));
-    QCOMPARE(RunWith({"--starter", "Red", "-o", scheme}).code, std::optional<int>(0));
+    QCOMPARE(RunWith({"--starter", "Red", "-o", scheme}).code, 0);
     const QString one = f.path(QStringLiteral("one.png"));
-    QCOMPARE(RunWith({"--render", scheme, "-o", one, "--screen", "1", "--scale", "3"}).code,
-             std::optional<int>(0));
-    const QImage screen(one);
-    QCOMPARE(screen.size(), QSize(303, 240));
+    QCOMPARE(RunWith({"--render", scheme, "-o", one, "--screen", "1", "--scale", "3"}).code, 0);
     // The main menu's title bar is element 4, red (255, 0, 0) in the Red starter.
-    QCOMPARE(screen.pixel(3 * 1, 3 * 12), qRgb(255, 0, 0));
-    const QString lcd = f.path(QStringLiteral("lcd.png"));
+    QCOMPARE(QImage(one).size(), QSize(303, 240));
+    QCOMPARE(QImage(one).pixel(3 * 1, 3 * 12), qRgb(255, 0, 0));
     QCOMPARE(
-        RunWith({"--render", scheme, "-o", lcd, "--screen", "1", "--lcd", "--depth", "16"}).code,
-        std::optional<int>(0));
+        RunWith({"--render", scheme, "-o", one, "--screen", "1", "--lcd", "--depth", "16"}).code,
+        0);
     // Pure red through the LCD colours is (235, 25, 95), then kept in 5-6-5.
-    QImage expected(1, 1, QImage::Format_RGB32);
-    expected.fill(qRgb(235, 25, 95));
-    expected = expected.convertToFormat(QImage::Format_RGB16).convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(QImage(lcd).pixel(1, 12), expected.pixel(0, 0));
+    QImage expected(1, 1, QImage::Format_RGB16);
+    expected.fill(QColor(235, 25, 95));
+    QCOMPARE(QImage(one).pixel(1, 12), expected.pixel(0, 0));
     const QString sheet = f.path(QStringLiteral("sheet.png"));
-    QCOMPARE(RunWith({"--render", scheme, "-o", sheet}).code, std::optional<int>(0));
-    QCOMPARE(QImage(sheet).size(), QSize(2 * 101 + 18, 5 * 80 + 36));
+    QCOMPARE(RunWith({"--render", scheme, "-o", sheet}).code, 0);
+    const QImage all(sheet);
+    QCOMPARE(all.size(), QSize(2 * 101 + 18, 5 * 80 + 36));
+    QCOMPARE(all.pixel(0, 0), qRgb(212, 208, 200)); // the preview frame's grey between them
+    // Two columns of five screens, 6 pixels apart.
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(RunWith({"--render", scheme, "-o", one, "--screen", QString::number(i)}).code, 0);
+        QCOMPARE(all.copy(6 + i % 2 * 107, 6 + i / 2 * 86, 101, 80), QImage(one));
+    }
 
     const Run bad = RunWith({"--render", f.writeFile("bad.col", "nothing"), "-o", sheet});
-    QCOMPARE(bad.code, std::optional<int>(1));
+    QCOMPARE(bad.code, 1);
     QCOMPARE(bad.err, QStringLiteral("This file is no colour scheme!\n"));
-    QCOMPARE(RunWith({"--render", scheme, "-o", sheet, "--depth", "8"}).code,
-             std::optional<int>(2));
+    QCOMPARE(RunWith({"--render", scheme, "-o", f.path("no/such/sheet.png")}).code, 1);
 }
 
 void TestCommandLine::hitMapNamesEachPixelsElement() {
     const Run run = RunWith({"--hit-map", "1"});
-    QCOMPARE(run.code, std::optional<int>(0));
-    const QStringList rows = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(run.code, 0);
+    const QStringList rows = run.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(rows.size(), 80);
     for (const QString& row : rows)
-        QCOMPARE(row.split(QLatin1Char(',')).size(), 101);
-    QCOMPARE(rows.at(12).split(QLatin1Char(',')).at(1), QStringLiteral("4"));
-    QCOMPARE(rows.at(12).split(QLatin1Char(',')).at(2), QStringLiteral("3"));
-    QCOMPARE(rows.at(79).split(QLatin1Char(',')).at(50), QStringLiteral("7"));
-    QCOMPARE(RunWith({"--hit-map", "10"}).code, std::optional<int>(2));
+        QCOMPARE(row.split(u',').size(), 101);
+    QCOMPARE(rows.at(12).split(u',').mid(1, 2), (QStringList{"4", "3"}));
+    QCOMPARE(rows.at(79).split(u',').at(50), QStringLiteral("7"));
+    QCOMPARE(RunWith({"--hit-map", "9"}).code, 0);
 }
 
-void TestCommandLine::usageErrors_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("check without files") << QStringList{"--check"};
-    QTest::newRow("unknown language") << QStringList{"--check", "--language", "english", "a.col"};
-    QTest::newRow("language without value") << QStringList{"--check", "a.col", "--language"};
-    QTest::newRow("unknown starter") << QStringList{"--starter", "Yellow", "-o", "y.col"};
-    QTest::newRow("starter without output") << QStringList{"--starter", "Blue"};
-    QTest::newRow("unknown option") << QStringList{"--colour"};
-    QTest::newRow("unknown option of check") << QStringList{"--check", "-x", "a.col"};
-    QTest::newRow("associate with a file") << QStringList{"--associate", "a.col"};
-    QTest::newRow("unassociate with an option") << QStringList{"--unassociate", "--all"};
-}
-
+// Each line of the file, split at spaces, is a command line that earns a usage message.
 void TestCommandLine::usageErrors() {
-    QFETCH(QStringList, arguments);
-    const Run run = RunWith(arguments);
-    QCOMPARE(run.code, std::optional<int>(2));
-    QVERIFY(run.out.isEmpty());
-    QVERIFY(run.err.startsWith(QStringLiteral("zef: ")));
+    QFile lines(QFINDTESTDATA("golden/usage_errors.txt"));
+    QVERIFY(lines.open(QIODevice::ReadOnly | QIODevice::Text));
+    for (const QString& line :
+         QString::fromUtf8(lines.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        const Run run = RunWith(line.split(u' '));
+        QVERIFY2(run.code == 2 && run.out.isEmpty() && run.err.startsWith(QLatin1String("zef: ")),
+                 qPrintable(line + u'\n' + run.err));
+    }
 }
 
 void TestCommandLine::aFileOrNothingOpensTheWindow() {
-    QVERIFY(!RunWith({}).code);
-    QVERIFY(!RunWith({QStringLiteral("scheme.col")}).code);
-    QVERIFY(!RunWith({QStringLiteral("\"my scheme.col\"")}).code);
+    for (const QStringList& window :
+         {QStringList{}, QStringList{"scheme.col"}, QStringList{"\"my scheme.col\""},
+          QStringList{"--depth", "24", "a.col"}, QStringList{"--depth", "16"}})
+        QCOMPARE(RunWith(window).code, -1);
+    const std::optional<WindowArguments> window = WindowArgumentsOf({"--depth", "24", "a.col"});
+    QVERIFY(window && window->depth == 24 && window->file == u"a.col");
     const Run help = RunWith({QStringLiteral("--help")});
-    QCOMPARE(help.code, std::optional<int>(0));
+    QCOMPARE(help.code, 0);
     for (const char* option : {"--check", "--starter", "--render", "--hit-map", "--associate",
                                "--unassociate", "--help", "--version", "--language", "--depth"})
         QVERIFY2(help.out.contains(QLatin1String(option)), option);
@@ -160,65 +154,30 @@ void TestCommandLine::aFileOrNothingOpensTheWindow() {
 }
 
 void TestCommandLine::theProgramRunsWithoutADisplay() {
-    EditorFixture f;
-    QProcess zef;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    zef.setProcessEnvironment(environment);
-    const QString out = f.path(QStringLiteral("red.col"));
-    zef.start(QStringLiteral(ZEF_BINARY), {"--starter", "Red", "-o", out});
-    QVERIFY(zef.waitForFinished(20000));
-    QCOMPARE(zef.exitCode(), 0);
-    zef.start(QStringLiteral(ZEF_BINARY), {"--check", out, f.path("none.col")});
-    QVERIFY(zef.waitForFinished(20000));
-    QCOMPARE(zef.exitCode(), 1);
-    QCOMPARE(QString::fromUtf8(zef.readAllStandardOutput()),
-             out + ": OK\n" + f.path("none.col") + ": File read error!\n");
-}
+    EditorFixture home;
+    const QString red = home.path(QStringLiteral("red.col")), none = home.path("none.col");
+    QCOMPARE(RunProgram({"--starter", "Red", "-o", red}, home).code, 0);
+    const Run check = RunProgram({"--check", red, none}, home);
+    QCOMPARE(check.code, 1);
+    QCOMPARE(check.out, red + ": OK\n" + none + ": File read error!\n");
 
-void TestCommandLine::associateForScripts() {
-    EditorFixture f;
-    const QString data = f.path(QStringLiteral("data")), config = f.path(QStringLiteral("config"));
-    QProcess zef;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), data);
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-    environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), f.path(QStringLiteral("etc-xdg")));
-    environment.insert(QStringLiteral("XDG_DATA_DIRS"), QStringLiteral("/usr/share"));
-    zef.setProcessEnvironment(environment);
-    const QString entry = data + QStringLiteral("/applications/zef.desktop");
-
-    zef.start(QStringLiteral(ZEF_BINARY), {"--associate"});
-    QVERIFY(zef.waitForFinished(30000));
-    QCOMPARE(zef.readAllStandardError(), QByteArray());
-    QCOMPARE(zef.exitCode(), 0);
-    QFile file(entry);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    // The entry starts the program that registered itself, wherever it was started from.
+    // The desktop entry starts the program that registered itself, wherever it was started from.
+    QCOMPARE(RunProgram({"--associate"}, home).code, 0);
+    const QString entry = home.path(QStringLiteral("XDG_DATA_HOME/applications/zef.desktop"));
     const QString program = QFileInfo(QStringLiteral(ZEF_BINARY)).canonicalFilePath();
-    QVERIFY(file.readAll().contains("\nExec=\"" + program.toUtf8() + "\" %f\n"));
-    QVERIFY(QFile::exists(data + QStringLiteral("/mime/packages/x-zef-colour-scheme.xml")));
-    QVERIFY(QFile::exists(config + QStringLiteral("/mimeapps.list")));
-
-    zef.start(QStringLiteral(ZEF_BINARY), {"--unassociate"});
-    QVERIFY(zef.waitForFinished(30000));
-    QCOMPARE(zef.exitCode(), 0);
-    QVERIFY(!QFile::exists(entry));
-    QVERIFY(!QFile::exists(config + QStringLiteral("/mimeapps.list")));
+    QFile file(entry);
+    QVERIFY(file.open(QIODevice::ReadOnly) &&
+            file.readAll().contains("\nExec=\"" + program.toUtf8() + "\" %f\n"));
+    QCOMPARE(RunProgram({"--unassociate"}, home).code, 0);
+    QVERIFY(!QFile::exists(entry) && !QFile::exists(home.path("XDG_CONFIG_HOME/mimeapps.list")));
 
     // A file where the data folder should be: one line that says which file failed.
-    QVERIFY(QDir(data).removeRecursively());
-    QFile blocker(data);
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    zef.start(QStringLiteral(ZEF_BINARY), {"--associate"});
-    QVERIFY(zef.waitForFinished(30000));
-    QCOMPARE(zef.exitCode(), 1);
-    QCOMPARE(QString::fromUtf8(zef.readAllStandardError()),
-             QStringLiteral("zef: cannot write ") + data +
-                 QStringLiteral("/mime/packages/x-zef-colour-scheme.xml\n"));
+    QVERIFY(QDir(home.path("XDG_DATA_HOME")).removeRecursively());
+    home.writeFile(QStringLiteral("XDG_DATA_HOME"), "");
+    const Run failed = RunProgram({"--associate"}, home);
+    QCOMPARE(failed.code, 1);
+    QCOMPARE(failed.err, "zef: cannot write " +
+                             home.path("XDG_DATA_HOME/mime/packages/x-zef-colour-scheme.xml\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

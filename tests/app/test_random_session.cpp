@@ -50,29 +50,18 @@ public:
     bool cancelled = false; // a question answered Cancel during the current action
     QString lastOpenAnswer;
 
-    QString someFile() {
-        static const char* const Names[] = {"one.col", "two.col", "three.col", "gone.col"};
-        return folder_.filePath(QString::fromLatin1(Names[Pick(random_, 4)]));
-    }
-
     MessageAnswer showMessage(const Message& message) override {
-        if (message.buttons == MessageButtons::Ok) {
-            ++errors;
-            return MessageAnswer::Ok;
-        }
-        static const MessageAnswer Answers[] = {MessageAnswer::Yes, MessageAnswer::No,
-                                                MessageAnswer::Cancel};
-        const MessageAnswer answer = Answers[Pick(random_, 3)];
+        if (message.buttons == MessageButtons::Ok)
+            return ++errors, MessageAnswer::Ok;
+        const MessageAnswer answer = std::array{MessageAnswer::Yes, MessageAnswer::No,
+                                                MessageAnswer::Cancel}[Pick(random_, 3)];
         cancelled = cancelled || answer == MessageAnswer::Cancel;
         return answer;
     }
     QString chooseFileToOpen(const FileDialogTexts&) override {
-        lastOpenAnswer = Pick(random_, 8) == 0 ? QString() : someFile();
-        return lastOpenAnswer;
+        return lastOpenAnswer = someFile();
     }
-    QString chooseFileToSave(const FileDialogTexts&) override {
-        return Pick(random_, 8) == 0 ? QString() : someFile();
-    }
+    QString chooseFileToSave(const FileDialogTexts&) override { return someFile(); }
     ColourValue chooseColour(ColourValue) override { return ColourValue(Pick(random_, 1 << 24)); }
     void showSafeSchemeInfo(const SafeSchemeInfo&) override {}
     void showFlashAdvice(const FlashAdvice&) override {}
@@ -80,35 +69,36 @@ public:
     void showLinks(const LinksTexts&) override {}
 
 private:
+    QString someFile() {
+        static const char* const Names[] = {"one.col", "two.col", "three.col", "gone.col"};
+        const int pick = Pick(random_, 8);
+        return pick ? folder_.filePath(QLatin1String(Names[pick % 4])) : QString();
+    }
     Random& random_;
     const QTemporaryDir& folder_;
 };
 
-// What a save could have written: the scheme as it stood before the action.
-struct SchemeSnapshot {
-    QString name;
-    std::array<ColourValue, ElementCount + 1> colours{};
-    std::array<bool, ElementCount + 1> ticks{};
-
-    static SchemeSnapshot Of(const Editor& editor) {
-        SchemeSnapshot s;
-        s.name = editor.document.schemeName;
-        s.colours = editor.document.elementColour;
-        for (int k = 1; k <= ElementCount; ++k)
-            s.ticks[k] = editor.elementList.isChecked(k - 1);
-        return s;
-    }
-    bool matches(const ParsedScheme& parsed) const {
-        if (parsed.failure || parsed.schemeName != name)
-            return false;
-        for (int k = 1; k <= ElementCount; ++k) {
-            if (parsed.elementColour[k] != colours[k] ||
-                (parsed.elementOpacity[k] != 0) != ticks[k])
-                return false;
-        }
-        return true;
-    }
-};
+// A scheme as text, name then each element's colour and tick, to compare what an editor holds
+// with what a file holds.
+template <typename Colour, typename Painted>
+QString SchemeText(const QString& name, Colour colour, Painted painted) {
+    QString text = name;
+    for (int k = 1; k <= ElementCount; ++k)
+        text += QStringLiteral(" %1%2").arg(colour(k)).arg(painted(k) ? u'+' : u'-');
+    return text;
+}
+QString SchemeText(const Editor& e) {
+    return SchemeText(
+        e.document.schemeName, [&e](int k) { return e.document.elementColour[k]; },
+        [&e](int k) { return e.elementList.isChecked(k - 1); });
+}
+QString SchemeText(const QByteArray& bytes) {
+    const ParsedScheme p = ParseSchemeText(DecodeSchemeBytes(bytes));
+    return p.failure ? QStringLiteral("(no scheme)")
+                     : SchemeText(
+                           p.schemeName, [&p](int k) { return p.elementColour[k]; },
+                           [&p](int k) { return p.elementOpacity[k] != 0; });
+}
 
 QMap<QString, QByteArray> FilesIn(const QTemporaryDir& folder) {
     QMap<QString, QByteArray> files;
@@ -120,63 +110,130 @@ QMap<QString, QByteArray> FilesIn(const QTemporaryDir& folder) {
     return files;
 }
 
-ParsedScheme Parse(const QByteArray& bytes) {
-    return ParseSchemeText(DecodeSchemeBytes(bytes));
-}
+// The editor and what the last action asked for, for the checks after it.
+struct Session {
+    Random random{20261206};
+    QTemporaryDir folder{MemoryFolderTemplate(QStringLiteral("zef-session"))};
+    RandomDialogs dialogs{random, folder};
+    Editor editor{dialogs, SettingsStore(folder.filePath(QStringLiteral("settings/zef.conf")))};
+    Preview preview{24};
+    QStringList redraws;
+    QString opened;                 // the file an open asked for
+    std::optional<Starter> starter; // the starter a new scheme asked for
+    bool saved = false;
+    QString problem;
+    int flashes = 0;
 
-enum class Action {
-    ListClick,
-    CheckBoxClick,
-    PaletteClick,
-    MixColour,
-    Undo,
-    Redo,
-    SafeScheme,
-    ProviderName,
-    LcdColours,
-    AutoRedraw,
-    Refresh,
-    FlashOption,
-    PreviewClick,
-    Language,
-    Starter,
-    Save,
-    SaveAs,
-    Open,
-    OpenRecent,
-    Rename,
-    Count
+    int pick(int below) { return Pick(random, below); }
 };
 
-// Each action's name and how often it comes, out of the sum: mostly the clicks of everyday
-// editing. In the order of Action.
-struct ActionKind {
+void ClickOnThePreview(Session& s) {
+    const int screen = s.pick(ScreenCount);
+    HoverPreview(s.editor, screen, s.pick(ScreenWidth), s.pick(ScreenHeight));
+    ClickPreview(s.editor, screen);
+    if (!s.editor.flash.FlashBusy)
+        return;
+    ++s.flashes;
+    const QImage shown = s.preview.screen(screen);
+    const int current = s.editor.elementList.current();
+    // A second click while the flash shows changes nothing.
+    ClickPreview(s.editor, screen);
+    if (s.preview.screen(screen) != shown || s.editor.elementList.current() != current)
+        s.problem = QStringLiteral("a click during the flash changed the preview");
+    if (!QTest::qWaitFor([&s] { return !s.editor.flash.FlashBusy; }, 2000))
+        s.problem = QStringLiteral("the flash did not end");
+}
+
+// Each action with how often it comes, out of the sum: mostly the clicks of everyday editing.
+struct Action {
     const char* name;
     int weight;
+    void (*run)(Session&);
 };
-constexpr ActionKind Kinds[] = {
-    {"list click", 20}, {"check box", 12},  {"palette", 20}, {"mix colour", 1},  {"undo", 8},
-    {"redo", 6},        {"safe scheme", 2}, {"provider", 2}, {"lcd colours", 1}, {"autoredraw", 1},
-    {"refresh", 1},     {"flash opt", 1},   {"preview", 2},  {"language", 1},    {"starter", 1},
-    {"save", 2},        {"save as", 2},     {"open", 2},     {"open recent", 1}, {"rename", 1},
+const Action Actions[] = {
+    {"list click", 20,
+     [](Session& s) {
+         s.editor.elementList.setCurrent(s.pick(ElementCount));
+     }},
+    {"check box", 12,
+     [](Session& s) {
+         s.editor.elementList.clickCheckBox(s.pick(ElementCount));
+     }},
+    {"palette", 20,
+     [](Session& s) {
+         const ColourPicture picture = ColourPicture(s.pick(4));
+         HoverPaletteColour(s.editor, picture, s.pick(200) - 5, s.pick(160) - 5);
+         s.editor.elementList.current() >= 0 ? ApplyPaletteColour(s.editor, picture) : void();
+     }},
+    {"mix colour", 1,
+     [](Session& s) {
+         MixCustomColour(s.editor);
+     }},
+    {"undo", 8,
+     [](Session& s) {
+         s.editor.commands.undoEnabled ? Undo(s.editor) : void();
+     }},
+    {"redo", 6,
+     [](Session& s) {
+         s.editor.commands.redoEnabled ? Redo(s.editor) : void();
+     }},
+    {"safe scheme", 2,
+     [](Session& s) {
+         SetSafeScheme(s.editor, !s.editor.options.safeScheme);
+     }},
+    {"provider", 2,
+     [](Session& s) {
+         SetProviderNameOption(s.editor, !s.editor.options.hideProviderName);
+     }},
+    {"lcd colours", 1,
+     [](Session& s) {
+         LcdColoursClicked(s.editor, !s.editor.options.lcdColours);
+     }},
+    {"autoredraw", 1,
+     [](Session& s) {
+         AutoRedrawClicked(s.editor, !s.editor.options.autoRedraw);
+     }},
+    {"refresh", 1,
+     [](Session& s) {
+         RefreshClicked(s.editor);
+     }},
+    {"flash option", 1,
+     [](Session& s) {
+         s.editor.options.flashOnSelect ^= true;
+     }},
+    {"preview", 2, ClickOnThePreview},
+    {"language", 1,
+     [](Session& s) {
+         const char* const words[] = {"Czech", "English", "Deutsch"};
+         ApplyLanguageCommand(s.editor, QLatin1String(words[s.pick(3)]));
+     }},
+    {"starter", 1,
+     [](Session& s) {
+         NewScheme(s.editor, *(s.starter = Starter(s.pick(3))));
+     }},
+    {"save", 2,
+     [](Session& s) {
+         s.saved = true, SaveScheme(s.editor);
+     }},
+    {"save as", 2,
+     [](Session& s) {
+         s.saved = true, SaveSchemeAs(s.editor);
+     }},
+    {"open", 2,
+     [](Session& s) {
+         OpenScheme(s.editor), s.opened = s.dialogs.lastOpenAnswer;
+     }},
+    {"open recent", 1,
+     [](Session& s) {
+         const int index = s.pick(RecentFiles::Count);
+         s.opened = s.editor.recentFiles.entries[index];
+         OpenRecentFile(s.editor, index);
+     }},
+    {"rename", 1,
+     [](Session& s) {
+         s.editor.setNameBoxText(s.pick(10) ? QStringLiteral("Scheme %1").arg(s.pick(100)) : "");
+     }},
 };
-static_assert(std::size(Kinds) == size_t(Action::Count));
-
-Action PickAction(Random& random) {
-    static const int Total = [] {
-        int sum = 0;
-        for (const ActionKind& kind : Kinds)
-            sum += kind.weight;
-        return sum;
-    }();
-    int roll = Pick(random, Total);
-    for (int a = 0; a < int(Action::Count); ++a) {
-        if (roll < Kinds[a].weight)
-            return Action(a);
-        roll -= Kinds[a].weight;
-    }
-    return Action::ListClick;
-}
 
 } // namespace
 
@@ -190,205 +247,97 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
     const int actions = qEnvironmentVariableIsSet("ZEF_SESSION_ACTIONS")
                             ? qEnvironmentVariableIntValue("ZEF_SESSION_ACTIONS")
                             : ZEF_SESSION_ACTIONS;
-    Random random(20261206);
-    QTemporaryDir folder(MemoryFolderTemplate(QStringLiteral("zef-session")));
-    RandomDialogs dialogs(random, folder);
-    Editor editor(dialogs, SettingsStore(folder.filePath(QStringLiteral("settings/zef.conf"))));
-    QStringList redraws;
-    editor.previewRedrawn = [&redraws](const QString& what) {
-        redraws.append(what);
+    Session s;
+    Editor& editor = s.editor;
+    editor.previewRedrawn = [&s](const QString& what) {
+        s.redraws.append(what);
     };
     // As the window loads: element names, the Blue starter, then the first whole redraw.
     FillElementNames(editor);
     CreateStarterScheme(editor, Starter::Blue);
     editor.document.SchemeReady = true;
-    Preview preview(24);
-    editor.preview = &preview;
+    editor.preview = &s.preview;
     RedrawPreview(editor, QStringLiteral("all"));
     // Composes the screens once more from the editor's colours, to hold the live preview to.
     Preview fresh(24);
 
-    std::array<int, int(Action::Count)> done{};
+    int total = 0;
+    for (const Action& action : Actions)
+        total += action.weight;
+    std::array<int, std::size(Actions)> done{};
     // The folder's files as the last action left them; only the editor writes there.
-    QMap<QString, QByteArray> filesBefore = FilesIn(folder);
-    int savesChecked = 0, opensChecked = 0, startersChecked = 0, redrawsChecked = 0, flashes = 0;
+    QMap<QString, QByteArray> filesBefore = FilesIn(s.folder);
+    int savesChecked = 0, opensChecked = 0, startersChecked = 0, redrawsChecked = 0;
 
     for (int step = 0; step < actions; ++step) {
-        const Action action = PickAction(random);
-        ++done[int(action)];
-        const SchemeSnapshot before = SchemeSnapshot::Of(editor);
-        const int errorsBefore = dialogs.errors;
-        dialogs.cancelled = false;
-        dialogs.lastOpenAnswer.clear();
-        redraws.clear();
-        QString openedPath;
-        std::optional<Starter> starter;
-        const auto where = [&] {
-            return QStringLiteral("action %1 (%2)").arg(step).arg(Kinds[int(action)].name);
-        };
-
-        switch (action) {
-        case Action::ListClick:
-            editor.elementList.setCurrent(Pick(random, ElementCount));
-            break;
-        case Action::CheckBoxClick:
-            editor.elementList.clickCheckBox(Pick(random, ElementCount));
-            break;
-        case Action::PaletteClick: {
-            const ColourPicture picture = ColourPicture(Pick(random, 4));
-            HoverPaletteColour(editor, picture, Pick(random, 200) - 5, Pick(random, 160) - 5);
-            if (editor.elementList.current() >= 0)
-                ApplyPaletteColour(editor, picture);
-            break;
+        size_t a = 0;
+        for (int roll = s.pick(total); roll >= Actions[a].weight; roll -= Actions[a++].weight) {
         }
-        case Action::MixColour:
-            MixCustomColour(editor);
-            break;
-        case Action::Undo:
-            if (editor.commands.undoEnabled)
-                Undo(editor);
-            break;
-        case Action::Redo:
-            if (editor.commands.redoEnabled)
-                Redo(editor);
-            break;
-        case Action::SafeScheme:
-            SetSafeScheme(editor, !editor.options.safeScheme);
-            break;
-        case Action::ProviderName:
-            SetProviderNameOption(editor, !editor.options.hideProviderName);
-            break;
-        case Action::LcdColours:
-            LcdColoursClicked(editor, !editor.options.lcdColours);
-            break;
-        case Action::AutoRedraw:
-            AutoRedrawClicked(editor, !editor.options.autoRedraw);
-            break;
-        case Action::Refresh:
-            RefreshClicked(editor);
-            break;
-        case Action::FlashOption:
-            editor.options.flashOnSelect = !editor.options.flashOnSelect;
-            break;
-        case Action::PreviewClick: {
-            const int screen = Pick(random, ScreenCount);
-            HoverPreview(editor, screen, Pick(random, ScreenWidth), Pick(random, ScreenHeight));
-            ClickPreview(editor, screen);
-            if (!editor.flash.FlashBusy)
-                break;
-            ++flashes;
-            const QImage shown = preview.screen(screen);
-            const int current = editor.elementList.current();
-            // A second click while the flash shows changes nothing.
-            ClickPreview(editor, screen);
-            QVERIFY2(preview.screen(screen) == shown && editor.elementList.current() == current,
-                     qPrintable(where()));
-            QVERIFY2(QTest::qWaitFor([&] { return !editor.flash.FlashBusy; }, 2000),
-                     qPrintable(where() + QStringLiteral(": the flash did not end")));
-            break;
-        }
-        case Action::Language: {
-            static const char* const Words[] = {"Czech", "English", "Deutsch"};
-            ApplyLanguageCommand(editor, QString::fromLatin1(Words[Pick(random, 3)]));
-            break;
-        }
-        case Action::Starter:
-            starter = Starter(Pick(random, 3));
-            NewScheme(editor, *starter);
-            break;
-        case Action::Save:
-            SaveScheme(editor);
-            break;
-        case Action::SaveAs:
-            SaveSchemeAs(editor);
-            break;
-        case Action::Open:
-            OpenScheme(editor);
-            break;
-        case Action::OpenRecent: {
-            const int index = Pick(random, RecentFiles::Count);
-            openedPath = editor.recentFiles.entries[index];
-            OpenRecentFile(editor, index);
-            break;
-        }
-        case Action::Rename:
-            editor.setNameBoxText(Pick(random, 10) == 0
-                                      ? QString()
-                                      : QStringLiteral("Scheme %1").arg(Pick(random, 100)));
-            break;
-        case Action::Count:
-            break;
-        }
+        ++done[a];
+        const QString before = SchemeText(editor);
+        const int errorsBefore = s.dialogs.errors;
+        s.dialogs.cancelled = s.saved = false;
+        s.dialogs.lastOpenAnswer.clear(), s.redraws.clear(), s.opened.clear(), s.starter.reset();
+        Actions[a].run(s);
+        const QByteArray at = "action " + QByteArray::number(step) + " (" + Actions[a].name + ")";
+        QVERIFY2(s.problem.isEmpty(), (at + ": " + s.problem.toUtf8()).constData());
 
         // The history's position stays within it, and Undo and Redo are enabled as it says.
         const EditHistory& h = editor.history;
-        QVERIFY2(h.historyPosition >= 0 && h.historyPosition <= h.lastIndex(), qPrintable(where()));
-        QVERIFY2(h.stepColourBefore.size() == h.stepElement.size() &&
-                     h.stepColourAfter.size() == h.stepElement.size(),
-                 qPrintable(where()));
         UndoRedoState expected;
         UpdateUndoRedo(h, expected);
-        QVERIFY2(editor.commands.undoEnabled == expected.undoEnabled &&
+        QVERIFY2(h.historyPosition >= 0 && h.historyPosition <= h.lastIndex() &&
+                     h.stepColourBefore.size() == h.stepElement.size() &&
+                     h.stepColourAfter.size() == h.stepElement.size() &&
+                     editor.commands.undoEnabled == expected.undoEnabled &&
                      editor.commands.redoEnabled == expected.redoEnabled,
-                 qPrintable(where()));
+                 at.constData());
 
-        // Every file the action wrote reads back as the scheme stood before it.
-        const QMap<QString, QByteArray> filesAfter = FilesIn(folder);
-        bool wrote = false;
+        // Every file the action wrote reads back as the scheme stood before it; a save leaves
+        // the scheme unmodified.
+        const QMap<QString, QByteArray> filesAfter = FilesIn(s.folder);
         for (auto it = filesAfter.cbegin(); it != filesAfter.cend(); ++it) {
-            if (filesBefore.value(it.key()) == it.value())
-                continue;
-            wrote = true;
-            ++savesChecked;
-            QVERIFY2(before.matches(Parse(it.value())),
-                     qPrintable(where() + QStringLiteral(": ") + it.key()));
-        }
-        if (wrote && (action == Action::Save || action == Action::SaveAs))
-            QVERIFY2(!editor.document.modified, qPrintable(where()));
-
-        // A scheme just opened or started is unmodified and is what it came from.
-        if (action == Action::Open)
-            openedPath = dialogs.lastOpenAnswer;
-        const bool opened = (action == Action::Open || action == Action::OpenRecent) &&
-                            !openedPath.isEmpty() && dialogs.errors == errorsBefore &&
-                            !dialogs.cancelled && editor.document.filePath == openedPath;
-        if (opened) {
-            ++opensChecked;
-            QVERIFY2(!editor.document.modified, qPrintable(where()));
-            QVERIFY2(SchemeSnapshot::Of(editor).matches(Parse(filesAfter.value(openedPath))),
-                     qPrintable(where()));
-        }
-        if (starter && !dialogs.cancelled) {
-            ++startersChecked;
-            QVERIFY2(!editor.document.modified && editor.document.filePath.isEmpty(),
-                     qPrintable(where()));
-            for (int k = 1; k <= ElementCount; ++k) {
-                const StarterElement& e = StarterTable(*starter)[k - 1];
-                QVERIFY2(editor.document.elementColour[k] == MakeColour(e.red, e.green, e.blue),
-                         qPrintable(where()));
+            if (filesBefore.value(it.key()) != it.value()) {
+                ++savesChecked;
+                QCOMPARE(SchemeText(it.value()), before);
+                QVERIFY2(!s.saved || !editor.document.modified, at.constData());
             }
         }
-
         filesBefore = filesAfter;
 
+        // A scheme just opened or started is unmodified and is what it came from.
+        if (!s.opened.isEmpty() && s.dialogs.errors == errorsBefore && !s.dialogs.cancelled &&
+            editor.document.filePath == s.opened) {
+            ++opensChecked;
+            QVERIFY2(!editor.document.modified, at.constData());
+            QCOMPARE(SchemeText(editor), SchemeText(filesAfter.value(s.opened)));
+        }
+        if (s.starter && !s.dialogs.cancelled) {
+            ++startersChecked;
+            QVERIFY2(!editor.document.modified && editor.document.filePath.isEmpty(),
+                     at.constData());
+            for (int k = 1; k <= ElementCount; ++k) {
+                const StarterElement& e = StarterTable(*s.starter)[k - 1];
+                QCOMPARE(editor.document.elementColour[k], MakeColour(e.red, e.green, e.blue));
+            }
+        }
+
         // A whole redraw leaves the preview exactly as a fresh composition of the scheme.
-        if (!redraws.isEmpty() && redraws.last() == QLatin1String("all") &&
-            !editor.flash.FlashBusy) {
+        if (!s.redraws.isEmpty() && s.redraws.last() == u"all" && !editor.flash.FlashBusy) {
             ++redrawsChecked;
             fresh.redraw(QStringLiteral("all"), editor);
-            for (int screen = 0; screen < ScreenCount; ++screen) {
-                QVERIFY2(preview.screen(screen) == fresh.screen(screen),
-                         qPrintable(where() + QStringLiteral(": screen %1").arg(screen)));
-            }
+            for (int screen = 0; screen < ScreenCount; ++screen)
+                QVERIFY2(s.preview.screen(screen) == fresh.screen(screen),
+                         (at + ": screen " + QByteArray::number(screen)).constData());
         }
     }
 
     QString summary;
-    for (int a = 0; a < int(Action::Count); ++a)
-        summary += QStringLiteral("%1 %2, ").arg(Kinds[a].name).arg(done[a]);
+    for (size_t a = 0; a < std::size(Actions); ++a)
+        summary += QStringLiteral("%1 %2, ").arg(Actions[a].name).arg(done[a]);
     qInfo("%d actions: %s", actions, qPrintable(summary));
     qInfo("checked: %d saved files, %d opens, %d starters, %d whole redraws, %d flashes",
-          savesChecked, opensChecked, startersChecked, redrawsChecked, flashes);
+          savesChecked, opensChecked, startersChecked, redrawsChecked, s.flashes);
     // A session that never saved, opened or redrew would prove little.
     QVERIFY(savesChecked > 0 && opensChecked > 0 && startersChecked > 0 && redrawsChecked > 0);
 }

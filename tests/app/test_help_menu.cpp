@@ -1,0 +1,262 @@
+// The Help menu's dialogs and the world outside the editor they lead to: the author's addresses,
+// this computer's processor and speed, the phone's folder.
+#include "app/about_info.h"
+#include "app/file_association.h"
+#include "app/flash_advice.h"
+#include "app/processor_info.h"
+#include "editor_fixture.h"
+#include "recorded_opener.h"
+
+#include <QTest>
+
+namespace {
+
+// Every text of the About, Links, Flash on Select and File Association dialogs for a language
+// word, one "dialog.field=text" line each, line breaks written as \n.
+QStringList DialogTexts(const QString& word) {
+    EditorFixture f(LanguageFromWord(word));
+    const AboutTexts a = AboutTextsFor(f.editor);
+    const LinksTexts l = LinksTextsFor(f.editor);
+    const FlashAdvice fl = FlashAdviceFor(f.editor);
+    const AssociationDialogTexts as = AssociationDialogTextsFor(f.editor.language);
+    const std::pair<const char*, QString> fields[] = {
+        {"about.caption", a.caption},
+        {"about.title", a.title},
+        {"about.version", a.version},
+        {"about.purpose", a.purpose},
+        {"about.spyware", a.spyware},
+        {"about.description", a.description},
+        {"about.apology", a.apology},
+        {"about.copyright", a.copyright},
+        {"links.caption", l.caption},
+        {"links.homeLabel", l.homeLabel},
+        {"links.emailLabel", l.emailLabel},
+        {"links.homePage", l.homePage},
+        {"links.email", l.email},
+        {"flash.caption", fl.caption},
+        {"flash.text", fl.text},
+        {"flash.pcLabel", fl.pcLabel},
+        {"flash.apology", fl.apology},
+        {"association.caption", as.caption},
+        {"association.instruction", as.instruction},
+        {"association.headers",
+         as.formatHeader + u'|' + as.descriptionHeader + u'|' + as.extensionsHeader},
+        {"association.row", as.rowFormat + u'|' + as.rowDescription + u'|' + as.rowExtensions}};
+    QStringList lines{u'[' + word + u']'};
+    for (const auto& [key, text] : fields)
+        lines.append(QLatin1String(key) + u'=' +
+                     QString(text).replace(u'\n', QLatin1String("\\n")));
+    return lines;
+}
+
+} // namespace
+
+class TestHelpMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void theDialogsSpeakTheInterfaceLanguage();
+    void theCommandsShowTheirDialogAndTheLinksOpen();
+    void machinesAreReadFromTheirFirstProcessor_data();
+    void machinesAreReadFromTheirFirstProcessor();
+    void theSpeedAdvisesAndStandsOnTheGauge_data();
+    void theSpeedAdvisesAndStandsOnTheGauge();
+    void theExplorerOpensThePhonesFolder_data();
+    void theExplorerOpensThePhonesFolder();
+};
+
+// The three languages, and the built-in texts a word of no language keeps, against the reviewed
+// file; on a difference the texts as they are go to dialog_texts.actual.
+void TestHelpMenu::theDialogsSpeakTheInterfaceLanguage() {
+    QStringList actual;
+    for (const char* word : {"Czech", "English", "Deutsch", "czech"})
+        actual += DialogTexts(QLatin1String(word));
+    QFile golden(QFINDTESTDATA("golden/dialog_texts.txt"));
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    const QStringList expected = QString::fromUtf8(golden.readAll()).split(u'\n');
+    if (actual + QStringList{QString()} != expected) {
+        QFile out(QStringLiteral("dialog_texts.actual"));
+        if (out.open(QIODevice::WriteOnly))
+            out.write(actual.join(u'\n').toUtf8() + '\n');
+    }
+    QCOMPARE(actual + QStringList{QString()}, expected);
+}
+
+void TestHelpMenu::theCommandsShowTheirDialogAndTheLinksOpen() {
+    EditorFixture f(Language::German);
+    for (void (*command)(Editor&) : {ShowAbout, ShowLinks, ShowFlashAdvice}) {
+        f.editor.DialogWasShown = false;
+        command(f.editor);
+        QVERIFY(f.editor.DialogWasShown);
+    }
+    QCOMPARE(f.dialogs.aboutDialogs, QList{AboutTextsFor(f.editor)});
+    QCOMPARE(f.dialogs.linksDialogs, QList{LinksTextsFor(f.editor)});
+    QCOMPARE(f.dialogs.flashAdviceDialogs, QList{FlashAdviceFor(f.editor)});
+
+    // The addresses go to the desktop, whose answer comes back for a caller that wants it.
+    RecordedOpener opener(true);
+    QVERIFY(OpenDocument(QStringLiteral("/home/jana/Modrá nebe.col")));
+    OpenAuthorHomePage();
+    WriteToAuthor();
+    const LinksTexts links = LinksTextsFor(f.editor);
+    QCOMPARE(opener.opened, (QList<QUrl>{QUrl::fromLocalFile("/home/jana/Modrá nebe.col"),
+                                         QUrl(links.homePage), QUrl("mailto:" + links.email)}));
+    QCOMPARE(opener.opened[1].scheme(), QStringLiteral("https"));
+    QCOMPARE(opener.opened[2].path(), links.email);
+    // The About notice names the home page it links to, on one line.
+    QVERIFY(AboutTextsFor(f.editor).copyright.contains(links.homePage));
+}
+
+void TestHelpMenu::machinesAreReadFromTheirFirstProcessor_data() {
+    // A machine of the fuzzer's corpus: cpuinfo, then after a NUL byte, if any, cpufreq's
+    // maximum clock in kHz.
+    QTest::addColumn<QString>("machine");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("revision");
+    QTest::addColumn<QString>("speed");
+    QTest::newRow("Intel, the second processor slower") << "x86"
+                                                        << "Intel Pentium Pro or Pentium II"
+                                                        << "Model 85, Stepping 7"
+                                                        << "2993";
+    QTest::newRow("AMD, cpuinfo before cpufreq") << "amd"
+                                                 << "None"
+                                                 << "Model 113, Stepping 0"
+                                                 << "2200";
+    QTest::newRow("ARM, cpufreq") << "arm"
+                                  << "None"
+                                  << "None"
+                                  << "1800";
+    QTest::newRow("ARM without cpufreq") << "arm-without-cpufreq"
+                                         << "None"
+                                         << "None"
+                                         << "0";
+    QTest::newRow("ARM, broken cpufreq") << "arm-broken-cpufreq"
+                                         << "None"
+                                         << "None"
+                                         << "0";
+    QTest::newRow("hidden clock, cpufreq") << "hidden-clock"
+                                           << "Intel Pentium"
+                                           << "Model 2, Stepping 9"
+                                           << "233";
+    QTest::newRow("Pentium") << "pentium"
+                             << "Intel Pentium"
+                             << "Model 2, Stepping 12"
+                             << "133";
+    QTest::newRow("486") << "i486"
+                         << "Intel 80486"
+                         << "Model 8, Stepping 3"
+                         << "100";
+    QTest::newRow("386, nothing but its family, no blanks") << "i386"
+                                                            << "Intel 80386"
+                                                            << "None"
+                                                            << "0";
+    QTest::newRow("empty cpuinfo") << "empty"
+                                   << "None"
+                                   << "None"
+                                   << "0";
+    // No cpuinfo: the platform cannot be asked at all.
+    QTest::newRow("missing cpuinfo") << ""
+                                     << "None"
+                                     << "None"
+                                     << "x";
+}
+
+void TestHelpMenu::machinesAreReadFromTheirFirstProcessor() {
+    QFETCH(QString, machine);
+    QFETCH(QString, name);
+    QFETCH(QString, revision);
+    QFETCH(QString, speed);
+    EditorFixture f;
+    const ProcessorSources sources{f.path("cpuinfo"), f.path("cpuinfo_max_freq")};
+    if (!machine.isEmpty()) {
+        QFile file(QFINDTESTDATA("fuzz_corpus/cpuinfo/" + machine));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> parts = file.readAll().split('\0');
+        f.writeFile(QStringLiteral("cpuinfo"), parts[0]);
+        if (parts.size() > 1)
+            f.writeFile(QStringLiteral("cpuinfo_max_freq"), parts[1]);
+    }
+    QCOMPARE(GetPlatformKind(sources), machine.isEmpty() ? 3 : 1);
+    const ProcessorInfo info = ReadProcessorData(f.editor, sources);
+    QCOMPARE(info.name + u'/' + info.revision + u'/' + f.editor.ProcessorSpeedText,
+             name + u'/' + revision + u'/' + speed);
+    // The kernel's own file reports a size of 0; what it names must still be read.
+    QCOMPARE(GetPlatformKind(), 1);
+    QVERIFY(GetProcessorInfo().speed.has_value());
+}
+
+void TestHelpMenu::theSpeedAdvisesAndStandsOnTheGauge_data() {
+    QTest::addColumn<QString>("speed");
+    QTest::addColumn<bool>("flash"); // Flash on Select after the advice
+    QTest::addColumn<int>("gauge");  // -1: empty
+    QTest::newRow("unknown") << "x" << true << -1;
+    QTest::newRow("none read") << "0" << false << 0;
+    QTest::newRow("300") << "300" << false << 300;
+    QTest::newRow("301") << "301" << true << 301;
+    QTest::newRow("the end") << "4000" << true << 4000;
+    QTest::newRow("off the gauge") << "4500" << true << -1;
+    QTest::newRow("beyond 16 bits") << "65836" << true << -1;
+}
+
+void TestHelpMenu::theSpeedAdvisesAndStandsOnTheGauge() {
+    QFETCH(QString, speed);
+    QFETCH(bool, flash);
+    QFETCH(int, gauge);
+    EditorFixture f;
+    f.editor.ProcessorSpeedText = speed;
+    ApplySpeedAdvice(f.editor);
+    QCOMPARE(f.editor.options.flashOnSelect, flash);
+    const FlashAdvice advice = FlashAdviceFor(f.editor);
+    QCOMPARE(advice.speed, speed + QStringLiteral(" MHz"));
+    QCOMPARE(advice.gauge.value_or(-1), gauge);
+    // The advice only ever unticks, and never shows the dialog.
+    f.editor.options.flashOnSelect = false;
+    ApplySpeedAdvice(f.editor);
+    QVERIFY(!f.editor.options.flashOnSelect && f.dialogs.flashAdviceDialogs.isEmpty());
+}
+
+void TestHelpMenu::theExplorerOpensThePhonesFolder_data() {
+    QTest::addColumn<QByteArray>("mounts"); // "-": no mount table at all
+    QTest::addColumn<QStringList>("gvfs");  // the mounts in the gvfs folder
+    QTest::addColumn<QString>("expected");  // "HOME", "GVFS/name", or an absolute path
+    const QByteArray usual = "/dev/sda1 / ext4 rw,relatime 0 0\n"
+                             "me@host:/srv /mnt/siefs fuse.sshfs rw,user_id=1000 0 0\n";
+    const QString obexA = QStringLiteral("obex:host=00_1A_2B_3C_4D_5E");
+    const QString obexB = QStringLiteral("obex:host=00_0E_07_11_22_33");
+    QTest::newRow("SieFS mount") << usual + "siefs /media/s55\\040flex fuse.siefs rw 0 0\n" +
+                                        "siefs /mnt/other fuse.siefs rw 0 0\n"
+                                 << QStringList{obexA} << "/media/s55 flex";
+    QTest::newRow("SieFS mount, escaped backslash and tab, three fields")
+        << QByteArray("siefs /mnt/a\\134b\\011c fuse.siefs") << QStringList{} << "/mnt/a\\b\tc";
+    QTest::newRow("first OBEX mount")
+        << usual << QStringList{"smb-share:server=nas", obexA, obexB} << "GVFS/" + obexB;
+    QTest::newRow("neither") << usual << QStringList{"mtp:host=phone"} << "HOME";
+    QTest::newRow("no mount table") << QByteArray("-") << QStringList{} << "HOME";
+}
+
+void TestHelpMenu::theExplorerOpensThePhonesFolder() {
+    QFETCH(QByteArray, mounts);
+    QFETCH(QStringList, gvfs);
+    QFETCH(QString, expected);
+    EditorFixture f;
+    const PhonePlaces places{f.path("mounts"), f.path("gvfs"), f.path("home")};
+    if (mounts != "-")
+        f.writeFile(QStringLiteral("mounts"), mounts);
+    for (const QString& mount : gvfs)
+        QDir(places.gvfsFolder).mkpath(mount);
+    expected.replace(QLatin1String("HOME"), places.homeFolder)
+        .replace(QLatin1String("GVFS"), places.gvfsFolder);
+    QStringList started;
+    // The file manager is started and not waited for; whether it started is never reported.
+    OpenPhoneExplorer(places, [&started](const QString& program, const QStringList& arguments) {
+        started += program + u' ' + arguments.join(u'|');
+        return false;
+    });
+    QCOMPARE(started, QStringList{"xdg-open " + expected});
+    // The kernel's table claims to be empty until it is read; every system has /proc in it.
+    const QList<Mount> system = ReadMountTable(QStringLiteral("/proc/self/mounts"));
+    QVERIFY(std::any_of(system.begin(), system.end(),
+                        [](const Mount& m) { return m.point == u"/proc" && m.type == "proc"; }));
+}
+
+QTEST_GUILESS_MAIN(TestHelpMenu)
+#include "test_help_menu.moc"

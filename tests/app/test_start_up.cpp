@@ -1,0 +1,197 @@
+// Start-up as the program runs it, on the offscreen platform: a timer answers the language
+// chooser and every question, looks at the windows once the main window is up, and uses it.
+#include "app/processor_info.h"
+#include "app/start_up.h"
+#include "editor_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+QWidget* Window(const char* name) {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String(name))
+            return window;
+    return nullptr;
+}
+
+template <typename T> QString Text(const char* window, const char* name) {
+    const T* widget = Window(window)->findChild<T*>(QLatin1String(name));
+    return widget ? widget->text() : QStringLiteral("(none)");
+}
+
+// The start-up window as it stands: shown, status, progress, processor name, speed.
+QStringList Splash() {
+    const auto* bar = Window("frmSplash")->findChild<QProgressBar*>(QStringLiteral("pb1"));
+    return {Window("frmSplash")->isVisible() ? "shown" : "closed",
+            Text<QLabel>("frmSplash", "lblInfo"),
+            QStringLiteral("%1 of %2").arg(bar->value()).arg(bar->maximum()),
+            Text<QLabel>("frmSplash", "lblLevel"),
+            Text<QLabel>("frmSplash", "lblRychlost").endsWith(" MHz") ? "MHz" : "no speed"};
+}
+
+struct StartUp {
+    int code = -1;
+    QStringList splashAtChooser, splash, main;
+    QStringList questions; // each answered Cancel: what it stood over, and its buttons
+};
+
+// Runs the editor's start; the chooser, when it comes, is answered Deutsch. A few ticks after the
+// main window came, its first activation has run: the test looks, asks for a new scheme (only a
+// changed one asks first), edits the name and asks again, then saves the scheme as an existing
+// file, which the editor asks about itself.
+StartUp Start(int depth, const QString& existing) {
+    StartUp run;
+    QTimer timer;
+    int ticks = 0, mainSeen = 0;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* main = Window("frmMain");
+        const auto trigger = [main](const char* command) {
+            main->findChild<QAction*>(QLatin1String(command))->trigger();
+        };
+        if (++ticks > 1500) {
+            QApplication::closeAllWindows();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            run.questions.append(QLatin1String(box->parentWidget()->metaObject()->className()) +
+                                 QStringLiteral(" %1").arg(box->buttons().size()));
+            box->reject();
+        } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(existing);
+            static_cast<QDialog*>(files)->accept();
+        } else if (modal && modal->objectName() == u"frmLanguage") {
+            run.splashAtChooser = Splash();
+            modal->findChild<QPushButton*>(QStringLiteral("cmdDeutsch"))->click();
+        } else if (!mainSeen && main && main->isVisible()) {
+            mainSeen = ticks;
+        } else if (mainSeen && ticks == mainSeen + 3) {
+            run.splash = Splash();
+            QStringList recent;
+            for (int k = 1; k <= 5; ++k)
+                recent.append(
+                    main->findChild<QAction*>(QStringLiteral("mnuRecent%1Ico").arg(k))->text());
+            run.main = {main->findChild<QListWidget*>("lstItem")->item(0)->text(),
+                        Text<QLineEdit>("frmMain", "txtName"), recent.join(u'|'),
+                        QCoreApplication::translate("QPlatformTheme", "Cancel")};
+            // Outside this timer's own call, which the dialogs need to be answered.
+            QTimer::singleShot(0, main, [&run, main, trigger] {
+                trigger("mnuBlueIco");
+                run.questions.append(QStringLiteral("an edit"));
+                QTest::keyClicks(main->findChild<QLineEdit*>(QStringLiteral("txtName")), "!");
+                trigger("mnuBlueIco");
+                trigger("mnuSaveAsIco");
+                QApplication::closeAllWindows();
+            });
+        }
+    });
+    timer.start(20);
+    run.code = RunEditor(WindowArguments{depth, QString()});
+    return run;
+}
+
+} // namespace
+
+class TestStartUp : public QObject {
+    Q_OBJECT
+private slots:
+    void startsInTheStoredLanguage_data();
+    void startsInTheStoredLanguage();
+};
+
+void TestStartUp::startsInTheStoredLanguage_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<QString>("status"); // or the message of too few colours
+    QTest::addColumn<QString>("recent");
+    QTest::addColumn<QString>("cancel");
+    // No language yet: the chooser, whose choice empties the recent files.
+    QTest::newRow("first run") << QByteArray("[Recent]\nFile1=/old/gone.col\n") << Language::German
+                               << 16 << "Einlesen: Bildmappe"
+                               << "(nichts)|(nichts)|(nichts)|(nichts)|(nichts)"
+                               << "Abbrechen";
+    QTest::newRow("English")
+        << QByteArray("[Settings]\nLanguage=English\n[Recent]\nFile1=/home/jana/blue.col\n"
+                      "File2=/home/jana/s55/red.col\n")
+        << Language::English << 24 << "Loading: Generating ImageMap"
+        << "blue.col|red.col|(none)|(none)|(none)"
+        << "Cancel";
+    QTest::newRow("a word of no language")
+        << QByteArray("[Settings]\nLanguage=French\n") << Language::None << 32
+        << "Spouštím aplikaci: Generuji klikací mapu"
+        << "(žádný)|(žádný)|(žádný)|(žádný)|(žádný)"
+        << "Cancel";
+    // Below 16 bits no window can be drawn: the message goes to the error stream, and to
+    // xmessage, kept out of reach here; the message's CR becomes a line end.
+    QTest::newRow("15 bits") << QByteArray("[Settings]\nLanguage=Deutsch\n") << Language::German
+                             << 15
+                             << "zef: Es werden nur 16-Bit, 24-Bit, 32-Bit Bitmaps unterstützt!\n"
+                             << ""
+                             << "";
+    QTest::newRow("8 bits, Czech")
+        << QByteArray("[Settings]\nLanguage=Czech\n") << Language::Czech << 8
+        << "zef: Barevné rozlišení musí být nejméně 16 bitů na 1 bod!\n\nAplikace bude ukončena.\n"
+        << ""
+        << "";
+}
+
+void TestStartUp::startsInTheStoredLanguage() {
+    QFETCH(QByteArray, stored);
+    QFETCH(Language, language);
+    QFETCH(int, depth);
+    QFETCH(QString, status);
+    QFETCH(QString, recent);
+    QFETCH(QString, cancel);
+    EditorFixture f(language); // the Blue starter as the main window loads it
+    qputenv("ZEF_SETTINGS", f.writeFile(QStringLiteral("zef.conf"), stored).toUtf8());
+    const QString existing = f.writeFile(QStringLiteral("old.col"), "");
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", f.folder.path().toUtf8());
+    const int stderrCopy = dup(2), errorsFile = creat(QFile::encodeName(f.path("errors")), 0600);
+    dup2(errorsFile, 2);
+    const StartUp run = Start(depth, existing);
+    dup2(stderrCopy, 2);
+    close(errorsFile);
+    close(stderrCopy);
+    qputenv("PATH", path);
+    QCOMPARE(run.code, 0);
+    if (depth < 16) {
+        QVERIFY(run.main.isEmpty() && !Window("frmMain"));
+        QFile errors(f.path("errors"));
+        QVERIFY(errors.open(QIODevice::ReadOnly) &&
+                QString::fromUtf8(errors.readAll()).contains(status));
+        return;
+    }
+    const QString processor = GetProcessorInfo().name;
+    if (!stored.contains("Language"))
+        QCOMPARE(run.splashAtChooser, (QStringList{"shown", "Spouštím aplikaci: Čtení registru",
+                                                   "-1 of 100", processor, "MHz"}));
+    QCOMPARE(run.splashAtChooser.isEmpty(), stored.contains("Language"));
+    QCOMPARE(run.splash, (QStringList{"closed", status, "9 of 9", processor, "MHz"}));
+    const bool translated =
+        QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm");
+    QCOMPARE(run.main,
+             (QStringList{ElementText(1, language).value_or(QString()),
+                          f.editor.document.schemeName, recent, translated ? cancel : "Cancel"}));
+    // The scheme is ready and unmodified: only an edit makes File, New ask, in a language that
+    // has the question. The file dialog leaves the overwrite question, asked in every language,
+    // to the editor. Each question stands over the main window with Yes, No and Cancel.
+    QStringList questions(language == Language::None ? 1 : 2, QStringLiteral("MainWindow 3"));
+    QCOMPARE(run.questions, QStringList{"an edit"} + questions);
+}
+
+QTEST_MAIN(TestStartUp)
+#include "test_start_up.moc"
