@@ -53,7 +53,7 @@ struct StartUp {
 // main window came, its first activation has run: the test looks, asks for a new scheme (only a
 // changed one asks first), edits the name and asks again, then saves the scheme as an existing
 // file, which the editor asks about itself.
-StartUp Start(int depth, const QString& existing) {
+StartUp Start(int depth, const QString& existing, const QString& file) {
     StartUp run;
     QTimer timer;
     int ticks = 0, mainSeen = 0;
@@ -98,7 +98,7 @@ StartUp Start(int depth, const QString& existing) {
         }
     });
     timer.start(20);
-    run.code = RunEditor(WindowArguments{depth, QString()});
+    run.code = RunEditor(WindowArguments{depth, file});
     return run;
 }
 
@@ -118,32 +118,38 @@ void TestStartUp::startsInTheStoredLanguage_data() {
     QTest::addColumn<QString>("status"); // or the message of too few colours
     QTest::addColumn<QString>("recent");
     QTest::addColumn<QString>("cancel");
+    QTest::addColumn<QString>("file"); // named on the command line
     // No language yet: the chooser, whose choice empties the recent files.
     QTest::newRow("first run") << QByteArray("[Recent]\nFile1=/old/gone.col\n") << Language::German
                                << 16 << "Einlesen: Bildmappe"
                                << "(nichts)|(nichts)|(nichts)|(nichts)|(nichts)"
-                               << "Abbrechen";
+                               << "Abbrechen"
+                               << "";
     QTest::newRow("English")
         << QByteArray("[Settings]\nLanguage=English\n[Recent]\nFile1=/home/jana/blue.col\n"
                       "File2=/home/jana/s55/red.col\n")
         << Language::English << 24 << "Loading: Generating ImageMap"
-        << "blue.col|red.col|(none)|(none)|(none)"
-        << "Cancel";
+        << "start.col|blue.col|red.col|(none)|(none)"
+        << "Cancel"
+        << "start.col";
     QTest::newRow("a word of no language")
         << QByteArray("[Settings]\nLanguage=French\n") << Language::None << 32
         << "Spouštím aplikaci: Generuji klikací mapu"
         << "(žádný)|(žádný)|(žádný)|(žádný)|(žádný)"
-        << "Cancel";
+        << "Cancel"
+        << "";
     // Below 16 bits no window can be drawn: the message goes to the error stream, and to
     // xmessage, kept out of reach here; the message's CR becomes a line end.
     QTest::newRow("15 bits") << QByteArray("[Settings]\nLanguage=Deutsch\n") << Language::German
                              << 15
                              << "zef: Es werden nur 16-Bit, 24-Bit, 32-Bit Bitmaps unterstützt!\n"
                              << ""
+                             << ""
                              << "";
     QTest::newRow("8 bits, Czech")
         << QByteArray("[Settings]\nLanguage=Czech\n") << Language::Czech << 8
         << "zef: Barevné rozlišení musí být nejméně 16 bitů na 1 bod!\n\nAplikace bude ukončena.\n"
+        << ""
         << ""
         << "";
 }
@@ -155,6 +161,7 @@ void TestStartUp::startsInTheStoredLanguage() {
     QFETCH(QString, status);
     QFETCH(QString, recent);
     QFETCH(QString, cancel);
+    QFETCH(QString, file);
     EditorFixture f(language); // the Blue starter as the main window loads it
     qputenv("ZEF_SETTINGS", f.writeFile(QStringLiteral("zef.conf"), stored).toUtf8());
     const QString existing = f.writeFile(QStringLiteral("old.col"), "");
@@ -162,7 +169,8 @@ void TestStartUp::startsInTheStoredLanguage() {
     qputenv("PATH", f.folder.path().toUtf8());
     const int stderrCopy = dup(2), errorsFile = creat(QFile::encodeName(f.path("errors")), 0600);
     dup2(errorsFile, 2);
-    const StartUp run = Start(depth, existing);
+    const StartUp run = Start(
+        depth, existing, file.isEmpty() ? file : f.writeFile(file, SchemeFileBytes("Started")));
     dup2(stderrCopy, 2);
     close(errorsFile);
     close(stderrCopy);
@@ -183,9 +191,9 @@ void TestStartUp::startsInTheStoredLanguage() {
     QCOMPARE(run.splash, (QStringList{"closed", status, "9 of 9", processor, "MHz"}));
     const bool translated =
         QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm");
-    QCOMPARE(run.main,
-             (QStringList{ElementText(1, language).value_or(QString()),
-                          f.editor.document.schemeName, recent, translated ? cancel : "Cancel"}));
+    QCOMPARE(run.main, (QStringList{ElementText(1, language).value_or(QString()),
+                                    file.isEmpty() ? f.editor.document.schemeName : "Started",
+                                    recent, translated ? cancel : "Cancel"}));
     // The scheme is ready and unmodified: only an edit makes File, New ask, in a language that
     // has the question. The file dialog leaves the overwrite question, asked in every language,
     // to the editor. Each question stands over the main window with Yes, No and Cancel.

@@ -1,8 +1,6 @@
 // The program's windows, offscreen, driven as a user drives them: by mouse and keyboard on
 // controls found by their accessible names.
-#include "app/qt_translations.h"
 #include "app/qt_user_dialogs.h"
-#include "app/start_up.h"
 #include "app/window/main_window.h"
 #include "app/window/pixel_view.h"
 #include "editor_fixture.h"
@@ -13,12 +11,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QLibraryInfo>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -67,106 +61,11 @@ struct WindowFixture {
 class TestWindow : public QObject {
     Q_OBJECT
 private slots:
-    void startUp_data();
-    void startUp();
     void anElementPickedInThePreviewGetsAPaletteColour();
     void checkBoxesSafeSchemeAndHelp();
     void dialogsShowTheirTextsAndOpenTheirLinks();
     void picturesStaySharpAtAnyScale();
 };
-
-void TestWindow::startUp_data() {
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<bool>("withFile");
-    QTest::addColumn<int>("depth"); // forced on the command line, or the screen's
-    // The title, element 4, Qt's Cancel, the title bar, recent items 1 and 2, name, file label.
-    QTest::addColumn<QStringList>("shown");
-    const QStringList english{"ZEF - Colour Scheme Editor v1.0", "04 - Base window background",
-                              "Cancel"};
-    const QStringList file{"start.col", "old.col", "Started", "start.col"};
-    const QStringList blue{"Blue ZEF", "New project - Blue"};
-    QTest::newRow("German, a file")
-        << "Deutsch" << true << 0
-        << QStringList{"ZEF - Editor farbig schema v1.0", "04 - Basisfenstertitel Hintergrund",
-                       "Abbrechen", "4080c"} +
-               file;
-    QTest::newRow("English, 16 bits")
-        << "English" << false << 16 << english + QStringList{"c6", "old.col", "(none)"} + blue;
-    // Another word names no element; the chooser, answered English, empties the recent files.
-    QTest::newRow("another word, a file")
-        << "French" << true << 0
-        << QStringList{"ZEF - Editor barevného schéma v1.0", "", "Cancel", "4080c"} + file;
-    QTest::newRow("first run") << "" << false << 0
-                               << english + QStringList{"c0", "(none)", "(none)"} + blue;
-}
-
-void TestWindow::startUp() {
-    QFETCH(QString, stored);
-    QFETCH(bool, withFile);
-    QFETCH(int, depth);
-    QFETCH(QStringList, shown);
-    shown << "0 9/9"
-          << "frmMain"; // the start-up window closed at 9 of 9; the dialogs' owner
-    EditorFixture f;
-    const QString settings =
-        f.writeFile(QStringLiteral("start.conf"),
-                    (stored.isEmpty() ? "" : "[Settings]\nLanguage=" + stored.toUtf8()) +
-                        "\n[Recent]\nFile1=/schemes/old.col\n");
-    qputenv("ZEF_SETTINGS", settings.toLocal8Bit());
-    const QString file = f.writeFile(QStringLiteral("start.col"), SchemeFileBytes("Started"));
-    QStringList seen;
-    bool chooserOverStartUp = false;
-    bool looked = false;
-    MainWindow* w = nullptr;
-    // Answers the chooser, looks at the main window once its first activation is done, asks it
-    // for a file to open and notes whose the dialog is, then closes it all.
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            if (auto* english = modal->findChild<QPushButton*>(QStringLiteral("cmdEnglish"))) {
-                chooserOverStartUp = modal->parentWidget()->isVisible();
-                return english->click();
-            }
-            seen << (modal->parentWidget() ? modal->parentWidget()->objectName() : QString());
-            modal->close();
-            w->close();
-            return QCoreApplication::quit();
-        }
-        if (looked || !(w = qobject_cast<MainWindow*>(QApplication::activeWindow())) ||
-            !qobject_cast<PopMenu*>(w->menuBar()->style()))
-            return;
-        looked = true;
-        QMessageBox box(QMessageBox::Warning, {}, {}, QMessageBox::Cancel); // Qt's own
-        seen << w->windowTitle() << w->findChild<QListWidget*>()->item(3)->text()
-             << box.button(QMessageBox::Cancel)->text()
-             << QString::number(Shown(Named(w, QStringLiteral("Preview screen 3")), TitleBar), 16)
-             << w->findChild<QAction*>("mnuRecent1Ico")->text()
-             << w->findChild<QAction*>("mnuRecent2Ico")->text()
-             << w->findChild<QLineEdit*>()->text()
-             << w->findChild<QLabel*>(QStringLiteral("lblFile"))->text();
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* bar =
-                    top->objectName() == "frmSplash" ? top->findChild<QProgressBar*>() : nullptr)
-                seen << QStringLiteral("%1 %2/%3")
-                            .arg(top->isVisible())
-                            .arg(bar->value())
-                            .arg(bar->maximum());
-        QTimer::singleShot(0, w->findChild<QAction*>("mnuOtevritIco"), &QAction::trigger);
-    });
-    poll.start(20);
-    QApplication::setQuitOnLastWindowClosed(false);
-    const int status = RunEditor(
-        WindowArguments{depth ? std::optional(depth) : std::nullopt, withFile ? file : QString()});
-    QApplication::setQuitOnLastWindowClosed(true);
-    qunsetenv("ZEF_SETTINGS");
-    InstallQtTranslations(Language::English);
-
-    QCOMPARE(status, 0);
-    QCOMPARE(chooserOverStartUp, stored.isEmpty());
-    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
-        shown[2] = seen.value(2);
-    QCOMPARE(seen, shown);
-}
 
 void TestWindow::anElementPickedInThePreviewGetsAPaletteColour() {
     WindowFixture w;
