@@ -3,6 +3,7 @@
 #include "editor_fixture.h"
 #include "golden_picture.h"
 #include "preview/flash.h"
+#include "preview/image_map.h"
 #include "preview/preview_options.h"
 #include "preview/preview_pointer.h"
 #include "scheme/starter_schemes.h"
@@ -89,6 +90,8 @@ private slots:
     void pointingAndClicking();
     void anUnpaintablePictureEndsTheEditor_data();
     void anUnpaintablePictureEndsTheEditor();
+    void onlyMagentaIsOutsideALayer_data();
+    void onlyMagentaIsOutsideALayer();
 };
 
 void TestPreview::screensMatchTheirGoldenPictures_data() {
@@ -246,6 +249,30 @@ void TestPreview::anUnpaintablePictureEndsTheEditor() {
                          MessageButtons::Ok});
     QCOMPARE(f.dialogs.messages, expected);
     QCOMPARE(ends, 1);
+}
+
+// Pointing names an element only where its layer is not magenta; at 16 bits the rule looks at the
+// pixel's two bytes, so that magenta stored as 5-5-5 is outside too.
+void TestPreview::onlyMagentaIsOutsideALayer_data() {
+    QTest::addColumn<QByteArray>("pixel"); // the bytes as stored
+    QTest::addColumn<bool>("inLayer");
+    QTest::newRow("16 black") << QByteArray("\x00\x00", 2) << true;
+    QTest::newRow("16 magenta 5-6-5") << QByteArray("\x1f\xf8", 2) << false;
+    QTest::newRow("16 magenta 5-5-5") << QByteArray("\x1f\x7c", 2) << false;
+    QTest::newRow("16 high byte of magenta") << QByteArray("\x00\xf8", 2) << false;
+    QTest::newRow("16 bytes sharing bits 3 and 4") << QByteArray("\x18\x98", 2) << false;
+    QTest::newRow("16 near magenta") << QByteArray("\x1e\xf7", 2) << true;
+    QTest::newRow("24 magenta") << QByteArray("\xff\x00\xff", 3) << false;
+    QTest::newRow("24 near magenta") << QByteArray("\xff\x01\xff", 3) << true;
+    QTest::newRow("32 magenta, any fourth byte") << QByteArray("\xff\x00\xff\x80", 4) << false;
+    QTest::newRow("32 black") << QByteArray("\x00\x00\x00\xff", 4) << true;
+}
+
+void TestPreview::onlyMagentaIsOutsideALayer() {
+    QFETCH(QByteArray, pixel);
+    QFETCH(bool, inLayer);
+    const int bits = 8 * int(pixel.size());
+    QCOMPARE(PixelInLayer(reinterpret_cast<const uchar*>(pixel.constData()), bits), inLayer);
 }
 
 QTEST_GUILESS_MAIN(TestPreview)
