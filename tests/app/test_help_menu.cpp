@@ -40,6 +40,17 @@ QStringList DialogTexts(const QString& word) {
     return lines;
 }
 
+// A text against the reviewed file in golden/; on a difference the text as it is goes to
+// NAME.actual.
+void CompareWithReviewed(const QString& actual, const QString& name) {
+    QFile golden(QFINDTESTDATA("golden/" + name)), out(name + ".actual");
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    const QString expected = QString::fromUtf8(golden.readAll());
+    if (actual != expected && out.open(QIODevice::WriteOnly))
+        out.write(actual.toUtf8());
+    QCOMPARE(actual, expected);
+}
+
 } // namespace
 
 class TestHelpMenu : public QObject {
@@ -47,7 +58,6 @@ class TestHelpMenu : public QObject {
 private slots:
     void theDialogsSpeakTheInterfaceLanguage();
     void theCommandsShowTheirDialogAndTheLinksOpen();
-    void machinesAreReadFromTheirFirstProcessor_data();
     void machinesAreReadFromTheirFirstProcessor();
     void theSpeedAdvisesAndStandsOnTheGauge_data();
     void theSpeedAdvisesAndStandsOnTheGauge();
@@ -61,13 +71,7 @@ void TestHelpMenu::theDialogsSpeakTheInterfaceLanguage() {
     QStringList lines;
     for (const char* word : {"Czech", "English", "Deutsch", "czech"})
         lines += DialogTexts(QLatin1String(word));
-    const QByteArray actual = lines.join(u'\n').toUtf8() + '\n';
-    QFile golden(QFINDTESTDATA("golden/dialog_texts.txt")), out("dialog_texts.actual");
-    QVERIFY(golden.open(QIODevice::ReadOnly));
-    const QByteArray expected = golden.readAll();
-    if (actual != expected && out.open(QIODevice::WriteOnly))
-        out.write(actual);
-    QCOMPARE(QString::fromUtf8(actual), QString::fromUtf8(expected));
+    CompareWithReviewed(lines.join(u'\n') + u'\n', QStringLiteral("dialog_texts.txt"));
 }
 
 void TestHelpMenu::theCommandsShowTheirDialogAndTheLinksOpen() {
@@ -91,44 +95,30 @@ void TestHelpMenu::theCommandsShowTheirDialogAndTheLinksOpen() {
                                          QUrl(links.homePage), QUrl("mailto:" + links.email)}));
 }
 
-void TestHelpMenu::machinesAreReadFromTheirFirstProcessor_data() {
-    // A machine of the fuzzer's corpus: cpuinfo, then after a NUL byte, if any, cpufreq's
-    // maximum clock in kHz.
-    QTest::addColumn<QString>("machine");
-    QTest::addColumn<QString>("expected"); // name/revision/speed
-    const char* const rows[][3] = {
-        {"Intel, the second processor slower", "x86",
-         "Intel Pentium Pro or Pentium II/Model 85, Stepping 7/2993"},
-        {"AMD, cpuinfo before cpufreq", "amd", "None/Model 113, Stepping 0/2200"},
-        {"ARM, cpufreq", "arm", "None/None/1800"},
-        {"ARM without cpufreq", "arm-without-cpufreq", "None/None/0"},
-        {"ARM, broken cpufreq", "arm-broken-cpufreq", "None/None/0"},
-        {"hidden clock, cpufreq", "hidden-clock", "Intel Pentium/Model 2, Stepping 9/233"},
-        {"Pentium", "pentium", "Intel Pentium/Model 2, Stepping 12/133"},
-        {"486", "i486", "Intel 80486/Model 8, Stepping 3/100"},
-        {"386, nothing but its family, no blanks", "i386", "Intel 80386/None/0"},
-        {"empty cpuinfo", "empty", "None/None/0"},
-        {"no cpuinfo: the platform cannot be asked at all", "", "None/None/x"}};
-    for (const auto& row : rows)
-        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
-}
-
+// Each machine of the fuzzer's corpus (cpuinfo, then after a NUL byte, if any, cpufreq's maximum
+// clock in kHz: Intel with a slower second processor, AMD, ARM, a hidden clock, a 386 of nothing
+// but its family...) and one without cpuinfo, as the reviewed file has them.
 void TestHelpMenu::machinesAreReadFromTheirFirstProcessor() {
-    QFETCH(QString, machine);
-    QFETCH(QString, expected);
-    EditorFixture f;
-    const ProcessorSources sources{f.path("cpuinfo"), f.path("cpuinfo_max_freq")};
-    if (!machine.isEmpty()) {
-        QFile file(QFINDTESTDATA("fuzz_corpus/cpuinfo/" + machine));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QList<QByteArray> parts = file.readAll().split('\0');
-        f.writeFile(QStringLiteral("cpuinfo"), parts[0]);
-        if (parts.size() > 1)
-            f.writeFile(QStringLiteral("cpuinfo_max_freq"), parts[1]);
+    const QDir corpus(QFINDTESTDATA("fuzz_corpus/cpuinfo"));
+    QString actual;
+    for (const QString& machine : corpus.entryList(QDir::Files) + QStringList{QString()}) {
+        EditorFixture f;
+        const ProcessorSources sources{f.path("cpuinfo"), f.path("cpuinfo_max_freq")};
+        QFile file(corpus.filePath(machine));
+        if (!machine.isEmpty() && file.open(QIODevice::ReadOnly)) {
+            const QList<QByteArray> parts = file.readAll().split('\0');
+            f.writeFile(QStringLiteral("cpuinfo"), parts[0]);
+            if (parts.size() > 1)
+                f.writeFile(QStringLiteral("cpuinfo_max_freq"), parts[1]);
+        }
+        const int kind = GetPlatformKind(sources);
+        const ProcessorInfo info = ReadProcessorData(f.editor, sources);
+        actual += QStringLiteral("%1: platform %2, %3/%4/%5\n")
+                      .arg(machine.isEmpty() ? QStringLiteral("(no cpuinfo)") : machine)
+                      .arg(kind)
+                      .arg(info.name, info.revision, f.editor.ProcessorSpeedText);
     }
-    QCOMPARE(GetPlatformKind(sources), machine.isEmpty() ? 3 : 1);
-    const ProcessorInfo info = ReadProcessorData(f.editor, sources);
-    QCOMPARE(info.name + u'/' + info.revision + u'/' + f.editor.ProcessorSpeedText, expected);
+    CompareWithReviewed(actual, QStringLiteral("machines.txt"));
     // The kernel's own file reports a size of 0; what it names must still be read.
     QCOMPARE(GetPlatformKind(), 1);
     QVERIFY(GetProcessorInfo().speed.has_value());
