@@ -33,55 +33,8 @@
 
 namespace {
 
-using Random = std::mt19937;
-
-int Pick(Random& random, int below) {
-    return int(std::uniform_int_distribution<int>(0, below - 1)(random));
-}
-
-// Answers every dialog at random, as a user clicking anything would: questions get any of their
-// buttons, file dialogs one of a few names in the session's folder (or Cancel), the colour
-// chooser any colour.
-class RandomDialogs : public UserDialogs {
-public:
-    RandomDialogs(Random& random, const QTemporaryDir& folder) : random_(random), folder_(folder) {}
-
-    int errors = 0;         // messages with only an OK button
-    bool cancelled = false; // a question answered Cancel during the current action
-    QString lastOpenAnswer;
-
-    MessageAnswer showMessage(const Message& message) override {
-        if (message.buttons == MessageButtons::Ok)
-            return ++errors, MessageAnswer::Ok;
-        const MessageAnswer answer = std::array{MessageAnswer::Yes, MessageAnswer::No,
-                                                MessageAnswer::Cancel}[Pick(random_, 3)];
-        cancelled = cancelled || answer == MessageAnswer::Cancel;
-        return answer;
-    }
-    QString chooseFileToOpen(const FileDialogTexts&) override {
-        return lastOpenAnswer = someFile();
-    }
-    QString chooseFileToSave(const FileDialogTexts&) override { return someFile(); }
-    ColourValue chooseColour(ColourValue) override { return ColourValue(Pick(random_, 1 << 24)); }
-    void showSafeSchemeInfo(const SafeSchemeInfo&) override {}
-    void showFlashAdvice(const FlashAdvice&) override {}
-    void showAbout(const AboutTexts&) override {}
-    void showLinks(const LinksTexts&) override {}
-
-private:
-    QString someFile() {
-        static const char* const Names[] = {"one.col", "two.col", "three.col", "gone.col"};
-        const int pick = Pick(random_, 8);
-        return pick ? folder_.filePath(QLatin1String(Names[pick % 4])) : QString();
-    }
-    Random& random_;
-    const QTemporaryDir& folder_;
-};
-
-// A scheme as text, name then each element's colour and tick, to compare what an editor holds
-// with what a file holds.
-template <typename Colour, typename Painted>
-QString SchemeText(const QString& name, Colour colour, Painted painted) {
+// A scheme as text, name then each element's colour and tick, to compare an editor with a file.
+QString SchemeText(const QString& name, auto colour, auto painted) {
     QString text = name;
     for (int k = 1; k <= ElementCount; ++k)
         text += QStringLiteral(" %1%2").arg(colour(k)).arg(painted(k) ? u'+' : u'-');
@@ -110,130 +63,121 @@ QMap<QString, QByteArray> FilesIn(const QTemporaryDir& folder) {
     return files;
 }
 
-// The editor and what the last action asked for, for the checks after it.
-struct Session {
-    Random random{20261206};
+// The editor and what the last action asked for, for the checks after it. Answers every dialog
+// at random, as a user clicking anything would: questions get any of their buttons, file dialogs
+// one of a few names in the session's folder (or Cancel), the colour chooser any colour.
+struct Session : UserDialogs {
+    std::mt19937 random{20261206};
     QTemporaryDir folder{MemoryFolderTemplate(QStringLiteral("zef-session"))};
-    RandomDialogs dialogs{random, folder};
-    Editor editor{dialogs, SettingsStore(folder.filePath(QStringLiteral("settings/zef.conf")))};
+    Editor editor{*this, SettingsStore(folder.filePath(QStringLiteral("settings/zef.conf")))};
     Preview preview{24};
     QStringList redraws;
-    QString opened;                 // the file an open asked for
+    QString opened, lastOpenAnswer; // the file an open asked for, and the open dialog's answer
     std::optional<Starter> starter; // the starter a new scheme asked for
-    bool saved = false;
+    int errors = 0;                 // messages with only an OK button
+    bool cancelled = false, saved = false; // a question answered Cancel; a save asked for
     QString problem;
     int flashes = 0;
 
-    int pick(int below) { return Pick(random, below); }
+    int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random); }
+    MessageAnswer showMessage(const Message& message) override {
+        if (message.buttons == MessageButtons::Ok)
+            return ++errors, MessageAnswer::Ok;
+        const MessageAnswer answer =
+            std::array{MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Cancel}[pick(3)];
+        cancelled = cancelled || answer == MessageAnswer::Cancel;
+        return answer;
+    }
+    QString someFile() {
+        static const char* const Names[] = {"one.col", "two.col", "three.col", "gone.col"};
+        const int name = pick(8);
+        return name ? folder.filePath(QLatin1String(Names[name % 4])) : QString();
+    }
+    QString chooseFileToOpen(const FileDialogTexts&) override {
+        return lastOpenAnswer = someFile();
+    }
+    QString chooseFileToSave(const FileDialogTexts&) override { return someFile(); }
+    ColourValue chooseColour(ColourValue) override { return ColourValue(pick(1 << 24)); }
+    void showSafeSchemeInfo(const SafeSchemeInfo&) override {}
+    void showFlashAdvice(const FlashAdvice&) override {}
+    void showAbout(const AboutTexts&) override {}
+    void showLinks(const LinksTexts&) override {}
 };
 
-void ClickOnThePreview(Session& s) {
-    const int screen = s.pick(ScreenCount);
-    HoverPreview(s.editor, screen, s.pick(ScreenWidth), s.pick(ScreenHeight));
-    ClickPreview(s.editor, screen);
-    if (!s.editor.flash.FlashBusy)
+// The actions with how often each comes: mostly the clicks of everyday editing.
+const char* const ActionNames[] = {
+    "list click", "check box", "palette",    "mix colour", "undo",   "redo",    "safe scheme",
+    "provider",   "lcd",       "autoredraw", "refresh",    "flash",  "preview", "language",
+    "starter",    "save",      "save as",    "open",       "recent", "rename"};
+const int ActionWeights[] = {20, 12, 20, 1, 8, 6, 2, 2, 1, 1, 1, 1, 2, 1, 1, 2, 2, 2, 1, 1};
+
+void RunAction(Session& s, int action) {
+    Editor& e = s.editor;
+    const ColourPicture picture = ColourPicture(s.pick(4));
+    const char* const words[] = {"Czech", "English", "Deutsch"};
+    switch (action) {
+    case 0:
+        return e.elementList.setCurrent(s.pick(ElementCount));
+    case 1:
+        return e.elementList.clickCheckBox(s.pick(ElementCount));
+    case 2:
+        HoverPaletteColour(e, picture, s.pick(200) - 5, s.pick(160) - 5);
+        return e.elementList.current() >= 0 ? ApplyPaletteColour(e, picture) : void();
+    case 3:
+        return MixCustomColour(e);
+    case 4:
+        return e.commands.undoEnabled ? Undo(e) : void();
+    case 5:
+        return e.commands.redoEnabled ? Redo(e) : void();
+    case 6:
+        return SetSafeScheme(e, !e.options.safeScheme);
+    case 7:
+        return SetProviderNameOption(e, !e.options.hideProviderName);
+    case 8:
+        return LcdColoursClicked(e, !e.options.lcdColours);
+    case 9:
+        return AutoRedrawClicked(e, !e.options.autoRedraw);
+    case 10:
+        return RefreshClicked(e);
+    case 11:
+        e.options.flashOnSelect ^= true;
         return;
-    ++s.flashes;
-    const QImage shown = s.preview.screen(screen);
-    const int current = s.editor.elementList.current();
-    // A second click while the flash shows changes nothing.
-    ClickPreview(s.editor, screen);
-    if (s.preview.screen(screen) != shown || s.editor.elementList.current() != current)
-        s.problem = QStringLiteral("a click during the flash changed the preview");
-    if (!QTest::qWaitFor([&s] { return !s.editor.flash.FlashBusy; }, 2000))
-        s.problem = QStringLiteral("the flash did not end");
+    case 12: {
+        const int screen = s.pick(ScreenCount);
+        HoverPreview(e, screen, s.pick(ScreenWidth), s.pick(ScreenHeight));
+        ClickPreview(e, screen);
+        if (!e.flash.FlashBusy)
+            return;
+        ++s.flashes;
+        // A second click while the flash shows changes nothing, and the flash ends.
+        const QImage shown = s.preview.screen(screen);
+        const int current = e.elementList.current();
+        ClickPreview(e, screen);
+        if (s.preview.screen(screen) != shown || e.elementList.current() != current)
+            s.problem = QStringLiteral("a click during the flash changed the preview");
+        if (!QTest::qWaitFor([&e] { return !e.flash.FlashBusy; }, 2000))
+            s.problem = QStringLiteral("the flash did not end");
+        return;
+    }
+    case 13:
+        return ApplyLanguageCommand(e, QLatin1String(words[s.pick(3)]));
+    case 14:
+        return NewScheme(e, *(s.starter = Starter(s.pick(3))));
+    case 15:
+    case 16:
+        s.saved = true;
+        return action == 15 ? SaveScheme(e) : SaveSchemeAs(e);
+    case 17:
+        OpenScheme(e), s.opened = s.lastOpenAnswer;
+        return;
+    case 18:
+        action = s.pick(RecentFiles::Count);
+        s.opened = e.recentFiles.entries[action];
+        return OpenRecentFile(e, action);
+    default:
+        return e.setNameBoxText(s.pick(10) ? QStringLiteral("Scheme %1").arg(s.pick(100)) : "");
+    }
 }
-
-// Each action with how often it comes, out of the sum: mostly the clicks of everyday editing.
-struct Action {
-    const char* name;
-    int weight;
-    void (*run)(Session&);
-};
-const Action Actions[] = {
-    {"list click", 20,
-     [](Session& s) {
-         s.editor.elementList.setCurrent(s.pick(ElementCount));
-     }},
-    {"check box", 12,
-     [](Session& s) {
-         s.editor.elementList.clickCheckBox(s.pick(ElementCount));
-     }},
-    {"palette", 20,
-     [](Session& s) {
-         const ColourPicture picture = ColourPicture(s.pick(4));
-         HoverPaletteColour(s.editor, picture, s.pick(200) - 5, s.pick(160) - 5);
-         s.editor.elementList.current() >= 0 ? ApplyPaletteColour(s.editor, picture) : void();
-     }},
-    {"mix colour", 1,
-     [](Session& s) {
-         MixCustomColour(s.editor);
-     }},
-    {"undo", 8,
-     [](Session& s) {
-         s.editor.commands.undoEnabled ? Undo(s.editor) : void();
-     }},
-    {"redo", 6,
-     [](Session& s) {
-         s.editor.commands.redoEnabled ? Redo(s.editor) : void();
-     }},
-    {"safe scheme", 2,
-     [](Session& s) {
-         SetSafeScheme(s.editor, !s.editor.options.safeScheme);
-     }},
-    {"provider", 2,
-     [](Session& s) {
-         SetProviderNameOption(s.editor, !s.editor.options.hideProviderName);
-     }},
-    {"lcd colours", 1,
-     [](Session& s) {
-         LcdColoursClicked(s.editor, !s.editor.options.lcdColours);
-     }},
-    {"autoredraw", 1,
-     [](Session& s) {
-         AutoRedrawClicked(s.editor, !s.editor.options.autoRedraw);
-     }},
-    {"refresh", 1,
-     [](Session& s) {
-         RefreshClicked(s.editor);
-     }},
-    {"flash option", 1,
-     [](Session& s) {
-         s.editor.options.flashOnSelect ^= true;
-     }},
-    {"preview", 2, ClickOnThePreview},
-    {"language", 1,
-     [](Session& s) {
-         const char* const words[] = {"Czech", "English", "Deutsch"};
-         ApplyLanguageCommand(s.editor, QLatin1String(words[s.pick(3)]));
-     }},
-    {"starter", 1,
-     [](Session& s) {
-         NewScheme(s.editor, *(s.starter = Starter(s.pick(3))));
-     }},
-    {"save", 2,
-     [](Session& s) {
-         s.saved = true, SaveScheme(s.editor);
-     }},
-    {"save as", 2,
-     [](Session& s) {
-         s.saved = true, SaveSchemeAs(s.editor);
-     }},
-    {"open", 2,
-     [](Session& s) {
-         OpenScheme(s.editor), s.opened = s.dialogs.lastOpenAnswer;
-     }},
-    {"open recent", 1,
-     [](Session& s) {
-         const int index = s.pick(RecentFiles::Count);
-         s.opened = s.editor.recentFiles.entries[index];
-         OpenRecentFile(s.editor, index);
-     }},
-    {"rename", 1,
-     [](Session& s) {
-         s.editor.setNameBoxText(s.pick(10) ? QStringLiteral("Scheme %1").arg(s.pick(100)) : "");
-     }},
-};
 
 } // namespace
 
@@ -261,25 +205,19 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
     // Composes the screens once more from the editor's colours, to hold the live preview to.
     Preview fresh(24);
 
-    int total = 0;
-    for (const Action& action : Actions)
-        total += action.weight;
-    std::array<int, std::size(Actions)> done{};
+    std::discrete_distribution<int> choose(std::begin(ActionWeights), std::end(ActionWeights));
     // The folder's files as the last action left them; only the editor writes there.
     QMap<QString, QByteArray> filesBefore = FilesIn(s.folder);
     int savesChecked = 0, opensChecked = 0, startersChecked = 0, redrawsChecked = 0;
 
     for (int step = 0; step < actions; ++step) {
-        size_t a = 0;
-        for (int roll = s.pick(total); roll >= Actions[a].weight; roll -= Actions[a++].weight) {
-        }
-        ++done[a];
+        const int a = choose(s.random);
         const QString before = SchemeText(editor);
-        const int errorsBefore = s.dialogs.errors;
-        s.dialogs.cancelled = s.saved = false;
-        s.dialogs.lastOpenAnswer.clear(), s.redraws.clear(), s.opened.clear(), s.starter.reset();
-        Actions[a].run(s);
-        const QByteArray at = "action " + QByteArray::number(step) + " (" + Actions[a].name + ")";
+        const int errorsBefore = s.errors;
+        s.cancelled = s.saved = false;
+        s.lastOpenAnswer.clear(), s.redraws.clear(), s.opened.clear(), s.starter.reset();
+        RunAction(s, a);
+        const QByteArray at = "action " + QByteArray::number(step) + " (" + ActionNames[a] + ")";
         QVERIFY2(s.problem.isEmpty(), (at + ": " + s.problem.toUtf8()).constData());
 
         // The history's position stays within it, and Undo and Redo are enabled as it says.
@@ -306,13 +244,13 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
         filesBefore = filesAfter;
 
         // A scheme just opened or started is unmodified and is what it came from.
-        if (!s.opened.isEmpty() && s.dialogs.errors == errorsBefore && !s.dialogs.cancelled &&
+        if (!s.opened.isEmpty() && s.errors == errorsBefore && !s.cancelled &&
             editor.document.filePath == s.opened) {
             ++opensChecked;
             QVERIFY2(!editor.document.modified, at.constData());
             QCOMPARE(SchemeText(editor), SchemeText(filesAfter.value(s.opened)));
         }
-        if (s.starter && !s.dialogs.cancelled) {
+        if (s.starter && !s.cancelled) {
             ++startersChecked;
             QVERIFY2(!editor.document.modified && editor.document.filePath.isEmpty(),
                      at.constData());
@@ -332,12 +270,9 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
         }
     }
 
-    QString summary;
-    for (size_t a = 0; a < std::size(Actions); ++a)
-        summary += QStringLiteral("%1 %2, ").arg(Actions[a].name).arg(done[a]);
-    qInfo("%d actions: %s", actions, qPrintable(summary));
-    qInfo("checked: %d saved files, %d opens, %d starters, %d whole redraws, %d flashes",
-          savesChecked, opensChecked, startersChecked, redrawsChecked, s.flashes);
+    qInfo(
+        "%d actions, checked: %d saved files, %d opens, %d starters, %d whole redraws, %d flashes",
+        actions, savesChecked, opensChecked, startersChecked, redrawsChecked, s.flashes);
     // A session that never saved, opened or redrew would prove little.
     QVERIFY(savesChecked > 0 && opensChecked > 0 && startersChecked > 0 && redrawsChecked > 0);
 }
