@@ -8,7 +8,6 @@
 #include "recorded_opener.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -19,8 +18,6 @@
 
 namespace {
 
-constexpr QPoint TitleBar(80, 13);                           // element 4 on screen 3, the list
-constexpr QPoint ZoomTitleBar = QPoint(2, 2) + 2 * TitleBar; // and in the zoom view
 // The nth control of a kind whose accessible name is `name`.
 template <typename T = PixelView> T* Named(QWidget* root, const QString& name, int nth = 0) {
     for (T* widget : root->findChildren<T*>()) {
@@ -34,10 +31,6 @@ QRgb Shown(QWidget* view, QPoint pixel) { // as painted on screen
     const QImage painted = view->grab().toImage();
     const qreal ratio = painted.devicePixelRatio();
     return painted.pixel(int(pixel.x() * ratio), int(pixel.y() * ratio)) & 0xFFFFFF;
-}
-void PointAndClick(QWidget* view, QPoint pixel) {
-    QTest::mouseMove(view, pixel);
-    QTest::mouseClick(view, Qt::LeftButton, {}, pixel);
 }
 
 // The main window over an editor with the phone's screens, through its first activation.
@@ -61,39 +54,10 @@ struct WindowFixture {
 class TestWindow : public QObject {
     Q_OBJECT
 private slots:
-    void anElementPickedInThePreviewGetsAPaletteColour();
     void checkBoxesSafeSchemeAndHelp();
     void dialogsShowTheirTextsAndOpenTheirLinks();
     void picturesStaySharpAtAnyScale();
 };
-
-void TestWindow::anElementPickedInThePreviewGetsAPaletteColour() {
-    WindowFixture w;
-    PixelView* zoom = Named(&w.window, QStringLiteral("Zoom view"));
-    const QRgb before = Shown(w.screen(3), TitleBar);
-    PointAndClick(w.screen(3), TitleBar);
-    QCOMPARE(w.list()->currentRow(), 3);
-    // The zoom view shows the clicked screen now; both show the element inverted for one tick.
-    QCOMPARE(Shown(w.screen(3), TitleBar), 0xFFFFFF - before);
-    QCOMPARE(Shown(zoom, ZoomTitleBar), 0xFFFFFF - before);
-    QTRY_COMPARE_WITH_TIMEOUT(Shown(w.screen(3), TitleBar), before, 1000);
-    QCOMPARE(Shown(zoom, ZoomTitleBar), before);
-    w.list()->setCurrentRow(0);
-    PointAndClick(zoom, ZoomTitleBar);
-    QCOMPARE(w.list()->currentRow(), 3);
-
-    // A colour from the S55 palette for it.
-    const QRgb cell = qRgb(0, 0, 85) & 0xFFFFFF; // the S55 palette's second cell
-    PixelView* s55 = Named(&w.window, QStringLiteral("S55 palette"));
-    QTest::mouseMove(s55, {13, 5});
-    auto* colours = Named<QWidget>(&w.window, QStringLiteral("Colors"));
-    QCOMPARE(qobject_cast<QLabel*>(Named<QLabel>(colours, "B:")->buddy())->text(), "85");
-    QCOMPARE(Shown(Named(&w.window, QStringLiteral("Colour under the pointer")), {3, 3}), cell);
-    QTest::mouseClick(s55, Qt::LeftButton, {}, {13, 5});
-    QCOMPARE(Shown(Named(&w.window, QStringLiteral("Element colour")), {3, 3}), cell);
-    QCOMPARE(Shown(w.screen(3), TitleBar), cell);
-    QVERIFY(w.window.findChild<QAction*>("mnuUndoIco")->isEnabled());
-}
 
 void TestWindow::checkBoxesSafeSchemeAndHelp() {
     WindowFixture w;
