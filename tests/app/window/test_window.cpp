@@ -56,6 +56,7 @@ class TestWindow : public QObject {
 private slots:
     void checkBoxesSafeSchemeAndHelp();
     void dialogsShowTheirTextsAndOpenTheirLinks();
+    void theAssociationDialogAnswersOnlyAtOk();
     void picturesStaySharpAtAnyScale();
 };
 
@@ -106,6 +107,22 @@ void TestWindow::dialogsShowTheirTextsAndOpenTheirLinks() {
     QCOMPARE(titles, (QStringList{about.caption, links.caption}));
     const QUrl home(links.homePage), mail(QStringLiteral("mailto:") + links.email);
     QCOMPARE(opener.opened, (QList<QUrl>{home, home, home, mail, mail}));
+}
+
+// The File Association dialog hands back its row's tick at OK, and nothing when it is closed.
+void TestWindow::theAssociationDialogAnswersOnlyAtOk() {
+    const AssociationDialogState state{AssociationDialogTextsFor(Language::English), true};
+    for (const bool ok : {true, false}) {
+        QTimer::singleShot(50, [ok] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (ok)
+                QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+            else
+                QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QCOMPARE(QtUserDialogs().showFileAssociation(state),
+                 ok ? std::optional(true) : std::nullopt);
+    }
 }
 
 void TestWindow::picturesStaySharpAtAnyScale() {
