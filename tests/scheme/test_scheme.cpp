@@ -188,8 +188,8 @@ private slots:
         row("CR", SchemeFileBytes("Cr", {3}).replace("\r\n", "\r"), u"Cr"_s + plain);
         row("one line", SchemeFileBytes("Flat", {3}).replace("\r\n", " "), u"Flat"_s + plain);
         row("values clamped, signs, any opacity",
-            ReplaceLine(ReplaceLine(good, 4, "300 0 256 50"), 5, "+7 007 -0 -32768"),
-            u"Name | 255 0 255 50, 7 7 0 -32768"_s);
+            ReplaceLine(ReplaceLine(good, 4, "300 0 256 32767"), 5, "+7 007 -0 -32768"),
+            u"Name | 255 0 255 32767, 7 7 0 -32768"_s);
         row("code page", SchemeFileBytes("Modr\xe1 \x9a\xe8\xf8", {3}), u"Modrá ščř"_s + plain);
         QByteArray large = SchemeFileBytes("Large", {3});
         row("just under the size limit", large + QByteArray(MaxSchemeFileSize - large.size(), ' '),
