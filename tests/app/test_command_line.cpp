@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 #include "editor_fixture.h"
-#include "golden_picture.h"
+#include "golden.h"
 
 #include <QProcess>
 #include <QTest>
@@ -48,7 +48,8 @@ private slots:
 
 // Each "$ " line of the file is a command line, split at spaces, run in a folder of a good, a bad
 // and a foreign file; after it its standard output, its errors after "2> " and its exit code
-// after "= " (-1: the editor window). On a difference the runs as they are go to runs.actual.
+// after "= " (-1: the editor window). On a difference the runs as they are go to
+// command_line_runs.txt.actual.
 void TestCommandLine::runsAnswerAsRecorded() {
     const QString here = QDir::currentPath();
     QVERIFY(QDir::setCurrent(f.path(QString())));
@@ -73,12 +74,7 @@ void TestCommandLine::runsAnswerAsRecorded() {
     const QByteArray bytes = green.readAll();
     QVERIFY(bytes.startsWith("ColourScheme\r\nGr\xfcnn ZEF\r\nData\r\n32 96 0 100\r\n"));
     QCOMPARE(bytes.count("\r\n"), 63);
-    if (actual != expected) {
-        QFile out(QStringLiteral("runs.actual"));
-        if (out.open(QIODevice::WriteOnly))
-            out.write(actual.toUtf8());
-    }
-    QCOMPARE(actual, expected);
+    CompareWithReviewed(actual, golden.fileName());
 }
 
 // The Red starter drawn as the sheet of all ten screens, as one screen scaled, and as one screen

@@ -5,6 +5,7 @@
 #include "app/flash_advice.h"
 #include "app/processor_info.h"
 #include "editor_fixture.h"
+#include "golden.h"
 #include "recorded_opener.h"
 
 #include <QTest>
@@ -40,17 +41,6 @@ QStringList DialogTexts(const QString& word) {
     return lines;
 }
 
-// A text against the reviewed file in golden/; on a difference the text as it is goes to
-// NAME.actual.
-void CompareWithReviewed(const QString& actual, const QString& name) {
-    QFile golden(QFINDTESTDATA("golden/" + name)), out(name + ".actual");
-    QVERIFY(golden.open(QIODevice::ReadOnly));
-    const QString expected = QString::fromUtf8(golden.readAll());
-    if (actual != expected && out.open(QIODevice::WriteOnly))
-        out.write(actual.toUtf8());
-    QCOMPARE(actual, expected);
-}
-
 } // namespace
 
 class TestHelpMenu : public QObject {
@@ -66,12 +56,12 @@ private slots:
 };
 
 // The three languages, and the built-in texts a word of no language keeps, against the reviewed
-// file; on a difference the texts as they are go to dialog_texts.actual.
+// file.
 void TestHelpMenu::theDialogsSpeakTheInterfaceLanguage() {
     QStringList lines;
     for (const char* word : {"Czech", "English", "Deutsch", "czech"})
         lines += DialogTexts(QLatin1String(word));
-    CompareWithReviewed(lines.join(u'\n') + u'\n', QStringLiteral("dialog_texts.txt"));
+    CompareWithReviewed(lines.join(u'\n') + u'\n', QFINDTESTDATA("golden/dialog_texts.txt"));
 }
 
 void TestHelpMenu::theCommandsShowTheirDialogAndTheLinksOpen() {
@@ -118,7 +108,7 @@ void TestHelpMenu::machinesAreReadFromTheirFirstProcessor() {
                       .arg(kind)
                       .arg(info.name, info.revision, f.editor.ProcessorSpeedText);
     }
-    CompareWithReviewed(actual, QStringLiteral("machines.txt"));
+    CompareWithReviewed(actual, QFINDTESTDATA("golden/machines.txt"));
     // The kernel's own file reports a size of 0; what it names must still be read.
     QCOMPARE(GetPlatformKind(), 1);
     QVERIFY(GetProcessorInfo().speed.has_value());

@@ -1,7 +1,7 @@
 // The owner-drawn menus: a small menu bar named like the main window's, opened offscreen in a
 // fixed font and compared with golden pictures in each state, at each pixel ratio; the item table.
 #include "assets/icons.h"
-#include "golden_picture.h"
+#include "golden.h"
 #include "menu/background_strip.h"
 #include "menu/pop_menu.h"
 

@@ -1,7 +1,7 @@
 // The phone's ten screens as the preview draws them, and what pointing at them names, against
 // golden pictures for each starter, display depth and option that changes pixels; clicking.
 #include "editor_fixture.h"
-#include "golden_picture.h"
+#include "golden.h"
 #include "preview/flash.h"
 #include "preview/image_map.h"
 #include "preview/preview_options.h"
