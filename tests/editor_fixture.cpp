@@ -40,6 +40,11 @@ QString EditorFixture::writeFile(const QString& name, const QByteArray& bytes) c
     return filePath;
 }
 
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
 QByteArray SchemeFileBytes(const QByteArray& name, const QList<int>& transparent) {
     QByteArray text = "ColourScheme\r\n" + name + "\r\nData\r\n";
     for (int k = 1; k <= 60; ++k) {

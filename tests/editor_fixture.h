@@ -31,6 +31,9 @@ struct PhoneFixture {
     Preview preview;
 };
 
+// A file's bytes, or "(unreadable)" where it cannot be read, which no written file holds.
+QByteArray Contents(const QString& path);
+
 // A valid scheme file: the given name, then element k painted in (k, 2k, 3k) except the
 // transparent ones, CR LF line ends.
 QByteArray SchemeFileBytes(const QByteArray& name, const QList<int>& transparent = {});

@@ -13,11 +13,6 @@ const QString ZefType = QStringLiteral("application/x-zef-colour-scheme");
 const QString Program = QStringLiteral("/usr/bin/zef");
 using Files = QMap<QString, QByteArray>;
 
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
 void Write(const QString& path, const QByteArray& bytes) {
     QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
     QFile file(path);

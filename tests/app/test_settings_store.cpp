@@ -13,11 +13,6 @@ namespace {
 const QString SettingsKey = QStringLiteral("Tesmira\\ZEF\\Settings");
 const QString RecentKey = QStringLiteral("Tesmira\\ZEF\\Recent");
 
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
 // A settings file of the given size that holds a language, padded with a comment.
 QByteArray Padded(qint64 size) {
     const QByteArray start = "[Settings]\nLanguage=Czech\n;";

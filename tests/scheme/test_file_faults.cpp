@@ -15,15 +15,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-} // namespace
-
 class TestFileFaults : public QObject {
     Q_OBJECT
 private slots:

@@ -27,11 +27,6 @@ Message Error(Language language, const QString& text) {
     return ErrorMessage(text, titles[int(language)]);
 }
 
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray ReplaceLine(const QByteArray& file, int line, const QByteArray& text) {
     QList<QByteArray> lines = file.split('\n');
     lines[line - 1] = text + '\r';
