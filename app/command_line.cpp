@@ -1,7 +1,9 @@
 #include "app/command_line.h"
 
-#include "app/editor.h"
-#include "app/file_association.h"
+#include "editor/editor.h"
+#include "editor/scheme_loading.h"
+#include "editor/scheme_saving.h"
+#include "host/file_association.h"
 #include "preview/preview.h"
 #include "scheme/scheme_reader.h"
 #include "scheme/scheme_text_codec.h"
@@ -194,7 +196,7 @@ int RunRender(const QStringList& arguments, QTextStream& err) {
     CommandLineDialogs dialogs(err);
     Editor editor(dialogs);
     Preview preview(*depth);
-    editor.preview = &preview;
+    AttachPreview(editor, preview);
     editor.options.lcdColours = args.values.contains(QStringLiteral("--lcd"));
     const std::optional<QByteArray> bytes = ReadSchemeFileBytes(args.words.first());
     if (!bytes) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/user_dialogs.h"
+#include "editor/user_dialogs.h"
 
 class QWidget;
 

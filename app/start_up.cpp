@@ -1,19 +1,21 @@
 #include "app/start_up.h"
 
-#include "app/editor.h"
-#include "app/processor_info.h"
 #include "app/qt_translations.h"
 #include "app/qt_user_dialogs.h"
 #include "app/window/language_chooser.h"
 #include "app/window/main_window.h"
 #include "app/window/splash_window.h"
-#include "i18n/language_command.h"
+#include "editor/editor.h"
+#include "editor/element_list_handlers.h"
+#include "editor/flash_advice.h"
+#include "editor/language_command.h"
+#include "editor/preview_failure.h"
+#include "editor/recent_files.h"
+#include "editor/scheme_loading.h"
 #include "i18n/startup_texts.h"
 #include "preview/display_depth.h"
 #include "preview/preview.h"
-#include "scheme/recent_files.h"
 #include "scheme/starter_schemes.h"
-#include "workspace/element_list_handlers.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -100,12 +102,11 @@ int RunEditor(const WindowArguments& arguments) {
     frmSplash.setStatus(Text(StartupTexts::buildingImageMap, language));
     frmSplash.setProgressRange(0, ScreenCount - 1);
     Preview preview(depth, [&frmSplash](int screen) { frmSplash.setProgress(screen); });
-    editor.preview = &preview;
-    // A paint that finds the display unusable has said so; the editor ends at once.
-    preview.endEditor = [] {
+    // A paint that finds the display unusable says so, and the editor ends at once.
+    AttachPreview(editor, preview, [] {
         QApplication::closeAllWindows();
         QCoreApplication::exit(0);
-    };
+    });
 
     frmMain.show();
     frmSplash.close();

@@ -1,5 +1,5 @@
 # The program's icons: the generator draws them, zef-icongen writes them to assets/icons (target
-# zef-icons-update), and zefcore embeds the committed copies.
+# zef-icons-update), and zef_assets embeds the committed copies.
 add_library(zeficons_gen STATIC
     icon_list.h
     icon_generator/icon_generator.h
@@ -16,14 +16,14 @@ add_custom_target(zef-icons-update
     COMMENT "Redrawing the icons in assets/icons"
     VERBATIM)
 
-target_sources(zefcore PRIVATE
+target_sources(zef_assets PRIVATE
     ${CMAKE_CURRENT_SOURCE_DIR}/icon_list.h
     ${CMAKE_CURRENT_SOURCE_DIR}/icons.h
     ${CMAKE_CURRENT_SOURCE_DIR}/icons.cpp
 )
 # Every committed picture; the icon test checks each name of icon_list.h is among them.
 file(GLOB zef_icon_pictures CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/icons/*.png)
-qt_add_resources(zefcore "icons"
+qt_add_resources(zef_assets "icons"
     PREFIX "/"
     BASE ${CMAKE_CURRENT_SOURCE_DIR}
     FILES ${zef_icon_pictures}

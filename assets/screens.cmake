@@ -1,5 +1,5 @@
 # The ten preview screens' layer pictures: the generator draws them from their descriptions,
-# zef-artgen writes them to assets/screens (target zef-screens-update), and zefcore embeds the
+# zef-artgen writes them to assets/screens (target zef-screens-update), and zef_assets embeds the
 # committed copies.
 add_library(zefart STATIC
     generator/pixel_font.h
@@ -38,7 +38,7 @@ foreach(count IN LISTS zef_screen_layer_counts)
     math(EXPR zef_screen "${zef_screen} + 1")
 endforeach()
 
-qt_add_resources(zefcore "screens"
+qt_add_resources(zef_assets "screens"
     PREFIX "/"
     BASE ${CMAKE_CURRENT_SOURCE_DIR}
     FILES ${zef_screen_pictures}

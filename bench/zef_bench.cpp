@@ -1,15 +1,16 @@
 // Speed of the preview: the pixel routine beside a plain copy of the same buffer, a full and a
 // one-element redraw, building the image map, one pointer move, a palette click and the start
 // of a flash.
-#include "app/editor.h"
-#include "app/user_dialogs.h"
-#include "preview/flash.h"
+#include "editor/editor.h"
+#include "editor/element_list_handlers.h"
+#include "editor/flash.h"
+#include "editor/palette_colours.h"
+#include "editor/preview_pointer.h"
+#include "editor/scheme_loading.h"
+#include "editor/user_dialogs.h"
 #include "preview/mask_fill.h"
 #include "preview/preview.h"
-#include "preview/preview_pointer.h"
 #include "scheme/starter_schemes.h"
-#include "workspace/element_list_handlers.h"
-#include "workspace/palette_colours.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -40,7 +41,7 @@ struct StartedEditor {
         editor.document.SchemeReady = false;
         CreateStarterScheme(editor, Starter::Blue);
         editor.document.SchemeReady = true;
-        editor.preview = &preview;
+        AttachPreview(editor, preview);
     }
     NoDialogs dialogs;
     Editor editor;

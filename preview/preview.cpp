@@ -1,6 +1,5 @@
 #include "preview/preview.h"
 
-#include "app/editor.h"
 #include "preview/display_depth.h"
 #include "preview/mask_fill.h"
 
@@ -82,30 +81,25 @@ void Preview::showInZoomView(int screen) {
     zoomView = picPrev[screen];
 }
 
-void Preview::end() {
+void Preview::fail(PreviewFailure failure) {
     ended_ = true;
-    if (endEditor)
-        endEditor();
+    if (failed)
+        failed(failure);
 }
 
-void Preview::PaintElementMask(const Editor& editor, int screen, ColourValue colour) {
+void Preview::PaintElementMask(int screen, ColourValue colour, bool lcdColours) {
     if (ended_)
         return;
     QImage& target = picPrev[screen];
     const BitmapGeometry geometry = GeometryOf(target);
     if (geometry.bitsPerPixel < MinimumDisplayDepth) {
-        ShowDisplayDepthMessage(editor.dialogs, editor.language);
-        end();
+        fail(PreviewFailure::DisplayTooShallow);
         return;
     }
-    if (editor.options.lcdColours)
+    if (lcdColours)
         colour = ToLcdColour(colour);
     if (GeometryOf(picGet) != geometry) {
-        // Shown in Czech whatever the interface language, as the program always has.
-        editor.dialogs.showMessage(Message{MessageIcon::None,
-                                           QStringLiteral("Kopírované mapy nejsou stejné !"),
-                                           QStringLiteral("Chyba"), MessageButtons::Ok});
-        end();
+        fail(PreviewFailure::MismatchedPictures);
         return;
     }
     MaskFill(picGet.constBits(), target.bits(), geometry, colour);
@@ -125,13 +119,12 @@ void Preview::copyOverlay(int screen) {
         CopyWithoutMagenta<4>(picGet, target, magenta);
         break;
     default:
-        break; // a display the preview cannot paint on has ended the editor before this
+        break; // a display the preview cannot paint on has stopped the preview before this
     }
 }
 
-void Preview::composeScreen(const Editor& editor, int i) {
-    const ElementList& list = editor.elementList;
-    const SchemeDocument& doc = editor.document;
+void Preview::composeScreen(const PreviewInput& input, int i) {
+    const SchemeDocument& doc = input.document;
     std::memcpy(picPrev[i].bits(), transparencyPattern_.constBits(),
                 transparencyPattern_.sizeInBytes());
     for (const PreviewLayer& layer : layers_[i]) {
@@ -143,12 +136,12 @@ void Preview::composeScreen(const Editor& editor, int i) {
             key.clear();
         }
         const bool overlay = layer.tag.isEmpty();
-        if (!overlay && list.isChecked(layer.tag.toInt() - 1)) {
-            PaintElementMask(editor, i, doc.elementColour[layer.tag.toInt()]);
+        if (!overlay && input.ticks[layer.tag.toInt() - 1]) {
+            PaintElementMask(i, doc.elementColour[layer.tag.toInt()], input.lcdColours);
         } else if (!inverseElement.isEmpty()) {
             const int n = inverseElement.toInt();
-            if (list.isChecked(n - 1))
-                PaintElementMask(editor, i, InverseColour(doc.elementColour[n]));
+            if (input.ticks[n - 1])
+                PaintElementMask(i, InverseColour(doc.elementColour[n]), input.lcdColours);
         } else if (overlay) {
             // A conditional overlay follows the opacity of the last open, creation or save,
             // not the tick.
@@ -160,13 +153,13 @@ void Preview::composeScreen(const Editor& editor, int i) {
     }
 }
 
-void Preview::redraw(const QString& what, const Editor& editor) {
+void Preview::redraw(const QString& what, const PreviewInput& input) {
     if (ended_)
         return;
     std::array<bool, ScreenCount> marked{};
     const bool all = what == All;
     if (!all) {
-        if (!editor.options.autoRedraw)
+        if (!input.autoRedraw)
             return;
         for (int i = 0; i < ScreenCount; ++i) {
             for (const PreviewLayer& layer : layers_[i])
@@ -175,7 +168,7 @@ void Preview::redraw(const QString& what, const Editor& editor) {
     }
     for (int i = 0; i < ScreenCount; ++i) {
         if (all || marked[i])
-            composeScreen(editor, i);
+            composeScreen(input, i);
         if (ended_)
             return;
     }

@@ -5,6 +5,7 @@
 #include "preview/preview_layer.h"
 #include "preview/screen_layers.h"
 #include "scheme/colour.h"
+#include "scheme/scheme_document.h"
 
 #include <QImage>
 #include <QString>
@@ -12,11 +13,23 @@
 #include <functional>
 #include <vector>
 
-class Editor;
+// What the screens are composed from: the scheme's colours, the opacities the conditional
+// overlays follow (those of the last open, creation or save), the list's ticks by position
+// (ticked = painted) and the preview's two options.
+struct PreviewInput {
+    const SchemeDocument& document;
+    std::array<bool, ElementCount> ticks{};
+    bool lcdColours = false;
+    bool autoRedraw = true;
+};
+
+// Why the preview stopped painting: a display of fewer than 16 bits per pixel, or a layer
+// picture whose format differs from the screen's.
+enum class PreviewFailure { DisplayTooShallow, MismatchedPictures };
 
 // The ten mock-ups of the phone's display, each composed from its layers in the scheme's
 // colours, and the enlarged view of one of them. The screens hold no scheme data: a redraw
-// recomputes them from the editor's colours and ticks.
+// recomputes them from the scheme's colours and ticks.
 class Preview {
 public:
     // depth: the display's bits per pixel, which decides the pictures' format. A depth the
@@ -29,11 +42,11 @@ public:
 
     // Composes every screen ("all"), or only the screens that hold an element ("1" to "60"),
     // which happens only while automatic redrawing is on; then refreshes the zoom view.
-    void redraw(const QString& what, const Editor& editor);
+    void redraw(const QString& what, const PreviewInput& input);
 
     // Paints the black pixels of the mask in picGet onto a screen, in the colour (mapped to the
-    // LCD's colours when that option is on). A picture it cannot paint ends the editor.
-    void PaintElementMask(const Editor& editor, int screen, ColourValue colour);
+    // LCD's colours when lcdColours is on). A picture it cannot paint stops the preview.
+    void PaintElementMask(int screen, ColourValue colour, bool lcdColours);
 
     const QImage& screen(int index) const { return picPrev[index]; }
     // The persistent picture of a screen, for the flash, which changes pixels between redraws.
@@ -52,15 +65,15 @@ public:
     // The scratch picture a layer is loaded into before it is painted or copied.
     QImage picGet;
 
-    // Runs when a paint found the display unusable; the editor ends then, and the preview
-    // paints nothing more.
-    std::function<void()> endEditor;
+    // Runs when a paint found the display unusable; the preview paints nothing more after it,
+    // and the program says why and ends.
+    std::function<void(PreviewFailure)> failed;
     bool ended() const { return ended_; }
 
 private:
-    void composeScreen(const Editor& editor, int screen);
+    void composeScreen(const PreviewInput& input, int screen);
     void copyOverlay(int screen);
-    void end();
+    void fail(PreviewFailure failure);
 
     int depth_;
     QImage::Format format_;

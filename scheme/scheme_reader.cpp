@@ -1,8 +1,5 @@
 #include "scheme/scheme_reader.h"
 
-#include "app/editor.h"
-#include "app/error_message.h"
-#include "scheme/scheme_loading.h"
 #include "scheme/scheme_text_codec.h"
 
 #include <QFile>
@@ -137,33 +134,6 @@ ParsedScheme ParseSchemeText(const QString& text) {
     return scheme;
 }
 
-bool ReadSchemeBytes(Editor& editor, const QByteArray& bytes) {
-    const ParsedScheme scheme = ParseSchemeText(DecodeSchemeBytes(bytes));
-    if (scheme.failure) {
-        if (!scheme.headerTag.isEmpty()) {
-            // Past the header word the list has been taken for reading; it is given back ready,
-            // with nothing of the file taken over.
-            editor.elementList.enabled = true;
-            editor.document.SchemeReady = true;
-        }
-        ShowErrorMessage(editor.dialogs, editor.language, ReadFailureMessage(*scheme.failure));
-        return false;
-    }
-
-    SchemeDocument& doc = editor.document;
-    editor.elementList.enabled = false;
-    doc.headerTag = scheme.headerTag;
-    doc.SchemeReady = false;
-    doc.dataTag = QStringLiteral("Data");
-    editor.setNameBoxText(scheme.schemeName);
-    doc.elementColour = scheme.elementColour;
-    doc.elementOpacity = scheme.elementOpacity;
-    PutSchemeIntoList(editor);
-    doc.SchemeReady = true;
-    RedrawPreview(editor, QStringLiteral("all"));
-    return true;
-}
-
 std::optional<QByteArray> ReadSchemeFileBytes(const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile() || info.size() > MaxSchemeFileSize)
@@ -176,17 +146,4 @@ std::optional<QByteArray> ReadSchemeFileBytes(const QString& path) {
     if (file.error() != QFileDevice::NoError || bytes.size() > MaxSchemeFileSize)
         return std::nullopt;
     return bytes;
-}
-
-bool ReadSchemeFile(Editor& editor, const QString& path) {
-    const std::optional<QByteArray> bytes = ReadSchemeFileBytes(path);
-    if (!bytes) {
-        ShowErrorMessage(editor.dialogs, editor.language,
-                         ReadFailureMessage(ReadFailure::ReadError));
-        return false;
-    }
-    if (!ReadSchemeBytes(editor, *bytes))
-        return false;
-    AddRecentFile(editor.recentFiles, editor.settings, path);
-    return true;
 }

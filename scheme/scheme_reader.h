@@ -9,8 +9,6 @@
 #include <array>
 #include <optional>
 
-class Editor;
-
 // Why a file could not be read; each has its message.
 enum class ReadFailure { NotAScheme, BadFile, ReadError };
 
@@ -34,10 +32,3 @@ const LocalisedText& ReadFailureMessage(ReadFailure failure);
 // The bytes of a scheme file, or the read error: a missing file, a folder, an unreadable file
 // or one larger than any scheme.
 std::optional<QByteArray> ReadSchemeFileBytes(const QString& path);
-
-// Replaces the editor's scheme with the one in the file and puts the path at the top of the
-// recent files; true on success. A failure shows its message and changes nothing.
-bool ReadSchemeFile(Editor& editor, const QString& path);
-
-// The same for a file's bytes already in memory, without touching the recent files.
-bool ReadSchemeBytes(Editor& editor, const QByteArray& bytes);

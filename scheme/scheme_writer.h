@@ -1,20 +1,14 @@
 #pragma once
 
+#include "scheme/scheme_document.h"
+
+#include <QByteArray>
 #include <QString>
 
-class Editor;
-
 // The whole file text of the scheme: "ColourScheme", the name, "Data" and 60 lines
-// "R G B V", each line ending in CR LF. Refreshes each element's opacity from its tick first.
-QString BuildSchemeText(Editor& editor);
+// "R G B V", each line ending in CR LF.
+QString BuildSchemeText(const SchemeDocument& doc);
 
-// What WriteSchemeFile did.
-enum class WriteResult : qint16 {
-    Finished = 0,          // written, or failed after the failure message was shown
-    DeclinedOverwrite = 1, // the user answered No to the overwrite question
-    Cancelled = 2,         // the user answered Cancel to it
-};
-
-// Writes the scheme to path, or to the document's own file when path is empty (then without
-// asking). The file is written whole or not at all: a failed write leaves what was there.
-WriteResult WriteSchemeFile(Editor& editor, const QString& path);
+// Writes the bytes to the file whole or not at all: a failed write leaves what was there. False
+// for an empty path and for every failure.
+bool WriteWholeFile(const QString& target, const QByteArray& bytes);

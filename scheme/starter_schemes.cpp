@@ -1,10 +1,5 @@
 #include "scheme/starter_schemes.h"
 
-#include "app/editor.h"
-#include "scheme/document_commands.h"
-#include "scheme/scheme_loading.h"
-#include "scheme/undo_redo.h"
-
 namespace {
 
 // Red, green, blue and opacity of elements 1 to 60; 0 opacity is a transparent element.
@@ -229,37 +224,4 @@ std::optional<QString> StarterName(Starter starter, Language language) {
 
 std::optional<QString> StarterFileLabel(Starter starter, Language language) {
     return FileLabels[int(starter)].in(language);
-}
-
-void CreateStarterScheme(Editor& editor, Starter starter) {
-    if (!TestMakeProject(editor))
-        return;
-    ClearHistory(editor);
-    SchemeDocument& doc = editor.document;
-    doc.filePath.clear();
-    if (const std::optional<QString> label = StarterFileLabel(starter, editor.language))
-        editor.fileLabel = *label;
-
-    const bool wasReady = doc.SchemeReady;
-    doc.SchemeReady = false;
-    editor.elementList.enabled = false;
-
-    doc.headerTag = QStringLiteral("ColourScheme");
-    doc.dataTag = QStringLiteral("Data");
-    if (const std::optional<QString> name = StarterName(starter, editor.language))
-        doc.schemeName = *name;
-    const std::array<StarterElement, ElementCount>& table = StarterTable(starter);
-    for (int element = 1; element <= ElementCount; ++element) {
-        const StarterElement& e = table[element - 1];
-        doc.elementColour[element] = MakeColour(e.red, e.green, e.blue);
-        doc.elementOpacity[element] = e.opacity;
-    }
-    PutSchemeIntoList(editor);
-    editor.setNameBoxText(doc.schemeName);
-
-    // While the main window loads, it raises SchemeReady itself once everything is in place.
-    if (wasReady) {
-        doc.SchemeReady = true;
-        RedrawPreview(editor, QStringLiteral("all"));
-    }
 }

@@ -7,8 +7,6 @@
 #include <array>
 #include <optional>
 
-class Editor;
-
 enum class Starter { Blue, Red, Green };
 
 struct StarterElement {
@@ -22,7 +20,3 @@ const std::array<StarterElement, ElementCount>& StarterTable(Starter starter);
 std::optional<QString> StarterName(Starter starter, Language language);
 // The file label of a new scheme: "New project - Blue", ...
 std::optional<QString> StarterFileLabel(Starter starter, Language language);
-
-// Replaces the scheme with a new, never-saved copy of a starter, after the unsaved-changes
-// question.
-void CreateStarterScheme(Editor& editor, Starter starter);

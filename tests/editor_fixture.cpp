@@ -1,7 +1,8 @@
 #include "editor_fixture.h"
 
+#include "editor/element_list_handlers.h"
+#include "editor/scheme_loading.h"
 #include "scheme/starter_schemes.h"
-#include "workspace/element_list_handlers.h"
 
 #include <QFile>
 #include <sys/fsuid.h>
@@ -27,7 +28,7 @@ EditorFixture::EditorFixture(Language language)
 }
 
 PhoneFixture::PhoneFixture(int depth) : preview(depth) {
-    f.editor.preview = &preview;
+    AttachPreview(f.editor, preview);
     RedrawPreview(f.editor, QStringLiteral("all"));
     f.redraws.clear();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/editor.h"
+#include "editor/editor.h"
 #include "preview/preview.h"
 #include "scripted_dialogs.h"
 

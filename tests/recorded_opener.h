@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/outside_links.h"
+#include "host/outside_links.h"
 
 #include <QList>
 #include <QUrl>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/about_info.h"
 #include "app/window/info_dialog.h"
+#include "editor/about_info.h"
 
 // frmAbout: the program's name, version and purpose, its terms of use, and a notice that links
 // to the author's home page.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/file_association.h"
+#include "host/file_association.h"
 
 #include <QDialog>
 

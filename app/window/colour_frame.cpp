@@ -1,10 +1,10 @@
 #include "app/window/colour_frame.h"
 
-#include "app/editor.h"
 #include "app/window/icon_button.h"
 #include "app/window/pixel_view.h"
 #include "app/window/value_label.h"
 #include "assets/palette_pictures.h"
+#include "editor/editor.h"
 #include "i18n/main_window_texts.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/window/editor_frame.h"
-#include "workspace/palette_colours.h"
+#include "editor/palette_colours.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
 #include "app/window/element_frame.h"
 
-#include "app/editor.h"
 #include "app/window/element_list_view.h"
 #include "app/window/pixel_view.h"
 #include "app/window/value_label.h"
+#include "editor/editor.h"
 #include "i18n/main_window_texts.h"
 
 #include <QGridLayout>

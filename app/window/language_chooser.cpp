@@ -1,8 +1,8 @@
 #include "app/window/language_chooser.h"
 
-#include "app/settings_store.h"
 #include "assets/icons.h"
-#include "i18n/language_command.h"
+#include "editor/language_command.h"
+#include "host/settings_store.h"
 
 #include <QGroupBox>
 #include <QPushButton>

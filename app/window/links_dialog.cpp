@@ -1,8 +1,8 @@
 #include "app/window/links_dialog.h"
 
-#include "app/outside_links.h"
 #include "app/window/link_label.h"
 #include "assets/icons.h"
+#include "host/outside_links.h"
 
 #include <QGridLayout>
 #include <QLabel>

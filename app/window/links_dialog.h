@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/about_info.h"
 #include "app/window/info_dialog.h"
+#include "editor/about_info.h"
 
 // frmLinks: the author's home page and e-mail address, each a link.
 class LinksDialog : public InfoDialog {

@@ -1,14 +1,14 @@
 #include "app/window/option_frame.h"
 
-#include "app/editor.h"
-#include "app/flash_advice.h"
 #include "app/window/icon_button.h"
 #include "app/window/wrapping_check_box.h"
+#include "editor/editor.h"
+#include "editor/flash_advice.h"
+#include "editor/preview_options.h"
+#include "editor/provider_name.h"
+#include "editor/safe_scheme.h"
+#include "editor/safe_scheme_info.h"
 #include "i18n/main_window_texts.h"
-#include "preview/preview_options.h"
-#include "workspace/provider_name.h"
-#include "workspace/safe_scheme.h"
-#include "workspace/safe_scheme_info.h"
 
 #include <QGridLayout>
 #include <QLabel>

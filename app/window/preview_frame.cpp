@@ -1,12 +1,12 @@
 #include "app/window/preview_frame.h"
 
-#include "app/editor.h"
 #include "app/window/icon_button.h"
 #include "app/window/pixel_view.h"
+#include "editor/editor.h"
+#include "editor/preview_options.h"
+#include "editor/preview_pointer.h"
 #include "i18n/main_window_texts.h"
 #include "preview/preview.h"
-#include "preview/preview_options.h"
-#include "preview/preview_pointer.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/window/info_dialog.h"
-#include "workspace/safe_scheme_info.h"
+#include "editor/safe_scheme_info.h"
 
 // frmSecure: what Safe Scheme does, and the elements that may stay transparent while it is on.
 class SafeSchemeDialog : public InfoDialog {

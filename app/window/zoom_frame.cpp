@@ -1,10 +1,10 @@
 #include "app/window/zoom_frame.h"
 
-#include "app/editor.h"
 #include "app/window/pixel_view.h"
+#include "editor/editor.h"
+#include "editor/preview_pointer.h"
 #include "i18n/main_window_texts.h"
 #include "preview/preview.h"
-#include "preview/preview_pointer.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the processor query as the kernel's cpuinfo and cpufreq files (split
 // at the first NUL byte): whatever they hold, the start-up window gets a name, a revision and a
 // speed it can show.
-#include "app/processor_info.h"
+#include "host/processor_info.h"
 #include "memory_folder.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the settings store as the contents of its file: whatever the bytes,
 // reading gives a value or nothing, and a value written afterwards reads back as written.
-#include "app/settings_store.h"
-#include "i18n/language_command.h"
+#include "editor/language_command.h"
+#include "host/settings_store.h"
 #include "memory_folder.h"
 
 #include <QFile>

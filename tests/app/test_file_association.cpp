@@ -1,5 +1,6 @@
-#include "app/file_association.h"
+#include "editor/association_command.h"
 #include "editor_fixture.h"
+#include "host/file_association.h"
 
 #include <QDirIterator>
 #include <QProcess>

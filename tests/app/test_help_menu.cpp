@@ -1,11 +1,11 @@
 // The Help menu's dialogs and the world outside the editor they lead to: the author's addresses,
 // this computer's processor and speed, the phone's folder.
-#include "app/about_info.h"
-#include "app/file_association.h"
-#include "app/flash_advice.h"
-#include "app/processor_info.h"
+#include "editor/about_info.h"
+#include "editor/flash_advice.h"
 #include "editor_fixture.h"
 #include "golden.h"
+#include "host/file_association.h"
+#include "host/processor_info.h"
 #include "recorded_opener.h"
 
 #include <QTest>

@@ -2,22 +2,23 @@
 // after every single action: the history and its commands agree, every saved file reads back as
 // the scheme that was saved, a scheme that was just saved, opened or started is unmodified, and
 // a preview redrawn whole looks exactly as one composed afresh.
-#include "app/editor.h"
-#include "i18n/language_command.h"
+#include "editor/document_commands.h"
+#include "editor/editor.h"
+#include "editor/element_list_handlers.h"
+#include "editor/language_command.h"
+#include "editor/palette_colours.h"
+#include "editor/preview_options.h"
+#include "editor/preview_pointer.h"
+#include "editor/provider_name.h"
+#include "editor/recent_files.h"
+#include "editor/safe_scheme.h"
+#include "editor/scheme_loading.h"
+#include "editor/undo_redo.h"
 #include "memory_folder.h"
 #include "preview/preview.h"
-#include "preview/preview_options.h"
-#include "preview/preview_pointer.h"
-#include "scheme/document_commands.h"
-#include "scheme/recent_files.h"
 #include "scheme/scheme_reader.h"
 #include "scheme/scheme_text_codec.h"
 #include "scheme/starter_schemes.h"
-#include "scheme/undo_redo.h"
-#include "workspace/element_list_handlers.h"
-#include "workspace/palette_colours.h"
-#include "workspace/provider_name.h"
-#include "workspace/safe_scheme.h"
 
 #include <QDir>
 #include <QFile>
@@ -200,7 +201,7 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
     FillElementNames(editor);
     CreateStarterScheme(editor, Starter::Blue);
     editor.document.SchemeReady = true;
-    editor.preview = &s.preview;
+    AttachPreview(editor, s.preview);
     RedrawPreview(editor, QStringLiteral("all"));
     // Composes the screens once more from the editor's colours, to hold the live preview to.
     Preview fresh(24);
@@ -263,7 +264,7 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
         // A whole redraw leaves the preview exactly as a fresh composition of the scheme.
         if (!s.redraws.isEmpty() && s.redraws.last() == u"all" && !editor.flash.FlashBusy) {
             ++redrawsChecked;
-            fresh.redraw(QStringLiteral("all"), editor);
+            fresh.redraw(QStringLiteral("all"), PreviewInputOf(editor));
             for (int screen = 0; screen < ScreenCount; ++screen)
                 QVERIFY2(s.preview.screen(screen) == fresh.screen(screen),
                          (at + ": screen " + QByteArray::number(screen)).constData());

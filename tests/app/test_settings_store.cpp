@@ -1,7 +1,7 @@
-#include "app/settings_store.h"
+#include "editor/document_commands.h"
+#include "editor/language_command.h"
 #include "editor_fixture.h"
-#include "i18n/language_command.h"
-#include "scheme/document_commands.h"
+#include "host/settings_store.h"
 
 #include <QSettings>
 #include <QStandardPaths>

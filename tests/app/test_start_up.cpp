@@ -1,8 +1,8 @@
 // Start-up as the program runs it, on the offscreen platform: a timer answers the language
 // chooser and every question, looks at the windows once the main window is up, and uses it.
-#include "app/processor_info.h"
 #include "app/start_up.h"
 #include "editor_fixture.h"
+#include "host/processor_info.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,13 +1,14 @@
 // The phone's ten screens as the preview draws them, and what pointing at them names, against
 // golden pictures for each starter, display depth and option that changes pixels; clicking.
+#include "editor/flash.h"
+#include "editor/preview_options.h"
+#include "editor/preview_pointer.h"
+#include "editor/provider_name.h"
+#include "editor/scheme_loading.h"
 #include "editor_fixture.h"
 #include "golden.h"
-#include "preview/flash.h"
 #include "preview/image_map.h"
-#include "preview/preview_options.h"
-#include "preview/preview_pointer.h"
 #include "scheme/starter_schemes.h"
-#include "workspace/provider_name.h"
 
 #include <QPainter>
 #include <QRegularExpression>
@@ -228,20 +229,17 @@ void TestPreview::anUnpaintablePictureEndsTheEditor() {
     QFETCH(QString, title);
     EditorFixture f(language);
     Preview preview(depth);
-    f.editor.preview = &preview;
     int ends = 0;
-    preview.endEditor = [&ends] {
-        ++ends;
-    };
+    AttachPreview(f.editor, preview, [&ends] { ++ends; });
     const QImage before = preview.screen(0).copy();
     if (depth >= 16) {
         preview.picGet = QImage(100, 80, before.format());
-        preview.PaintElementMask(f.editor, 0, 0);
+        preview.PaintElementMask(0, 0, false);
     }
     // After the end nothing is painted and nothing shown again.
     RedrawPreview(f.editor, QStringLiteral("all"));
     preview.picGet = preview.layers(0).front().picture;
-    preview.PaintElementMask(f.editor, 0, MakeColour(1, 2, 3));
+    preview.PaintElementMask(0, MakeColour(1, 2, 3), false);
     QCOMPARE(preview.screen(0), before);
     QList<Message> expected;
     if (!text.isEmpty())

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the scheme reader as if they were a file's contents: whatever the
 // bytes, reading must end with the scheme read or with one of the reader's messages.
-#include "app/editor.h"
+#include "editor/editor.h"
 #include "scheme/scheme_reader.h"
 
 #include <cstdint>

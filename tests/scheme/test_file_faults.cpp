@@ -1,7 +1,7 @@
 // Saving when the machine misbehaves: a disk that is full.
+#include "editor/document_commands.h"
+#include "editor/undo_redo.h"
 #include "editor_fixture.h"
-#include "scheme/document_commands.h"
-#include "scheme/undo_redo.h"
 
 #include <QDir>
 #include <QFile>

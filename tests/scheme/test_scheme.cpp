@@ -1,14 +1,16 @@
 // The scheme and its files: the starters, the reader and the writer, the edit history, the
 // document commands and the recent files.
+#include "editor/document_commands.h"
+#include "editor/palette_colours.h"
+#include "editor/recent_files.h"
+#include "editor/scheme_loading.h"
+#include "editor/scheme_saving.h"
+#include "editor/undo_redo.h"
 #include "editor_fixture.h"
-#include "scheme/document_commands.h"
-#include "scheme/recent_files.h"
 #include "scheme/scheme_reader.h"
 #include "scheme/scheme_text_codec.h"
 #include "scheme/scheme_writer.h"
 #include "scheme/starter_schemes.h"
-#include "scheme/undo_redo.h"
-#include "workspace/palette_colours.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,0 @@
-#pragma once
-
-#include "app/user_dialogs.h"
-#include "i18n/language.h"
-
-// An error box: critical icon, OK, and the title "Chyba", "Error" or "Fehler". For a word that
-// selects no language nothing is shown.
-void ShowErrorMessage(UserDialogs& dialogs, Language language, const LocalisedText& text);

@@ -1,0 +1,52 @@
+#include "editor/editor.h"
+
+#include "editor/element_list_handlers.h"
+#include "editor/preview_failure.h"
+#include "preview/preview.h"
+
+Editor::Editor(UserDialogs& dialogs, SettingsStore settings)
+    : dialogs(dialogs), settings(std::move(settings)) {
+    elementList.checkChanged = [this](int position) {
+        ElementCheckChanged(*this, position);
+    };
+    elementList.selectionChanged = [this] {
+        SelectElement(*this);
+    };
+    flash.tmrBlink.setInterval(FlashState::BlinkInterval);
+    QObject::connect(&flash.tmrBlink, &QTimer::timeout, &flash.tmrBlink,
+                     [this] { EndFlash(*this); });
+}
+
+void Editor::setNameBoxText(const QString& text) {
+    if (text == nameBox_)
+        return;
+    nameBox_ = text;
+    document.schemeName = text;
+    if (document.SchemeReady)
+        document.modified = true;
+}
+
+PreviewInput PreviewInputOf(const Editor& editor) {
+    PreviewInput input{editor.document};
+    for (int p = 0; p < ElementCount; ++p)
+        input.ticks[p] = editor.elementList.isChecked(p);
+    input.lcdColours = editor.options.lcdColours;
+    input.autoRedraw = editor.options.autoRedraw;
+    return input;
+}
+
+void AttachPreview(Editor& editor, Preview& preview, std::function<void()> endEditor) {
+    editor.preview = &preview;
+    preview.failed = [&editor, endEditor = std::move(endEditor)](PreviewFailure failure) {
+        ShowPreviewFailure(editor.dialogs, editor.language, failure);
+        if (endEditor)
+            endEditor();
+    };
+}
+
+void RedrawPreview(Editor& editor, const QString& what) {
+    if (editor.preview)
+        editor.preview->redraw(what, PreviewInputOf(editor));
+    if (editor.previewRedrawn)
+        editor.previewRedrawn(what);
+}

@@ -1,0 +1,94 @@
+#include "editor/palette_colours.h"
+
+#include "assets/palette_pictures.h"
+#include "editor/editor.h"
+#include "editor/undo_redo.h"
+
+#include <QImage>
+#include <array>
+
+namespace {
+
+// Decoded once: a palette click must not wait for a PNG to be read again.
+const QImage& PaletteImage(PaletteKind kind) {
+    static const std::array<QImage, 3> images = {PalettePicture(PaletteKind::S55),
+                                                 PalettePicture(PaletteKind::Colours256),
+                                                 PalettePicture(PaletteKind::HueBrightness)};
+    return images[size_t(kind)];
+}
+
+PaletteKind PaletteOf(ColourPicture picture) {
+    switch (picture) {
+    case ColourPicture::Colours256:
+        return PaletteKind::Colours256;
+    case ColourPicture::HueBrightness:
+        return PaletteKind::HueBrightness;
+    default:
+        return PaletteKind::S55;
+    }
+}
+
+void SetHoverComponents(ColourFrameState& frame, ColourValue c) {
+    frame.HoverRed = RedOf(c);
+    frame.HoverGreen = GreenOf(c);
+    frame.HoverBlue = BlueOf(c);
+}
+
+void ShowHoverComponents(ColourFrameState& frame) {
+    frame.redText = QString::number(frame.HoverRed);
+    frame.greenText = QString::number(frame.HoverGreen);
+    frame.blueText = QString::number(frame.HoverBlue);
+}
+
+} // namespace
+
+std::optional<ColourValue> ColourAt(const Editor& editor, ColourPicture picture, int x, int y) {
+    if (picture == ColourPicture::Custom)
+        return editor.colourFrame.customColour;
+    const QImage& image = PaletteImage(PaletteOf(picture));
+    if (!image.valid(x, y))
+        return std::nullopt;
+    const QRgb pixel = image.pixel(x, y);
+    return MakeColour(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
+
+// A step that fails (a position off the picture reads no colour) is skipped, and the next one
+// runs.
+void HoverPaletteColour(Editor& editor, ColourPicture picture, int x, int y) {
+    ColourFrameState& frame = editor.colourFrame;
+    if (const std::optional<ColourValue> c = ColourAt(editor, picture, x, y)) {
+        SetHoverComponents(frame, *c);
+        ShowHoverComponents(frame);
+        frame.overColour = *c;
+    }
+    frame.HoverX = x;
+    frame.HoverY = y;
+}
+
+void ApplyPaletteColour(Editor& editor, ColourPicture picture) {
+    const int position = editor.elementList.current();
+    if (position < 0)
+        return;
+    const int n = position + 1;
+    const ColourValue oldColour = editor.document.elementColour[n];
+    ColourFrameState& frame = editor.colourFrame;
+
+    // The component labels keep what the pointer showed; only the values are read again.
+    if (const std::optional<ColourValue> c = ColourAt(editor, picture, frame.HoverX, frame.HoverY))
+        SetHoverComponents(frame, *c);
+    const ColourValue newColour = frame.HoverRed + 256 * frame.HoverGreen + 65536 * frame.HoverBlue;
+    editor.document.elementColour[n] = newColour;
+    if (const std::optional<ColourValue> c = ColourAt(editor, picture, frame.HoverX, frame.HoverY))
+        editor.swatchColour = *c;
+    // lblRS, lblGS and lblBS keep the colour the element had when it was selected.
+    RedrawPreview(editor, QString::number(n));
+    editor.document.modified = true;
+    RecordStep(editor, position, oldColour, newColour);
+}
+
+void MixCustomColour(Editor& editor) {
+    ColourFrameState& frame = editor.colourFrame;
+    frame.customColour = editor.dialogs.chooseColour(frame.customColour);
+    SetHoverComponents(frame, frame.customColour);
+    ShowHoverComponents(frame);
+}

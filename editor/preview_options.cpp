@@ -1,0 +1,23 @@
+#include "editor/preview_options.h"
+
+#include "editor/editor.h"
+
+namespace {
+const QString All = QStringLiteral("all");
+}
+
+void RefreshClicked(Editor& editor) {
+    RedrawPreview(editor, All);
+}
+
+void LcdColoursClicked(Editor& editor, bool on) {
+    editor.options.lcdColours = on;
+    RedrawPreview(editor, All);
+}
+
+void AutoRedrawClicked(Editor& editor, bool on) {
+    editor.options.autoRedraw = on;
+    // Switching it off leaves the screens as they are until the next full redraw.
+    if (on)
+        RedrawPreview(editor, All);
+}

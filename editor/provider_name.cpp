@@ -1,0 +1,37 @@
+#include "editor/provider_name.h"
+
+#include "editor/editor.h"
+#include "editor/element_list_handlers.h"
+
+namespace {
+constexpr int InnerText = 22; // entry of element 23
+constexpr int OuterText = 23; // entry of element 24
+} // namespace
+
+void SetProviderNameOption(Editor& editor, bool hide) {
+    if (editor.options.hideProviderName == hide)
+        return;
+    editor.options.hideProviderName = hide;
+    ProviderNameToggled(editor);
+}
+
+void ProviderNameToggled(Editor& editor) {
+    if (editor.OptionSyncGuard)
+        return;
+    ElementList& list = editor.elementList;
+    const bool hide = editor.options.hideProviderName;
+    editor.ListSyncGuard = true;
+
+    // The inner text changes quietly; the outer text's change then redraws the standby screen,
+    // which holds both, once.
+    const bool ready = editor.document.SchemeReady;
+    editor.document.SchemeReady = false;
+    list.setChecked(InnerText, !hide);
+    editor.document.SchemeReady = ready;
+    list.setChecked(OuterText, !hide);
+    if (hide)
+        list.setCurrent(OuterText);
+
+    editor.ListSyncGuard = false;
+    SelectElement(editor);
+}

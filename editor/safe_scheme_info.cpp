@@ -1,0 +1,26 @@
+#include "editor/safe_scheme_info.h"
+
+#include "editor/editor.h"
+#include "editor/safe_scheme.h"
+#include "i18n/safe_scheme_texts.h"
+
+// The dialog keeps its built-in Czech texts for a word that selects no language.
+SafeSchemeInfo SafeSchemeInfoFor(const Editor& editor) {
+    using namespace SafeSchemeTexts;
+    const Language language = editor.language;
+    SafeSchemeInfo info{frmSecure.inOrBuiltIn(language),
+                        lblText.inOrBuiltIn(language),
+                        lblPrvky.inOrBuiltIn(language),
+                        lblOmluva.inOrBuiltIn(language),
+                        {}};
+    for (int p = 0; p < editor.elementList.count(); ++p) {
+        if (IsSafeTransparent(p + 1))
+            info.elements.append(editor.elementList.entry(p).text);
+    }
+    return info;
+}
+
+void ShowSafeSchemeInfo(Editor& editor) {
+    editor.DialogWasShown = true;
+    editor.dialogs.showSafeSchemeInfo(SafeSchemeInfoFor(editor));
+}

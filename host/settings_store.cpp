@@ -1,0 +1,81 @@
+#include "host/settings_store.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+// "Tesmira\ZEF\Recent" becomes the group "Recent".
+QString GroupOf(const QString& key) {
+    return key.section(QLatin1Char('\\'), -1);
+}
+
+// Whether QSettings may be let at the file. It reads a file whole, so a huge one would cost
+// the editor its memory, and reading a pipe would wait forever; a file that is not there yet is
+// fine, the first write creates it.
+bool MayOpen(const QString& path) {
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return true;
+    return info.isFile() && info.size() <= MaxSettingsFileSize;
+}
+
+// QSettings keeps a value it could not write to an existing file in its cache and reads it back
+// for the rest of the run, so a file that cannot be written is not given the write at all. A
+// file that is not there yet leaves nothing behind when it cannot be created.
+bool MayWrite(const QString& path) {
+    if (!QFileInfo::exists(path))
+        return true;
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite);
+}
+
+} // namespace
+
+SettingsStore SettingsStore::FromEnvironment() {
+    const QString fromEnvironment = qEnvironmentVariable("ZEF_SETTINGS");
+    if (!fromEnvironment.isEmpty())
+        return SettingsStore(fromEnvironment);
+    return SettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/Tesmira/ZEF.conf"));
+}
+
+QVariant SettingsStore::ReadRegValue(const QString& key, const QString& valueName,
+                                     RegValueKind kind) const {
+    if (!MayOpen(filePath_))
+        return {};
+    QSettings file(filePath_, QSettings::IniFormat);
+    const QVariant value = file.value(GroupOf(key) + QLatin1Char('/') + valueName);
+    if (!value.isValid())
+        return {};
+    if (kind == RegValueKind::Integer) {
+        bool ok = false;
+        const int number = value.toInt(&ok);
+        return ok ? QVariant(number) : QVariant();
+    }
+    return value.toString();
+}
+
+void SettingsStore::WriteRegValue(const QString& key, const QString& valueName,
+                                  const QVariant& value, RegValueKind kind) {
+    if (!MayOpen(filePath_) || !MayWrite(filePath_))
+        return;
+    CreateRegKey(key);
+    QSettings file(filePath_, QSettings::IniFormat);
+    const QString name = GroupOf(key) + QLatin1Char('/') + valueName;
+    if (kind == RegValueKind::Integer)
+        file.setValue(name, value.toInt());
+    else
+        file.setValue(name, value.toString());
+    file.sync();
+}
+
+void SettingsStore::CreateRegKey(const QString&) {
+    if (filePath_.isEmpty())
+        return;
+    QDir().mkpath(QFileInfo(filePath_).absolutePath());
+}
