@@ -3,6 +3,7 @@
 #include "editor/editor.h"
 #include "editor/scheme_loading.h"
 #include "editor/scheme_saving.h"
+#include "editor/silent_dialogs.h"
 #include "host/file_association.h"
 #include "preview/preview.h"
 #include "scheme/scheme_reader.h"
@@ -19,7 +20,7 @@ constexpr int UsageError = 2;
 
 // Answers the editor's dialogs without a person: messages go to the error stream, and the
 // overwrite question is answered Yes, since the output file was named on purpose.
-class CommandLineDialogs : public UserDialogs {
+class CommandLineDialogs : public SilentDialogs {
 public:
     explicit CommandLineDialogs(QTextStream& err) : err_(err) {}
     MessageAnswer showMessage(const Message& message) override {
@@ -28,13 +29,6 @@ public:
         err_ << message.text << Qt::endl;
         return MessageAnswer::Ok;
     }
-    QString chooseFileToOpen(const FileDialogTexts&) override { return {}; }
-    QString chooseFileToSave(const FileDialogTexts&) override { return {}; }
-    ColourValue chooseColour(ColourValue initial) override { return initial; }
-    void showSafeSchemeInfo(const SafeSchemeInfo&) override {}
-    void showFlashAdvice(const FlashAdvice&) override {}
-    void showAbout(const AboutTexts&) override {}
-    void showLinks(const LinksTexts&) override {}
 
 private:
     QTextStream& err_;

@@ -7,6 +7,7 @@
 #include "editor/palette_colours.h"
 #include "editor/preview_pointer.h"
 #include "editor/scheme_loading.h"
+#include "editor/silent_dialogs.h"
 #include "editor/user_dialogs.h"
 #include "preview/mask_fill.h"
 #include "preview/preview.h"
@@ -22,18 +23,6 @@ namespace {
 // The depth of a usual X11 desktop; the per-depth benchmarks cover the other two.
 constexpr int DesktopDepth = 24;
 
-class NoDialogs : public UserDialogs {
-public:
-    MessageAnswer showMessage(const Message&) override { return MessageAnswer::Ok; }
-    QString chooseFileToOpen(const FileDialogTexts&) override { return {}; }
-    QString chooseFileToSave(const FileDialogTexts&) override { return {}; }
-    ColourValue chooseColour(ColourValue initial) override { return initial; }
-    void showSafeSchemeInfo(const SafeSchemeInfo&) override {}
-    void showFlashAdvice(const FlashAdvice&) override {}
-    void showAbout(const AboutTexts&) override {}
-    void showLinks(const LinksTexts&) override {}
-};
-
 // An editor as after start-up: the Blue starter in the list and a preview attached.
 struct StartedEditor {
     explicit StartedEditor(int depth) : editor(dialogs, SettingsStore(QString())), preview(depth) {
@@ -43,7 +32,7 @@ struct StartedEditor {
         editor.document.SchemeReady = true;
         AttachPreview(editor, preview);
     }
-    NoDialogs dialogs;
+    SilentDialogs dialogs;
     Editor editor;
     Preview preview;
 };

@@ -13,6 +13,7 @@
 #include "editor/recent_files.h"
 #include "editor/safe_scheme.h"
 #include "editor/scheme_loading.h"
+#include "editor/silent_dialogs.h"
 #include "editor/undo_redo.h"
 #include "memory_folder.h"
 #include "preview/preview.h"
@@ -67,7 +68,7 @@ QMap<QString, QByteArray> FilesIn(const QTemporaryDir& folder) {
 // The editor and what the last action asked for, for the checks after it. Answers every dialog
 // at random, as a user clicking anything would: questions get any of their buttons, file dialogs
 // one of a few names in the session's folder (or Cancel), the colour chooser any colour.
-struct Session : UserDialogs {
+struct Session : SilentDialogs {
     std::mt19937 random{20261206};
     QTemporaryDir folder{MemoryFolderTemplate(QStringLiteral("zef-session"))};
     Editor editor{*this, SettingsStore(folder.filePath(QStringLiteral("settings/zef.conf")))};
@@ -99,10 +100,6 @@ struct Session : UserDialogs {
     }
     QString chooseFileToSave(const FileDialogTexts&) override { return someFile(); }
     ColourValue chooseColour(ColourValue) override { return ColourValue(pick(1 << 24)); }
-    void showSafeSchemeInfo(const SafeSchemeInfo&) override {}
-    void showFlashAdvice(const FlashAdvice&) override {}
-    void showAbout(const AboutTexts&) override {}
-    void showLinks(const LinksTexts&) override {}
 };
 
 // The actions with how often each comes: mostly the clicks of everyday editing.
