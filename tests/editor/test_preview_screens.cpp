@@ -81,7 +81,7 @@ const Case Cases[] = {
 Q_DECLARE_METATYPE(const Case*)
 Q_DECLARE_METATYPE(Language)
 
-class TestPreview : public QObject {
+class TestPreviewScreens : public QObject {
     Q_OBJECT
 private slots:
     // Painting and pointing are silent: a pixel set outside a picture, for one, warns.
@@ -95,13 +95,13 @@ private slots:
     void onlyMagentaIsOutsideALayer();
 };
 
-void TestPreview::screensMatchTheirGoldenPictures_data() {
+void TestPreviewScreens::screensMatchTheirGoldenPictures_data() {
     QTest::addColumn<const Case*>("c");
     for (const Case& c : Cases)
         QTest::newRow(c.name) << &c;
 }
 
-void TestPreview::screensMatchTheirGoldenPictures() {
+void TestPreviewScreens::screensMatchTheirGoldenPictures() {
     QFETCH(const Case*, c);
     PhoneFixture phone(c->depth);
     Editor& editor = phone.f.editor;
@@ -147,7 +147,7 @@ void TestPreview::screensMatchTheirGoldenPictures() {
     QCOMPARE(phone.preview.zoomView, phone.preview.screen(phone.preview.ZoomScreen));
 }
 
-void TestPreview::pointingAndClicking() {
+void TestPreviewScreens::pointingAndClicking() {
     PhoneFixture phone;
     Editor& editor = phone.f.editor;
     editor.elementList.setCurrent(30);
@@ -202,7 +202,7 @@ void TestPreview::pointingAndClicking() {
     QCOMPARE(editor.PreviewHoverElement, qint16(0));
 }
 
-void TestPreview::anUnpaintablePictureEndsTheEditor_data() {
+void TestPreviewScreens::anUnpaintablePictureEndsTheEditor_data() {
     QTest::addColumn<int>("depth");
     QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("text");
@@ -222,7 +222,7 @@ void TestPreview::anUnpaintablePictureEndsTheEditor_data() {
                                 << "Chyba";
 }
 
-void TestPreview::anUnpaintablePictureEndsTheEditor() {
+void TestPreviewScreens::anUnpaintablePictureEndsTheEditor() {
     QFETCH(int, depth);
     QFETCH(Language, language);
     QFETCH(QString, text);
@@ -251,7 +251,7 @@ void TestPreview::anUnpaintablePictureEndsTheEditor() {
 
 // Pointing names an element only where its layer is not magenta; at 16 bits the rule looks at the
 // pixel's two bytes, so that magenta stored as 5-5-5 is outside too.
-void TestPreview::onlyMagentaIsOutsideALayer_data() {
+void TestPreviewScreens::onlyMagentaIsOutsideALayer_data() {
     QTest::addColumn<QByteArray>("pixel"); // the bytes as stored
     QTest::addColumn<bool>("inLayer");
     QTest::newRow("16 black") << QByteArray("\x00\x00", 2) << true;
@@ -266,12 +266,12 @@ void TestPreview::onlyMagentaIsOutsideALayer_data() {
     QTest::newRow("32 black") << QByteArray("\x00\x00\x00\xff", 4) << true;
 }
 
-void TestPreview::onlyMagentaIsOutsideALayer() {
+void TestPreviewScreens::onlyMagentaIsOutsideALayer() {
     QFETCH(QByteArray, pixel);
     QFETCH(bool, inLayer);
     const int bits = 8 * int(pixel.size());
     QCOMPARE(PixelInLayer(reinterpret_cast<const uchar*>(pixel.constData()), bits), inLayer);
 }
 
-QTEST_GUILESS_MAIN(TestPreview)
-#include "test_preview.moc"
+QTEST_GUILESS_MAIN(TestPreviewScreens)
+#include "test_preview_screens.moc"

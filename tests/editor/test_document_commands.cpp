@@ -86,7 +86,7 @@ void Run(EditorFixture& f, Replacing command, const QString& file) {
 
 } // namespace
 
-class TestScheme : public QObject {
+class TestDocumentCommands : public QObject {
     Q_OBJECT
 private slots:
     void startersWriteTheirFilesExactly_data() {
@@ -529,8 +529,8 @@ private slots:
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    TestScheme scheme;
+    TestDocumentCommands scheme;
     return QTest::qExec(&scheme, argc, argv) | RunFileFaultTests(argc, argv);
 }
 
-#include "test_scheme.moc"
+#include "test_document_commands.moc"
