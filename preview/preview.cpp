@@ -66,19 +66,19 @@ Preview::Preview(int depth, std::array<std::vector<PreviewLayer>, ScreenCount> l
     magenta_.fill(qRgb(255, 0, 255));
     magenta_ = magenta_.convertToFormat(format_);
     for (int i = 0; i < ScreenCount; ++i) {
-        picPrev[i] = transparencyPattern_.copy();
+        screens_[i] = transparencyPattern_.copy();
         // Converted once here, so that a redraw only tests and stores pixels.
         for (PreviewLayer& layer : layers_[i])
             layer.picture = layer.picture.convertToFormat(format_);
     }
-    picGet = QImage(ScreenWidth, ScreenHeight, format_);
-    picGet.fill(QColor(255, 0, 255));
+    maskPicture = QImage(ScreenWidth, ScreenHeight, format_);
+    maskPicture.fill(QColor(255, 0, 255));
     imageMap_.BuildImageMap(layers_, mapProgress);
     showInZoomView(0);
 }
 
 void Preview::showInZoomView(int screen) {
-    zoomView = picPrev[screen];
+    zoomView = screens_[screen];
 }
 
 void Preview::fail(PreviewFailure failure) {
@@ -90,7 +90,7 @@ void Preview::fail(PreviewFailure failure) {
 void Preview::PaintElementMask(int screen, ColourValue colour, bool lcdColours) {
     if (ended_)
         return;
-    QImage& target = picPrev[screen];
+    QImage& target = screens_[screen];
     const BitmapGeometry geometry = GeometryOf(target);
     if (geometry.bitsPerPixel < MinimumDisplayDepth) {
         fail(PreviewFailure::DisplayTooShallow);
@@ -98,25 +98,25 @@ void Preview::PaintElementMask(int screen, ColourValue colour, bool lcdColours) 
     }
     if (lcdColours)
         colour = ToLcdColour(colour);
-    if (GeometryOf(picGet) != geometry) {
+    if (GeometryOf(maskPicture) != geometry) {
         fail(PreviewFailure::MismatchedPictures);
         return;
     }
-    MaskFill(picGet.constBits(), target.bits(), geometry, colour);
+    MaskFill(maskPicture.constBits(), target.bits(), geometry, colour);
 }
 
 void Preview::copyOverlay(int screen) {
-    QImage& target = picPrev[screen];
+    QImage& target = screens_[screen];
     const uchar* magenta = magenta_.constBits();
     switch (target.depth()) {
     case 16:
-        CopyWithoutMagenta<2>(picGet, target, magenta);
+        CopyWithoutMagenta<2>(maskPicture, target, magenta);
         break;
     case 24:
-        CopyWithoutMagenta<3>(picGet, target, magenta);
+        CopyWithoutMagenta<3>(maskPicture, target, magenta);
         break;
     case 32:
-        CopyWithoutMagenta<4>(picGet, target, magenta);
+        CopyWithoutMagenta<4>(maskPicture, target, magenta);
         break;
     default:
         break; // a display the preview cannot paint on has stopped the preview before this
@@ -125,10 +125,10 @@ void Preview::copyOverlay(int screen) {
 
 void Preview::composeScreen(const PreviewInput& input, int i) {
     const SchemeDocument& doc = input.document;
-    std::memcpy(picPrev[i].bits(), transparencyPattern_.constBits(),
+    std::memcpy(screens_[i].bits(), transparencyPattern_.constBits(),
                 transparencyPattern_.sizeInBytes());
     for (const PreviewLayer& layer : layers_[i]) {
-        picGet = layer.picture;
+        maskPicture = layer.picture;
         QString key = layer.key;
         QString inverseElement;
         if (key.startsWith(QLatin1String("neg"))) {

@@ -44,13 +44,13 @@ public:
     // which happens only while automatic redrawing is on; then refreshes the zoom view.
     void redraw(const QString& what, const PreviewInput& input);
 
-    // Paints the black pixels of the mask in picGet onto a screen, in the colour (mapped to the
-    // LCD's colours when lcdColours is on). A picture it cannot paint stops the preview.
+    // Paints the black pixels of the mask in maskPicture onto a screen, in the colour (mapped to
+    // the LCD's colours when lcdColours is on). A picture it cannot paint stops the preview.
     void PaintElementMask(int screen, ColourValue colour, bool lcdColours);
 
-    const QImage& screen(int index) const { return picPrev[index]; }
+    const QImage& screen(int index) const { return screens_[index]; }
     // The persistent picture of a screen, for the flash, which changes pixels between redraws.
-    QImage& picture(int index) { return picPrev[index]; }
+    QImage& picture(int index) { return screens_[index]; }
     int depth() const { return depth_; }
 
     // The screen shown enlarged, and the picture the zoom view shows.
@@ -63,7 +63,7 @@ public:
     const ImageMap& imageMap() const { return imageMap_; }
 
     // The scratch picture a layer is loaded into before it is painted or copied.
-    QImage picGet;
+    QImage maskPicture;
 
     // Runs when a paint found the display unusable; the preview paints nothing more after it,
     // and the program says why and ends.
@@ -79,7 +79,7 @@ private:
     QImage::Format format_;
     QImage transparencyPattern_;
     QImage magenta_; // one pixel of "not in this layer", in the display's format
-    std::array<QImage, ScreenCount> picPrev;
+    std::array<QImage, ScreenCount> screens_;
     std::array<std::vector<PreviewLayer>, ScreenCount> layers_;
     ImageMap imageMap_;
     bool ended_ = false;

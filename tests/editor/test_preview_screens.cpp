@@ -233,12 +233,12 @@ void TestPreviewScreens::anUnpaintablePictureEndsTheEditor() {
     AttachPreview(f.editor, preview, [&ends] { ++ends; });
     const QImage before = preview.screen(0).copy();
     if (depth >= 16) {
-        preview.picGet = QImage(100, 80, before.format());
+        preview.maskPicture = QImage(100, 80, before.format());
         preview.PaintElementMask(0, 0, false);
     }
     // After the end nothing is painted and nothing shown again.
     RedrawPreview(f.editor, QStringLiteral("all"));
-    preview.picGet = preview.layers(0).front().picture;
+    preview.maskPicture = preview.layers(0).front().picture;
     preview.PaintElementMask(0, MakeColour(1, 2, 3), false);
     QCOMPARE(preview.screen(0), before);
     QList<Message> expected;
