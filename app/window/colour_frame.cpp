@@ -98,12 +98,12 @@ PixelView* ColourFrame::colourPicture(ColourPicture which, QSize size, const cha
 }
 
 void ColourFrame::setTexts(Language language) {
-    setTitle(Caption(frmColor, language));
+    setTitle(Caption(colourFrame, language));
     SSTab1->setTabText(0, Caption(tabS55, language));
     SSTab1->setTabText(1, Caption(tab256, language));
     SSTab1->setTabText(2, Caption(tab16bit, language));
     SSTab1->setTabText(3, Caption(tabCustom, language));
-    SetIconButtonText(cmdColorMixed, Caption(MainWindowTexts::cmdColorMixed, language));
+    SetIconButtonText(cmdColorMixed, Caption(MainWindowTexts::mixColourButton, language));
 }
 
 void ColourFrame::showState() {

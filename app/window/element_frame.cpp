@@ -85,12 +85,12 @@ ElementFrame::ElementFrame(Editor& editor, QWidget* parent)
 }
 
 void ElementFrame::setTexts(Language language) {
-    setTitle(Caption(frmItems, language));
-    lstItem->setAccessibleName(Caption(frmItems, language));
-    lblSchema->setText(Caption(MainWindowTexts::lblSchema, language));
-    txtName->setAccessibleName(Caption(MainWindowTexts::lblSchema, language));
-    lblSoubor->setText(Caption(MainWindowTexts::lblSoubor, language));
-    lblFile->setAccessibleName(Caption(MainWindowTexts::lblSoubor, language));
+    setTitle(Caption(elementFrame, language));
+    lstItem->setAccessibleName(Caption(elementFrame, language));
+    lblSchema->setText(Caption(MainWindowTexts::schemeNameCaption, language));
+    txtName->setAccessibleName(Caption(MainWindowTexts::schemeNameCaption, language));
+    lblSoubor->setText(Caption(MainWindowTexts::fileNameCaption, language));
+    lblFile->setAccessibleName(Caption(MainWindowTexts::fileNameCaption, language));
 }
 
 void ElementFrame::showState() {

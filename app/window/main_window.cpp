@@ -209,7 +209,7 @@ void MainWindow::switchLanguage(const QString& word) {
 }
 
 void MainWindow::setTexts(Language language) {
-    setWindowTitle(MainWindowTexts::Caption(MainWindowTexts::frmMain, language));
+    setWindowTitle(MainWindowTexts::Caption(MainWindowTexts::mainWindow, language));
     for (EditorFrame* frame : frames_)
         frame->setTexts(language);
     const auto& captions = MenuCaptions();

@@ -80,16 +80,16 @@ OptionFrame::OptionFrame(Editor& editor, QWidget* parent)
 }
 
 void OptionFrame::setTexts(Language language) {
-    setTitle(Caption(frmOption, language));
-    chkOP->setText(Caption(MainWindowTexts::chkOP, language));
-    chkBlink->setText(Caption(MainWindowTexts::chkBlink, language));
-    chkAuto->setText(Caption(MainWindowTexts::chkAuto, language));
-    chkSecure->setText(Caption(MainWindowTexts::chkSecure, language));
-    SetIconButtonText(cmdFlash, Caption(MainWindowTexts::cmdFlash, language));
-    SetIconButtonText(cmdSecure, Caption(MainWindowTexts::cmdSecure, language));
-    txtInfo->setPlainText(Caption(MainWindowTexts::txtInfo, language));
-    txtInfo->setAccessibleName(Caption(frmOption, language));
-    lblPozor->setText(Caption(MainWindowTexts::lblPozor, language));
+    setTitle(Caption(optionFrame, language));
+    chkOP->setText(Caption(MainWindowTexts::providerNameOption, language));
+    chkBlink->setText(Caption(MainWindowTexts::flashOnSelectOption, language));
+    chkAuto->setText(Caption(MainWindowTexts::autoRedrawOption, language));
+    chkSecure->setText(Caption(MainWindowTexts::safeSchemeOption, language));
+    SetIconButtonText(cmdFlash, Caption(MainWindowTexts::flashHelpButton, language));
+    SetIconButtonText(cmdSecure, Caption(MainWindowTexts::safeSchemeHelpButton, language));
+    txtInfo->setPlainText(Caption(MainWindowTexts::transparencyExplanation, language));
+    txtInfo->setAccessibleName(Caption(optionFrame, language));
+    lblPozor->setText(Caption(MainWindowTexts::transparencyWarning, language));
 }
 
 void OptionFrame::showState() {

@@ -60,10 +60,10 @@ PreviewFrame::PreviewFrame(Editor& editor, QWidget* parent)
 }
 
 void PreviewFrame::setTexts(Language language) {
-    setTitle(Caption(frmPreview, language));
-    lblNeobsahuji->setText(Caption(MainWindowTexts::lblNeobsahuji, language));
-    chkLCD->setText(Caption(MainWindowTexts::chkLCD, language));
-    SetIconButtonText(cmdRefresh, Caption(MainWindowTexts::cmdRefresh, language));
+    setTitle(Caption(previewFrame, language));
+    lblNeobsahuji->setText(Caption(MainWindowTexts::unshownElementsNote, language));
+    chkLCD->setText(Caption(MainWindowTexts::lcdColoursOption, language));
+    SetIconButtonText(cmdRefresh, Caption(MainWindowTexts::refreshButton, language));
 }
 
 void PreviewFrame::showState() {

@@ -39,7 +39,7 @@ ZoomFrame::ZoomFrame(Editor& editor, QWidget* parent) : EditorFrame(editor, "frm
 }
 
 void ZoomFrame::setTexts(Language language) {
-    setTitle(Caption(frmZoom, language));
+    setTitle(Caption(zoomFrame, language));
 }
 
 void ZoomFrame::showState() {
