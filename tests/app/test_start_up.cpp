@@ -59,7 +59,7 @@ StartUp Start(int depth, const QString& existing, const QString& file) {
     int ticks = 0, mainSeen = 0;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        QWidget* main = Window("frmMain");
+        QWidget* main = Window("mainWindow");
         const auto trigger = [main](const char* command) {
             main->findChild<QAction*>(QLatin1String(command))->trigger();
         };
@@ -83,14 +83,14 @@ StartUp Start(int depth, const QString& existing, const QString& file) {
             for (int k = 1; k <= 5; ++k)
                 recent.append(
                     main->findChild<QAction*>(QStringLiteral("mnuRecent%1Ico").arg(k))->text());
-            run.main = {main->findChild<QListWidget*>("lstItem")->item(0)->text(),
-                        Text<QLineEdit>("frmMain", "txtName"), recent.join(u'|'),
+            run.main = {main->findChild<QListWidget*>("elementList")->item(0)->text(),
+                        Text<QLineEdit>("mainWindow", "schemeNameBox"), recent.join(u'|'),
                         QCoreApplication::translate("QPlatformTheme", "Cancel")};
             // Outside this timer's own call, which the dialogs need to be answered.
             QTimer::singleShot(0, main, [&run, main, trigger] {
                 trigger("mnuBlueIco");
                 run.questions.append(QStringLiteral("an edit"));
-                QTest::keyClicks(main->findChild<QLineEdit*>(QStringLiteral("txtName")), "!");
+                QTest::keyClicks(main->findChild<QLineEdit*>(QStringLiteral("schemeNameBox")), "!");
                 trigger("mnuBlueIco");
                 trigger("mnuSaveAsIco");
                 QApplication::closeAllWindows();
@@ -177,7 +177,7 @@ void TestStartUp::startsInTheStoredLanguage() {
     qputenv("PATH", path);
     QCOMPARE(run.code, 0);
     if (depth < 16) {
-        QVERIFY(run.main.isEmpty() && !Window("frmMain"));
+        QVERIFY(run.main.isEmpty() && !Window("mainWindow"));
         QFile errors(f.path("errors"));
         QVERIFY(errors.open(QIODevice::ReadOnly) &&
                 QString::fromUtf8(errors.readAll()).contains(status));
