@@ -35,12 +35,14 @@ template <typename T> QString Text(const char* window, const char* name) {
 
 // The start-up window as it stands: shown, status, progress, processor name, speed.
 QStringList Splash() {
-    const auto* bar = Window("frmSplash")->findChild<QProgressBar*>(QStringLiteral("pb1"));
-    return {Window("frmSplash")->isVisible() ? "shown" : "closed",
-            Text<QLabel>("frmSplash", "lblInfo"),
+    const auto* bar =
+        Window("splashWindow")->findChild<QProgressBar*>(QStringLiteral("progressBar"));
+    return {Window("splashWindow")->isVisible() ? "shown" : "closed",
+            Text<QLabel>("splashWindow", "statusLabel"),
             QStringLiteral("%1 of %2").arg(bar->value()).arg(bar->maximum()),
-            Text<QLabel>("frmSplash", "lblLevel"),
-            Text<QLabel>("frmSplash", "lblRychlost").endsWith(" MHz") ? "MHz" : "no speed"};
+            Text<QLabel>("splashWindow", "processorNameLabel"),
+            Text<QLabel>("splashWindow", "processorSpeedLabel").endsWith(" MHz") ? "MHz"
+                                                                                 : "no speed"};
 }
 
 struct StartUp {
@@ -72,9 +74,9 @@ StartUp Start(int depth, const QString& existing, const QString& file) {
         } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
             files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(existing);
             static_cast<QDialog*>(files)->accept();
-        } else if (modal && modal->objectName() == u"frmLanguage") {
+        } else if (modal && modal->objectName() == u"languageChooser") {
             run.splashAtChooser = Splash();
-            modal->findChild<QPushButton*>(QStringLiteral("cmdDeutsch"))->click();
+            modal->findChild<QPushButton*>(QStringLiteral("germanButton"))->click();
         } else if (!mainSeen && main && main->isVisible()) {
             mainSeen = ticks;
         } else if (mainSeen && ticks == mainSeen + 3) {
