@@ -3,7 +3,7 @@
 #include "app/about_info.h"
 #include "app/window/info_dialog.h"
 
-// frmLinks: the author's home page and e-mail address, each a link.
+// linksDialog: the author's home page and e-mail address, each a link.
 class LinksDialog : public InfoDialog {
     Q_OBJECT
 public:
