@@ -13,21 +13,18 @@ QString Text(const LocalisedText& text, Language language, const char* builtIn) 
 AboutTexts AboutTextsFor(const Editor& editor) {
     using namespace AboutDialogTexts;
     const Language language = editor.language;
-    return AboutTexts{Text(frmAbout, language, BuiltInCaption),
-                      lblTitle.inOrBuiltIn(language),
-                      lblVersion.inOrBuiltIn(language),
-                      lblMobil.inOrBuiltIn(language),
-                      lblSpy.inOrBuiltIn(language),
-                      lblDescription.inOrBuiltIn(language),
-                      lblOmluva.inOrBuiltIn(language),
-                      QString::fromUtf8(lblCopy)};
+    return AboutTexts{
+        Text(aboutDialog, language, BuiltInCaption), titleLabel.inOrBuiltIn(language),
+        versionLabel.inOrBuiltIn(language),          purposeLabel.inOrBuiltIn(language),
+        spywareLabel.inOrBuiltIn(language),          descriptionLabel.inOrBuiltIn(language),
+        apologyLabel.inOrBuiltIn(language),          QString::fromUtf8(copyrightLink)};
 }
 
 LinksTexts LinksTextsFor(const Editor& editor) {
     using namespace LinksDialogTexts;
     const Language language = editor.language;
-    return LinksTexts{Text(frmLinks, language, BuiltInCaption),
-                      Text(lblHome, language, BuiltInHome), QString::fromUtf8(lblEmail),
+    return LinksTexts{Text(linksDialog, language, BuiltInCaption),
+                      Text(homePageCaption, language, BuiltInHome), QString::fromUtf8(emailCaption),
                       QString::fromUtf8(HomePage), QString::fromUtf8(Email)};
 }
 

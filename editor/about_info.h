@@ -4,27 +4,27 @@
 
 class Editor;
 
-// What the About dialog (frmAbout) shows, in the interface language of the moment.
+// What the About dialog (aboutDialog) shows, in the interface language of the moment.
 struct AboutTexts {
     QString caption;
-    QString title;       // lblTitle
-    QString version;     // lblVersion
-    QString purpose;     // lblMobil
-    QString spyware;     // lblSpy
-    QString description; // lblDescription: the terms of use
-    QString apology;     // lblOmluva; empty in Czech
-    QString copyright;   // lblCopy, a link to the home page
+    QString title;       // titleLabel
+    QString version;     // versionLabel
+    QString purpose;     // purposeLabel
+    QString spyware;     // spywareLabel
+    QString description; // descriptionLabel: the terms of use
+    QString apology;     // apologyLabel; empty in Czech
+    QString copyright;   // copyrightLink, a link to the home page
 
     friend bool operator==(const AboutTexts&, const AboutTexts&) = default;
 };
 
-// What the Links dialog (frmLinks) shows.
+// What the Links dialog (linksDialog) shows.
 struct LinksTexts {
     QString caption;
-    QString homeLabel;  // lblHome
-    QString emailLabel; // lblEmail
-    QString homePage;   // lblWeb, a link to the home page
-    QString email;      // lblPosta, a link that writes to the author
+    QString homeLabel;  // homePageCaption
+    QString emailLabel; // emailCaption
+    QString homePage;   // homePageLink, a link to the home page
+    QString email;      // emailLink, a link that writes to the author
 
     friend bool operator==(const LinksTexts&, const LinksTexts&) = default;
 };

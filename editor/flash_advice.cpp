@@ -6,10 +6,10 @@
 FlashAdvice FlashAdviceFor(const Editor& editor) {
     using namespace FlashAdviceTexts;
     const Language language = editor.language;
-    FlashAdvice advice{frmFlash.inOrBuiltIn(language),
-                       lblText.inOrBuiltIn(language),
-                       lblPC.inOrBuiltIn(language),
-                       lblOmluva.inOrBuiltIn(language),
+    FlashAdvice advice{flashAdviceDialog.inOrBuiltIn(language),
+                       adviceLabel.inOrBuiltIn(language),
+                       computerCaption.inOrBuiltIn(language),
+                       apologyLabel.inOrBuiltIn(language),
                        editor.ProcessorSpeedText + QStringLiteral(" MHz"),
                        std::nullopt};
     // The speed is read as a 16-bit number, as the gauge always took it.

@@ -13,10 +13,10 @@ struct FlashAdvice {
     static constexpr int GaugeMaximum = 4000; // MHz
 
     QString caption;
-    QString text;    // lblText
-    QString pcLabel; // lblPC
-    QString apology; // lblOmluva
-    QString speed;   // lblSpeed
+    QString text;    // adviceLabel
+    QString pcLabel; // computerCaption
+    QString apology; // apologyLabel
+    QString speed;   // speedLabel
     // Empty when the speed is no number or lies off the gauge.
     std::optional<int> gauge;
 

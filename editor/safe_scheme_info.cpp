@@ -8,10 +8,10 @@
 SafeSchemeInfo SafeSchemeInfoFor(const Editor& editor) {
     using namespace SafeSchemeTexts;
     const Language language = editor.language;
-    SafeSchemeInfo info{frmSecure.inOrBuiltIn(language),
-                        lblText.inOrBuiltIn(language),
-                        lblPrvky.inOrBuiltIn(language),
-                        lblOmluva.inOrBuiltIn(language),
+    SafeSchemeInfo info{safeSchemeDialog.inOrBuiltIn(language),
+                        explanationLabel.inOrBuiltIn(language),
+                        safeElementsCaption.inOrBuiltIn(language),
+                        apologyLabel.inOrBuiltIn(language),
                         {}};
     for (int p = 0; p < editor.elementList.count(); ++p) {
         if (IsSafeTransparent(p + 1))

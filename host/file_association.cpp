@@ -364,10 +364,10 @@ QVariant ReadClassesRootValue(const QString& key, const QString& valueName, RegV
 AssociationDialogTexts AssociationDialogTextsFor(Language language) {
     using namespace AssociationTexts;
     const QString row = Utf8(Association::RowExtension);
-    return {Text(frmAssociation, language),   Text(lblType, language),
-            Text(formatHeader, language),     Text(descriptionHeader, language),
-            Text(extensionsHeader, language), row,
-            Text(rowDescription, language),   row};
+    return {Text(associationDialog, language), Text(instructionLabel, language),
+            Text(formatHeader, language),      Text(descriptionHeader, language),
+            Text(extensionsHeader, language),  row,
+            Text(rowDescription, language),    row};
 }
 
 bool AssociationIsSet() {

@@ -6,9 +6,9 @@
 // selects no language it keeps those texts, so that its one row is always there.
 namespace AssociationTexts {
 
-inline constexpr LocalisedText frmAssociation{"Asociace souboru", "File Association",
-                                              "Datei Assoziation"};
-inline constexpr LocalisedText lblType{
+inline constexpr LocalisedText associationDialog{"Asociace souboru", "File Association",
+                                                 "Datei Assoziation"};
+inline constexpr LocalisedText instructionLabel{
     "Z následujícího seznamu vyberte položky k asociaci s tímto programem.",
     "From the list below, select the file types which you would like ZEF to open when you "
     "double-click on them in Explorer.",

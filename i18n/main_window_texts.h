@@ -5,38 +5,38 @@
 // The texts of the main window and its menus, by control.
 namespace MainWindowTexts {
 
-inline constexpr LocalisedText frmMain{"ZEF - Editor barevného schéma v1.0",
-                                       "ZEF - Colour Scheme Editor v1.0",
-                                       "ZEF - Editor farbig schema v1.0"};
-inline constexpr LocalisedText frmItems{"Prvky", "Elements", "Elemente"};
-inline constexpr LocalisedText frmColor{"Barvy", "Colors", "Farben"};
-inline constexpr LocalisedText frmPreview{"Náhled na schéma / Klikací mapa", "Preview / ImageMap",
-                                          "Vorschau / Bildmappe"};
-inline constexpr LocalisedText frmOption{"Nastavení schéma", "Options", "Einstellen"};
-inline constexpr LocalisedText frmZoom{"Zoom 2x / Klikací mapa", "Zoom 2x / ImageMap",
-                                       "Zoom 2x / Bildmappe"};
-inline constexpr LocalisedText lblSoubor{"Soubor:", "File:", "Datei:"};
-inline constexpr LocalisedText lblSchema{"Schéma:", "Name:", "Name:"};
-inline constexpr LocalisedText lblNeobsahuji{
+inline constexpr LocalisedText mainWindow{"ZEF - Editor barevného schéma v1.0",
+                                          "ZEF - Colour Scheme Editor v1.0",
+                                          "ZEF - Editor farbig schema v1.0"};
+inline constexpr LocalisedText elementFrame{"Prvky", "Elements", "Elemente"};
+inline constexpr LocalisedText colourFrame{"Barvy", "Colors", "Farben"};
+inline constexpr LocalisedText previewFrame{"Náhled na schéma / Klikací mapa", "Preview / ImageMap",
+                                            "Vorschau / Bildmappe"};
+inline constexpr LocalisedText optionFrame{"Nastavení schéma", "Options", "Einstellen"};
+inline constexpr LocalisedText zoomFrame{"Zoom 2x / Klikací mapa", "Zoom 2x / ImageMap",
+                                         "Zoom 2x / Bildmappe"};
+inline constexpr LocalisedText fileNameCaption{"Soubor:", "File:", "Datei:"};
+inline constexpr LocalisedText schemeNameCaption{"Schéma:", "Name:", "Name:"};
+inline constexpr LocalisedText unshownElementsNote{
     "Náhledy schématu neobsahují prvky 15:27:39:40:41:54:55",
     "Preview not contain this Elements 15:27:39:40:41:54:55",
     "Vorschau enthält nicht die Elemente 15:27:39:40:41:54:55"};
-inline constexpr LocalisedText chkOP{"Bez názvu operátora", "Don't show Provider Name",
-                                     "Providername ausblenden"};
-inline constexpr LocalisedText chkBlink{"Bliknutí při kliknutí na náhled", "Flash on Select",
-                                        "Beim Wählen aufblitzen"};
-inline constexpr LocalisedText chkAuto{"Automaticky vykreslovat změny",
-                                       "Autoredraw Scheme when change",
-                                       "Umzeichen Shema wen Verfärbung"};
-inline constexpr LocalisedText chkSecure{"Bezpečné schéma", "Safe Scheme", "Sicher Schema"};
-inline constexpr LocalisedText chkLCD{"Použít barvy displeje", "LCD colors", "LCD farbe"};
-inline constexpr LocalisedText lblPozor{
+inline constexpr LocalisedText providerNameOption{"Bez názvu operátora", "Don't show Provider Name",
+                                                  "Providername ausblenden"};
+inline constexpr LocalisedText flashOnSelectOption{"Bliknutí při kliknutí na náhled",
+                                                   "Flash on Select", "Beim Wählen aufblitzen"};
+inline constexpr LocalisedText autoRedrawOption{"Automaticky vykreslovat změny",
+                                                "Autoredraw Scheme when change",
+                                                "Umzeichen Shema wen Verfärbung"};
+inline constexpr LocalisedText safeSchemeOption{"Bezpečné schéma", "Safe Scheme", "Sicher Schema"};
+inline constexpr LocalisedText lcdColoursOption{"Použít barvy displeje", "LCD colors", "LCD farbe"};
+inline constexpr LocalisedText transparencyWarning{
     "Experimenty s transparencí můžou vést ke ztrátě orientace v menu mobilu!",
     "If more elements you will let transparent, may get to losses orientation on display!",
     "Bis wohin mehr der Elemente laufen lassen transparent, es kommen kann zu "
     "Orientierungsverlust am Bildschirm!"};
-// txtInfo: the pieces are joined with nothing between them.
-inline constexpr LocalisedText txtInfo{
+// transparencyExplanation: the pieces are joined with nothing between them.
+inline constexpr LocalisedText transparencyExplanation{
     "Odškrtnutím políčka u prvku se objekt na displeji stává "
     "transparentním. Pokud více objektů necháte transparentních, "
     "může dojít ke ztrátě orientace na displeji. Doporučuji "
@@ -55,10 +55,10 @@ inline constexpr LocalisedText txtInfo{
     "Aufspeicherung transparent Schema."};
 
 // Tool tips of the icon buttons, which are also their accessible names.
-inline constexpr LocalisedText cmdRefresh{"Obnovit", "Refresh", "Erfrischen"};
-inline constexpr LocalisedText cmdColorMixed{"Namíchat barvu", "Mix Color", "Farbe mixen"};
-inline constexpr LocalisedText cmdFlash{"Nápověda", "Help", "Hilfe"};
-inline constexpr LocalisedText cmdSecure{"Nápověda", "Help", "Hilfe"};
+inline constexpr LocalisedText refreshButton{"Obnovit", "Refresh", "Erfrischen"};
+inline constexpr LocalisedText mixColourButton{"Namíchat barvu", "Mix Color", "Farbe mixen"};
+inline constexpr LocalisedText flashHelpButton{"Nápověda", "Help", "Hilfe"};
+inline constexpr LocalisedText safeSchemeHelpButton{"Nápověda", "Help", "Hilfe"};
 
 // The tabs of the colour frame: three palettes named alike in every language, then the custom
 // colour.

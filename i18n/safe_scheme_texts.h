@@ -6,8 +6,8 @@
 // empty apology; that is what it shows for a word that selects no language.
 namespace SafeSchemeTexts {
 
-inline constexpr LocalisedText frmSecure{"Bezpečné schéma", "Safe Scheme", "Sicher Schema"};
-inline constexpr LocalisedText lblText{
+inline constexpr LocalisedText safeSchemeDialog{"Bezpečné schéma", "Safe Scheme", "Sicher Schema"};
+inline constexpr LocalisedText explanationLabel{
     "Zaškrtnutím políčka 'Bezpečné schéma' v hlavním okně aplikace chráníte výsledné schéma "
     "proti zprůhlednění prvků na displeji, které by vedly ke ztrátě orientace v menu.",
     "Check boxes 'Safe Scheme' in the main application window protect resulting scheme against "
@@ -15,10 +15,10 @@ inline constexpr LocalisedText lblText{
     "Anstreichen Fach 'Sicher Schema' in wichtigste Fenster Applikation hüten resultierend "
     "Schema gegen transparent Grundstoffe am Bildschirm, die es bewogen haben zu "
     "Orientierungsverlust im Menü."};
-inline constexpr LocalisedText lblPrvky{
+inline constexpr LocalisedText safeElementsCaption{
     "Povolené prvky k transparenci:", "Leave element to transparency:",
     "Zugelassen Elemente zu Transparenz:"};
-inline constexpr LocalisedText lblOmluva{"", "Behind language discrepancy I'm sorry",
-                                         "Zu Sprach Unregelmäßigkeiten sich Entschuldigungen"};
+inline constexpr LocalisedText apologyLabel{"", "Behind language discrepancy I'm sorry",
+                                            "Zu Sprach Unregelmäßigkeiten sich Entschuldigungen"};
 
 } // namespace SafeSchemeTexts

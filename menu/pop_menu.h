@@ -39,11 +39,11 @@ struct PopMenuItem {
 // picture tiled behind the items, a flat highlight with border and shadow, embossed disabled
 // items. Choosing an item still runs its action as before; only measuring and painting change.
 //
-//     auto* ctlMenu = new PopMenu(window);
-//     ctlMenu->SetBackgroundPicture(MenuBackgroundStrip());
-//     ctlMenu->SetImageList(MenuIconList());
-//     ctlMenu->SetHighlightStyle(2);
-//     ctlMenu->SubClassMenu(window->menuBar());
+//     auto* menuPresentation = new PopMenu(window);
+//     menuPresentation->SetBackgroundPicture(MenuBackgroundStrip());
+//     menuPresentation->SetImageList(MenuIconList());
+//     menuPresentation->SetHighlightStyle(2);
+//     menuPresentation->SubClassMenu(window->menuBar());
 class PopMenu : public QProxyStyle {
     Q_OBJECT
 

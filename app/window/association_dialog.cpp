@@ -11,16 +11,16 @@
 AssociationDialog::AssociationDialog(const AssociationDialogState& state, QWidget* parent)
     : QDialog(parent) {
     const AssociationDialogTexts& texts = state.texts;
-    setObjectName(QStringLiteral("frmAssociation"));
+    setObjectName(QStringLiteral("associationDialog"));
     setWindowTitle(texts.caption);
     setModal(true);
 
     auto* instruction = new QLabel(texts.instruction);
-    instruction->setObjectName(QStringLiteral("lblType"));
+    instruction->setObjectName(QStringLiteral("instructionLabel"));
     instruction->setWordWrap(true);
 
     auto* list = new QTreeWidget;
-    list->setObjectName(QStringLiteral("lwType"));
+    list->setObjectName(QStringLiteral("fileTypeList"));
     list->setAccessibleName(texts.caption);
     list->setRootIsDecorated(false);
     list->setHeaderLabels({texts.formatHeader, texts.descriptionHeader, texts.extensionsHeader});

@@ -6,7 +6,7 @@
 
 class QTreeWidgetItem;
 
-// frmAssociation: one row, the colour scheme files, ticked while some program opens them. OK
+// associationDialog: one row, the colour scheme files, ticked while some program opens them. OK
 // hands the row's state back; the dialog itself changes nothing on the desktop.
 class AssociationDialog : public QDialog {
     Q_OBJECT

@@ -34,50 +34,52 @@ QWidget* TabPage(QWidget* picture, QWidget* below = nullptr) {
 } // namespace
 
 ColourFrame::ColourFrame(Editor& editor, QWidget* parent)
-    : EditorFrame(editor, "frmColor", parent) {
+    : EditorFrame(editor, "colourFrame", parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(4);
 
-    SSTab1 = new QTabWidget;
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->setUsesScrollButtons(false);
+    paletteTabs = new QTabWidget;
+    paletteTabs->setObjectName(QStringLiteral("paletteTabs"));
+    paletteTabs->setUsesScrollButtons(false);
     // Narrow tab margins, so that all four captions fit the frame in every language.
-    SSTab1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    paletteTabs->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     const struct {
         ColourPicture which;
         PaletteKind kind;
         const char* name;
         const char* accessibleName;
     } tabs[] = {
-        {ColourPicture::S55, PaletteKind::S55, "Picture1", "S55 palette"},
-        {ColourPicture::Colours256, PaletteKind::Colours256, "Picture2", "256 palette"},
-        {ColourPicture::HueBrightness, PaletteKind::HueBrightness, "Picture3", "16bit palette"}};
+        {ColourPicture::S55, PaletteKind::S55, "s55Palette", "S55 palette"},
+        {ColourPicture::Colours256, PaletteKind::Colours256, "colours256Palette", "256 palette"},
+        {ColourPicture::HueBrightness, PaletteKind::HueBrightness, "hueBrightnessPalette",
+         "16bit palette"}};
     for (size_t t = 0; t < palettes.size(); ++t) {
         palettes[t] = colourPicture(tabs[t].which, PaletteSize, tabs[t].name,
                                     QLatin1String(tabs[t].accessibleName));
         palettes[t]->setPicture(PalettePicture(tabs[t].kind));
-        SSTab1->addTab(TabPage(palettes[t]), QString());
+        paletteTabs->addTab(TabPage(palettes[t]), QString());
     }
-    Picture7 = colourPicture(ColourPicture::Custom, CustomSwatchSize, "Picture7",
-                             QStringLiteral("Custom colour"));
-    cmdColorMixed = NewIconButton(ButtonIcon::MixColour, "cmdColorMixed");
-    connect(cmdColorMixed, &QToolButton::clicked, this, [this] {
+    customColourPicture = colourPicture(ColourPicture::Custom, CustomSwatchSize,
+                                        "customColourPicture", QStringLiteral("Custom colour"));
+    mixColourButton = NewIconButton(ButtonIcon::MixColour, "mixColourButton");
+    connect(mixColourButton, &QToolButton::clicked, this, [this] {
         MixCustomColour(editor_);
         emit edited();
     });
-    SSTab1->addTab(TabPage(Picture7, cmdColorMixed), QString());
-    layout->addWidget(SSTab1);
+    paletteTabs->addTab(TabPage(customColourPicture, mixColourButton), QString());
+    layout->addWidget(paletteTabs);
 
     auto* hover = NewValueRow();
-    picOver = new PixelView(QSize(28, 18), 1, 0, QStringLiteral("Colour under the pointer"));
-    picOver->setObjectName(QStringLiteral("picOver"));
-    picOver->setCursor(Qt::ArrowCursor);
-    hover->addWidget(picOver);
+    hoverColourPicture =
+        new PixelView(QSize(28, 18), 1, 0, QStringLiteral("Colour under the pointer"));
+    hoverColourPicture->setObjectName(QStringLiteral("hoverColourPicture"));
+    hoverColourPicture->setCursor(Qt::ArrowCursor);
+    hover->addWidget(hoverColourPicture);
     hover->addSpacing(4);
-    lblR = AddValueLabel(hover, QStringLiteral("R:"), "lblR");
-    lblG = AddValueLabel(hover, QStringLiteral("G:"), "lblG");
-    lblB = AddValueLabel(hover, QStringLiteral("B:"), "lblB");
+    hoverRedLabel = AddValueLabel(hover, QStringLiteral("R:"), "hoverRedLabel");
+    hoverGreenLabel = AddValueLabel(hover, QStringLiteral("G:"), "hoverGreenLabel");
+    hoverBlueLabel = AddValueLabel(hover, QStringLiteral("B:"), "hoverBlueLabel");
     hover->addStretch(1);
     layout->addLayout(hover);
 }
@@ -98,19 +100,19 @@ PixelView* ColourFrame::colourPicture(ColourPicture which, QSize size, const cha
 }
 
 void ColourFrame::setTexts(Language language) {
-    setTitle(Caption(frmColor, language));
-    SSTab1->setTabText(0, Caption(tabS55, language));
-    SSTab1->setTabText(1, Caption(tab256, language));
-    SSTab1->setTabText(2, Caption(tab16bit, language));
-    SSTab1->setTabText(3, Caption(tabCustom, language));
-    SetIconButtonText(cmdColorMixed, Caption(MainWindowTexts::cmdColorMixed, language));
+    setTitle(Caption(colourFrame, language));
+    paletteTabs->setTabText(0, Caption(tabS55, language));
+    paletteTabs->setTabText(1, Caption(tab256, language));
+    paletteTabs->setTabText(2, Caption(tab16bit, language));
+    paletteTabs->setTabText(3, Caption(tabCustom, language));
+    SetIconButtonText(mixColourButton, Caption(MainWindowTexts::mixColourButton, language));
 }
 
 void ColourFrame::showState() {
     const ColourFrameState& state = editor_.colourFrame;
-    Picture7->showColour(state.customColour);
-    picOver->showColour(state.overColour);
-    lblR->setText(state.redText);
-    lblG->setText(state.greenText);
-    lblB->setText(state.blueText);
+    customColourPicture->showColour(state.customColour);
+    hoverColourPicture->showColour(state.overColour);
+    hoverRedLabel->setText(state.redText);
+    hoverGreenLabel->setText(state.greenText);
+    hoverBlueLabel->setText(state.blueText);
 }

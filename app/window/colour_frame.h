@@ -10,7 +10,7 @@ class QLabel;
 class QTabWidget;
 class QToolButton;
 
-// frmColor: the palette tabs (three palettes and the custom colour with "Mix Color") and the
+// colourFrame: the palette tabs (three palettes and the custom colour with "Mix Color") and the
 // colour under the pointer.
 class ColourFrame : public EditorFrame {
     Q_OBJECT
@@ -24,12 +24,12 @@ private:
     PixelView* colourPicture(ColourPicture which, QSize size, const char* objectName,
                              const QString& accessibleName);
 
-    QTabWidget* SSTab1;
-    std::array<PixelView*, 3> palettes{}; // Picture1, Picture2, Picture3
-    PixelView* Picture7;
-    QToolButton* cmdColorMixed;
-    PixelView* picOver;
-    QLabel* lblR;
-    QLabel* lblG;
-    QLabel* lblB;
+    QTabWidget* paletteTabs;
+    std::array<PixelView*, 3> palettes{}; // s55Palette, colours256Palette, hueBrightnessPalette
+    PixelView* customColourPicture;
+    QToolButton* mixColourButton;
+    PixelView* hoverColourPicture;
+    QLabel* hoverRedLabel;
+    QLabel* hoverGreenLabel;
+    QLabel* hoverBlueLabel;
 };

@@ -13,91 +13,91 @@
 using namespace MainWindowTexts;
 
 ElementFrame::ElementFrame(Editor& editor, QWidget* parent)
-    : EditorFrame(editor, "frmItems", parent) {
+    : EditorFrame(editor, "elementFrame", parent) {
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setVerticalSpacing(3);
 
-    lstItem = new ElementListView;
-    lstItem->setObjectName(QStringLiteral("lstItem"));
+    elementList = new ElementListView;
+    elementList->setObjectName(QStringLiteral("elementList"));
     for (int p = 0; p < editor_.elementList.count(); ++p) {
-        auto* item = new QListWidgetItem(lstItem);
+        auto* item = new QListWidgetItem(elementList);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
-    connect(lstItem, &ElementListView::checkBoxClicked, this, [this](int row) {
+    connect(elementList, &ElementListView::checkBoxClicked, this, [this](int row) {
         editor_.elementList.clickCheckBox(row);
         emit edited();
     });
-    connect(lstItem, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(elementList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (showing_ || row < 0)
             return;
         editor_.elementList.setCurrent(row);
         emit edited();
     });
     // A check state changed some other way (an assistive tool's toggle) is a click all the same.
-    connect(lstItem, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
-        const int p = lstItem->row(item);
+    connect(elementList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        const int p = elementList->row(item);
         if (showing_ || (item->checkState() == Qt::Checked) == editor_.elementList.isChecked(p))
             return;
         editor_.elementList.clickCheckBox(p);
         emit edited();
     });
-    layout->addWidget(lstItem, 0, 0, 1, 4);
+    layout->addWidget(elementList, 0, 0, 1, 4);
     layout->setRowStretch(0, 1);
 
-    lblSchema = new QLabel;
-    lblSchema->setObjectName(QStringLiteral("lblSchema"));
-    txtName = new QLineEdit;
-    txtName->setObjectName(QStringLiteral("txtName"));
-    lblSchema->setBuddy(txtName);
-    connect(txtName, &QLineEdit::textEdited, this, [this](const QString& text) {
+    schemeNameCaption = new QLabel;
+    schemeNameCaption->setObjectName(QStringLiteral("schemeNameCaption"));
+    schemeNameBox = new QLineEdit;
+    schemeNameBox->setObjectName(QStringLiteral("schemeNameBox"));
+    schemeNameCaption->setBuddy(schemeNameBox);
+    connect(schemeNameBox, &QLineEdit::textEdited, this, [this](const QString& text) {
         editor_.setNameBoxText(text);
         emit edited();
     });
-    layout->addWidget(lblSchema, 1, 0);
-    layout->addWidget(txtName, 1, 1, 1, 3);
+    layout->addWidget(schemeNameCaption, 1, 0);
+    layout->addWidget(schemeNameBox, 1, 1, 1, 3);
 
-    lblSoubor = new QLabel;
-    lblSoubor->setObjectName(QStringLiteral("lblSoubor"));
-    lblFile = new QLabel;
-    lblFile->setObjectName(QStringLiteral("lblFile"));
-    lblFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(lblSoubor, 2, 0);
-    layout->addWidget(lblFile, 2, 1, 1, 3);
+    fileNameCaption = new QLabel;
+    fileNameCaption->setObjectName(QStringLiteral("fileNameCaption"));
+    fileNameLabel = new QLabel;
+    fileNameLabel->setObjectName(QStringLiteral("fileNameLabel"));
+    fileNameLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(fileNameCaption, 2, 0);
+    layout->addWidget(fileNameLabel, 2, 1, 1, 3);
 
-    lblSelItem = new QLabel;
-    lblSelItem->setObjectName(QStringLiteral("lblSelItem"));
-    layout->addWidget(lblSelItem, 3, 0, 1, 4);
+    selectedElementLabel = new QLabel;
+    selectedElementLabel->setObjectName(QStringLiteral("selectedElementLabel"));
+    layout->addWidget(selectedElementLabel, 3, 0, 1, 4);
 
-    Picture6 = new PixelView(QSize(28, 18), 1, 0, QStringLiteral("Element colour"));
-    Picture6->setObjectName(QStringLiteral("Picture6"));
-    Picture6->setCursor(Qt::ArrowCursor);
+    elementColourPicture = new PixelView(QSize(28, 18), 1, 0, QStringLiteral("Element colour"));
+    elementColourPicture->setObjectName(QStringLiteral("elementColourPicture"));
+    elementColourPicture->setCursor(Qt::ArrowCursor);
     auto* components = NewValueRow();
-    components->addWidget(Picture6);
+    components->addWidget(elementColourPicture);
     components->addSpacing(4);
-    lblRS = AddValueLabel(components, QStringLiteral("R:"), "lblRS");
-    lblGS = AddValueLabel(components, QStringLiteral("G:"), "lblGS");
-    lblBS = AddValueLabel(components, QStringLiteral("B:"), "lblBS");
+    elementRedLabel = AddValueLabel(components, QStringLiteral("R:"), "elementRedLabel");
+    elementGreenLabel = AddValueLabel(components, QStringLiteral("G:"), "elementGreenLabel");
+    elementBlueLabel = AddValueLabel(components, QStringLiteral("B:"), "elementBlueLabel");
     components->addStretch(1);
     layout->addLayout(components, 4, 0, 1, 4);
     layout->setColumnStretch(1, 1);
 }
 
 void ElementFrame::setTexts(Language language) {
-    setTitle(Caption(frmItems, language));
-    lstItem->setAccessibleName(Caption(frmItems, language));
-    lblSchema->setText(Caption(MainWindowTexts::lblSchema, language));
-    txtName->setAccessibleName(Caption(MainWindowTexts::lblSchema, language));
-    lblSoubor->setText(Caption(MainWindowTexts::lblSoubor, language));
-    lblFile->setAccessibleName(Caption(MainWindowTexts::lblSoubor, language));
+    setTitle(Caption(elementFrame, language));
+    elementList->setAccessibleName(Caption(elementFrame, language));
+    schemeNameCaption->setText(Caption(MainWindowTexts::schemeNameCaption, language));
+    schemeNameBox->setAccessibleName(Caption(MainWindowTexts::schemeNameCaption, language));
+    fileNameCaption->setText(Caption(MainWindowTexts::fileNameCaption, language));
+    fileNameLabel->setAccessibleName(Caption(MainWindowTexts::fileNameCaption, language));
 }
 
 void ElementFrame::showState() {
     showing_ = true;
     const ElementList& list = editor_.elementList;
     for (int p = 0; p < list.count(); ++p) {
-        QListWidgetItem* item = lstItem->item(p);
+        QListWidgetItem* item = elementList->item(p);
         const QString& text = list.entry(p).text;
         if (item->text() != text) {
             item->setText(text);
@@ -106,17 +106,17 @@ void ElementFrame::showState() {
         }
         item->setCheckState(list.isChecked(p) ? Qt::Checked : Qt::Unchecked);
     }
-    lstItem->setEnabled(list.enabled);
-    if (list.current() >= 0 && lstItem->currentRow() != list.current())
-        lstItem->setCurrentRow(list.current());
-    if (txtName->text() != editor_.nameBoxText())
-        txtName->setText(editor_.nameBoxText());
-    lblFile->setText(editor_.fileLabel);
-    lblSelItem->setText(editor_.selectedItemText);
-    lblSelItem->setToolTip(editor_.selectedItemText);
-    Picture6->showColour(editor_.swatchColour);
-    lblRS->setText(QString::number(editor_.selectedRed));
-    lblGS->setText(QString::number(editor_.selectedGreen));
-    lblBS->setText(QString::number(editor_.selectedBlue));
+    elementList->setEnabled(list.enabled);
+    if (list.current() >= 0 && elementList->currentRow() != list.current())
+        elementList->setCurrentRow(list.current());
+    if (schemeNameBox->text() != editor_.nameBoxText())
+        schemeNameBox->setText(editor_.nameBoxText());
+    fileNameLabel->setText(editor_.fileLabel);
+    selectedElementLabel->setText(editor_.selectedItemText);
+    selectedElementLabel->setToolTip(editor_.selectedItemText);
+    elementColourPicture->showColour(editor_.swatchColour);
+    elementRedLabel->setText(QString::number(editor_.selectedRed));
+    elementGreenLabel->setText(QString::number(editor_.selectedGreen));
+    elementBlueLabel->setText(QString::number(editor_.selectedBlue));
     showing_ = false;
 }

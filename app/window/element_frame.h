@@ -7,7 +7,7 @@ class PixelView;
 class QLabel;
 class QLineEdit;
 
-// frmItems: the element list, the scheme's name and file, and the current element's name,
+// elementFrame: the element list, the scheme's name and file, and the current element's name,
 // colour swatch and components.
 class ElementFrame : public EditorFrame {
     Q_OBJECT
@@ -17,15 +17,15 @@ public:
     void setTexts(Language language) override;
 
 private:
-    ElementListView* lstItem;
-    QLabel* lblSchema;
-    QLineEdit* txtName;
-    QLabel* lblSoubor;
-    QLabel* lblFile;
-    QLabel* lblSelItem;
-    PixelView* Picture6;
-    QLabel* lblRS;
-    QLabel* lblGS;
-    QLabel* lblBS;
+    ElementListView* elementList;
+    QLabel* schemeNameCaption;
+    QLineEdit* schemeNameBox;
+    QLabel* fileNameCaption;
+    QLabel* fileNameLabel;
+    QLabel* selectedElementLabel;
+    PixelView* elementColourPicture;
+    QLabel* elementRedLabel;
+    QLabel* elementGreenLabel;
+    QLabel* elementBlueLabel;
     bool showing_ = false; // while the controls are brought in line with the editor
 };

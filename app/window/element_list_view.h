@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 
-// lstItem: the 60 elements with a check box each. A click on a check box, or Space on the
+// elementList: the 60 elements with a check box each. A click on a check box, or Space on the
 // current entry, is handed to the editor as one event instead of Qt's own toggling, because
 // the editor's rules depend on the order in which the entry becomes current and its box
 // turns over.

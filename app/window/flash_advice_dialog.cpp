@@ -8,21 +8,22 @@
 #include <QVBoxLayout>
 
 FlashAdviceDialog::FlashAdviceDialog(const FlashAdvice& advice, QWidget* parent)
-    : InfoDialog("frmFlash", advice.caption, MenuIcon(QStringLiteral("mnuFlashIco")), parent) {
-    addText("lblText", advice.text);
+    : InfoDialog("flashAdviceDialog", advice.caption, MenuIcon(QStringLiteral("mnuFlashIco")),
+                 parent) {
+    addText("adviceLabel", advice.text);
 
     auto* speed = new QHBoxLayout;
     auto* pc = new QLabel(advice.pcLabel);
-    pc->setObjectName(QStringLiteral("lblPC"));
-    auto* lblSpeed = new QLabel(advice.speed);
-    lblSpeed->setObjectName(QStringLiteral("lblSpeed"));
-    pc->setBuddy(lblSpeed);
+    pc->setObjectName(QStringLiteral("computerCaption"));
+    auto* speedLabel = new QLabel(advice.speed);
+    speedLabel->setObjectName(QStringLiteral("speedLabel"));
+    pc->setBuddy(speedLabel);
     speed->addWidget(pc);
-    speed->addWidget(lblSpeed, 1);
+    speed->addWidget(speedLabel, 1);
     content()->addLayout(speed);
 
     auto* gauge = new QProgressBar;
-    gauge->setObjectName(QStringLiteral("pb1"));
+    gauge->setObjectName(QStringLiteral("speedGauge"));
     gauge->setRange(0, FlashAdvice::GaugeMaximum);
     gauge->setTextVisible(false);
     gauge->setAccessibleName(advice.pcLabel);
@@ -35,5 +36,5 @@ FlashAdviceDialog::FlashAdviceDialog(const FlashAdvice& advice, QWidget* parent)
     marks->addWidget(new QLabel(QStringLiteral("2 GHz")), 0, 1, Qt::AlignHCenter);
     marks->addWidget(new QLabel(QStringLiteral("4 GHz")), 0, 2, Qt::AlignRight);
     content()->addLayout(marks);
-    addText("lblOmluva", advice.apology)->setVisible(!advice.apology.isEmpty());
+    addText("apologyLabel", advice.apology)->setVisible(!advice.apology.isEmpty());
 }

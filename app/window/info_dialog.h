@@ -6,7 +6,7 @@ class QIcon;
 class QVBoxLayout;
 
 // The frame the two information dialogs share: a picture on the left, the dialog's own
-// content beside it, and OK (cmdOK), which closes it.
+// content beside it, and OK (okButton), which closes it.
 class InfoDialog : public QDialog {
     Q_OBJECT
 public:

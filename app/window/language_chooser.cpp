@@ -10,7 +10,7 @@
 
 LanguageChooser::LanguageChooser(SettingsStore& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
-    setObjectName(QStringLiteral("frmLanguage"));
+    setObjectName(QStringLiteral("languageChooser"));
     setWindowTitle(QStringLiteral("Jazyk / Language / Sprache"));
     setModal(true);
     auto* frame = new QGroupBox(QStringLiteral("Jazyk / Language / Sprache"));
@@ -20,9 +20,9 @@ LanguageChooser::LanguageChooser(SettingsStore& settings, QWidget* parent)
         const char* caption;
         const char* word;
         const char* flag;
-    } languages[] = {{"cmdCzech", "Česky", "Czech", "mnuCzechIco"},
-                     {"cmdEnglish", "English", "English", "mnuEnglishIco"},
-                     {"cmdDeutsch", "Deutsch", "Deutsch", "mnuDeutschIco"}};
+    } languages[] = {{"czechButton", "Česky", "Czech", "mnuCzechIco"},
+                     {"englishButton", "English", "English", "mnuEnglishIco"},
+                     {"germanButton", "Deutsch", "Deutsch", "mnuDeutschIco"}};
     for (const auto& language : languages) {
         auto* button = new QPushButton(MenuIcon(QLatin1String(language.flag)),
                                        QString::fromUtf8(language.caption));

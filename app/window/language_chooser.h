@@ -4,7 +4,7 @@
 
 class SettingsStore;
 
-// frmLanguage: asked on the first run. A button stores its language and empties the stored
+// languageChooser: asked on the first run. A button stores its language and empties the stored
 // recent files; closing the chooser without a choice stores nothing, so the next start asks
 // again. Its texts are the same in every language.
 class LanguageChooser : public QDialog {

@@ -18,16 +18,16 @@ QLabel* Caption(const char* objectName, const QString& text, QWidget* link) {
 } // namespace
 
 LinksDialog::LinksDialog(const LinksTexts& texts, QWidget* parent)
-    : InfoDialog("frmLinks", texts.caption, MenuIcon(QStringLiteral("mnuLinksIco")), parent) {
-    auto* web = new LinkLabel("lblWeb", texts.homePage);
+    : InfoDialog("linksDialog", texts.caption, MenuIcon(QStringLiteral("mnuLinksIco")), parent) {
+    auto* web = new LinkLabel("homePageLink", texts.homePage);
     connect(web, &LinkLabel::activated, this, [] { OpenAuthorHomePage(); });
-    auto* mail = new LinkLabel("lblPosta", texts.email);
+    auto* mail = new LinkLabel("emailLink", texts.email);
     connect(mail, &LinkLabel::activated, this, [] { WriteToAuthor(); });
 
     auto* grid = new QGridLayout;
-    grid->addWidget(Caption("lblHome", texts.homeLabel, web), 0, 0);
+    grid->addWidget(Caption("homePageCaption", texts.homeLabel, web), 0, 0);
     grid->addWidget(web, 0, 1, Qt::AlignLeft);
-    grid->addWidget(Caption("lblEmail", texts.emailLabel, mail), 1, 0);
+    grid->addWidget(Caption("emailCaption", texts.emailLabel, mail), 1, 0);
     grid->addWidget(mail, 1, 1, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
     content()->addLayout(grid);

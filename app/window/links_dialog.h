@@ -3,7 +3,7 @@
 #include "app/window/info_dialog.h"
 #include "editor/about_info.h"
 
-// frmLinks: the author's home page and e-mail address, each a link.
+// linksDialog: the author's home page and e-mail address, each a link.
 class LinksDialog : public InfoDialog {
     Q_OBJECT
 public:

@@ -75,27 +75,27 @@ const QHash<QString, LocalisedText>& MenuCaptions() {
 
 MainWindow::MainWindow(Editor& editor, QString fileToOpen)
     : editor_(editor), fileToOpen_(std::move(fileToOpen)) {
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(QStringLiteral("mainWindow"));
     buildMenus();
 
-    frmItems = new ElementFrame(editor_);
-    frmColor = new ColourFrame(editor_);
-    frmPreview = new PreviewFrame(editor_);
-    frmZoom = new ZoomFrame(editor_);
-    frmOption = new OptionFrame(editor_);
-    frames_ = {frmItems, frmColor, frmPreview, frmZoom, frmOption};
-    frmZoom->setFixedWidth(ZoomColumnWidth);
-    frmOption->setFixedWidth(ZoomColumnWidth);
+    elementFrame = new ElementFrame(editor_);
+    colourFrame = new ColourFrame(editor_);
+    previewFrame = new PreviewFrame(editor_);
+    zoomFrame = new ZoomFrame(editor_);
+    optionFrame = new OptionFrame(editor_);
+    frames_ = {elementFrame, colourFrame, previewFrame, zoomFrame, optionFrame};
+    zoomFrame->setFixedWidth(ZoomColumnWidth);
+    optionFrame->setFixedWidth(ZoomColumnWidth);
 
     auto* central = new QWidget(this);
     auto* layout = new QGridLayout(central);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(6);
-    layout->addWidget(frmItems, 0, 0);
-    layout->addWidget(frmColor, 1, 0);
-    layout->addWidget(frmPreview, 0, 1, 2, 1);
-    layout->addWidget(frmZoom, 0, 2);
-    layout->addWidget(frmOption, 1, 2);
+    layout->addWidget(elementFrame, 0, 0);
+    layout->addWidget(colourFrame, 1, 0);
+    layout->addWidget(previewFrame, 0, 1, 2, 1);
+    layout->addWidget(zoomFrame, 0, 2);
+    layout->addWidget(optionFrame, 1, 2);
     layout->setRowStretch(0, 1);
     layout->setColumnStretch(0, 1);
     setCentralWidget(central);
@@ -104,7 +104,7 @@ MainWindow::MainWindow(Editor& editor, QString fileToOpen)
 
     for (EditorFrame* frame : frames_)
         connect(frame, &EditorFrame::edited, this, &MainWindow::showState);
-    connect(frmPreview, &PreviewFrame::hovered, frmZoom, &ZoomFrame::showHover);
+    connect(previewFrame, &PreviewFrame::hovered, zoomFrame, &ZoomFrame::showHover);
     editor_.previewRedrawn = [this](const QString&) {
         showPictures();
     };
@@ -156,7 +156,7 @@ void MainWindow::buildMenus() {
     QMenu* recent = addMenu(file, "mnuOtevritPosledniIco");
     for (int k = 0; k < RecentFiles::Count; ++k) {
         const QByteArray name = "mnuRecent" + QByteArray::number(k + 1) + "Ico";
-        mnuRecent[size_t(k)] =
+        recentFileActions[size_t(k)] =
             addCommand(recent, name.constData(), {}, [this, k] { OpenRecentFile(editor_, k); });
     }
     separator(file, "mnuSep3");
@@ -171,9 +171,9 @@ void MainWindow::buildMenus() {
     addCommand(file, "mnuKonecIco", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 
     QMenu* edit = addMenu(menuBar(), "mnuEditTOP");
-    mnuUndoIco = addCommand(edit, "mnuUndoIco", QKeySequence(Qt::CTRL | Qt::Key_Z),
+    undoAction = addCommand(edit, "mnuUndoIco", QKeySequence(Qt::CTRL | Qt::Key_Z),
                             [this] { Undo(editor_); });
-    mnuRedoIco = addCommand(edit, "mnuRedoIco", QKeySequence(Qt::CTRL | Qt::Key_R),
+    redoAction = addCommand(edit, "mnuRedoIco", QKeySequence(Qt::CTRL | Qt::Key_R),
                             [this] { Redo(editor_); });
 
     QMenu* tools = addMenu(menuBar(), "mnuToolsTOP");
@@ -197,11 +197,11 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::attachMenuPresentation() {
-    ctlMenu = new PopMenu(this);
-    ctlMenu->SetBackgroundPicture(MenuBackgroundStrip());
-    ctlMenu->SetImageList(MenuIconList());
-    ctlMenu->SetHighlightStyle(2);
-    ctlMenu->SubClassMenu(menuBar());
+    menuPresentation = new PopMenu(this);
+    menuPresentation->SetBackgroundPicture(MenuBackgroundStrip());
+    menuPresentation->SetImageList(MenuIconList());
+    menuPresentation->SetHighlightStyle(2);
+    menuPresentation->SubClassMenu(menuBar());
 }
 
 void MainWindow::switchLanguage(const QString& word) {
@@ -211,7 +211,7 @@ void MainWindow::switchLanguage(const QString& word) {
 }
 
 void MainWindow::setTexts(Language language) {
-    setWindowTitle(MainWindowTexts::Caption(MainWindowTexts::frmMain, language));
+    setWindowTitle(MainWindowTexts::Caption(MainWindowTexts::mainWindow, language));
     for (EditorFrame* frame : frames_)
         frame->setTexts(language);
     const auto& captions = MenuCaptions();
@@ -226,8 +226,8 @@ void MainWindow::setTexts(Language language) {
         else
             continue;
         // Once the menus are drawn by the program, their captions are kept there by name.
-        if (ctlMenu)
-            ctlMenu->SetCaption(key, text);
+        if (menuPresentation)
+            menuPresentation->SetCaption(key, text);
         else
             action->setText(text);
     }
@@ -257,17 +257,17 @@ void MainWindow::firstActivation() {
 void MainWindow::showState() {
     for (EditorFrame* frame : frames_)
         frame->showState();
-    mnuUndoIco->setEnabled(editor_.commands.undoEnabled);
-    mnuRedoIco->setEnabled(editor_.commands.redoEnabled);
+    undoAction->setEnabled(editor_.commands.undoEnabled);
+    redoAction->setEnabled(editor_.commands.redoEnabled);
     bool recentChanged = false;
     for (int k = 0; k < RecentFiles::Count; ++k) {
-        QAction* item = mnuRecent[size_t(k)];
+        QAction* item = recentFileActions[size_t(k)];
         const QString& caption = editor_.recentMenu.captions[size_t(k)];
         recentChanged = recentChanged || item->text() != caption;
         item->setText(caption);
     }
-    if (recentChanged && ctlMenu)
-        ctlMenu->Refresh();
+    if (recentChanged && menuPresentation)
+        menuPresentation->Refresh();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -286,6 +286,6 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::showPictures() {
-    frmPreview->showPictures();
-    frmZoom->showPicture();
+    previewFrame->showPictures();
+    zoomFrame->showPicture();
 }

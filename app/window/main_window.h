@@ -17,7 +17,7 @@ class PopMenu;
 class QAction;
 class QMenu;
 
-// frmMain: assembles the five frames and the menus over the editor. It holds no scheme state of
+// mainWindow: assembles the five frames and the menus over the editor. It holds no scheme state of
 // its own; after each user action every frame shows the editor's state again.
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -50,14 +50,14 @@ private:
     QString fileToOpen_;
     bool activated_ = false;
 
-    ElementFrame* frmItems;
-    ColourFrame* frmColor;
-    PreviewFrame* frmPreview;
-    OptionFrame* frmOption;
-    ZoomFrame* frmZoom;
+    ElementFrame* elementFrame;
+    ColourFrame* colourFrame;
+    PreviewFrame* previewFrame;
+    OptionFrame* optionFrame;
+    ZoomFrame* zoomFrame;
     QList<EditorFrame*> frames_;
-    QAction* mnuUndoIco = nullptr;
-    QAction* mnuRedoIco = nullptr;
-    std::array<QAction*, 5> mnuRecent{}; // mnuRecent1Ico .. mnuRecent5Ico
-    PopMenu* ctlMenu = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    std::array<QAction*, 5> recentFileActions{}; // mnuRecent1Ico .. mnuRecent5Ico
+    PopMenu* menuPresentation = nullptr;
 };

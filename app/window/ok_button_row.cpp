@@ -6,7 +6,7 @@
 
 QHBoxLayout* OkButtonRow(QDialog* dialog) {
     auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     auto* row = new QHBoxLayout;

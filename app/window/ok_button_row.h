@@ -3,6 +3,6 @@
 class QDialog;
 class QHBoxLayout;
 
-// The row at the foot of the program's small dialogs: OK (cmdOK) at the right, the default
+// The row at the foot of the program's small dialogs: OK (okButton) at the right, the default
 // button, which accepts the dialog.
 QHBoxLayout* OkButtonRow(QDialog* dialog);

@@ -18,84 +18,87 @@
 using namespace MainWindowTexts;
 
 OptionFrame::OptionFrame(Editor& editor, QWidget* parent)
-    : EditorFrame(editor, "frmOption", parent) {
+    : EditorFrame(editor, "optionFrame", parent) {
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setVerticalSpacing(2);
     layout->setHorizontalSpacing(2);
 
-    chkOP = new WrappingCheckBox("chkOP");
-    connect(chkOP, &WrappingCheckBox::clicked, this, [this](bool on) {
+    providerNameOption = new WrappingCheckBox("providerNameOption");
+    connect(providerNameOption, &WrappingCheckBox::clicked, this, [this](bool on) {
         SetProviderNameOption(editor_, on);
         emit edited();
     });
-    chkBlink = new WrappingCheckBox("chkBlink");
-    connect(chkBlink, &WrappingCheckBox::clicked, this, [this](bool on) {
+    flashOnSelectOption = new WrappingCheckBox("flashOnSelectOption");
+    connect(flashOnSelectOption, &WrappingCheckBox::clicked, this, [this](bool on) {
         editor_.options.flashOnSelect = on;
         emit edited();
     });
-    cmdFlash = NewIconButton(ButtonIcon::FlashHelp, "cmdFlash");
-    connect(cmdFlash, &QToolButton::clicked, this, [this] {
+    flashHelpButton = NewIconButton(ButtonIcon::FlashHelp, "flashHelpButton");
+    connect(flashHelpButton, &QToolButton::clicked, this, [this] {
         ShowFlashAdvice(editor_);
         emit edited();
     });
-    chkAuto = new WrappingCheckBox("chkAuto");
-    connect(chkAuto, &WrappingCheckBox::clicked, this, [this](bool on) {
+    autoRedrawOption = new WrappingCheckBox("autoRedrawOption");
+    connect(autoRedrawOption, &WrappingCheckBox::clicked, this, [this](bool on) {
         AutoRedrawClicked(editor_, on);
         emit edited();
     });
-    chkSecure = new WrappingCheckBox("chkSecure");
-    connect(chkSecure, &WrappingCheckBox::clicked, this, [this](bool on) {
+    safeSchemeOption = new WrappingCheckBox("safeSchemeOption");
+    connect(safeSchemeOption, &WrappingCheckBox::clicked, this, [this](bool on) {
         SetSafeScheme(editor_, on);
         emit edited();
     });
-    cmdSecure = NewIconButton(ButtonIcon::SafeSchemeHelp, "cmdSecure");
-    connect(cmdSecure, &QToolButton::clicked, this, [this] {
+    safeSchemeHelpButton = NewIconButton(ButtonIcon::SafeSchemeHelp, "safeSchemeHelpButton");
+    connect(safeSchemeHelpButton, &QToolButton::clicked, this, [this] {
         ShowSafeSchemeInfo(editor_);
         emit edited();
     });
-    layout->addWidget(chkOP, 0, 0, 1, 2);
-    layout->addWidget(chkBlink, 1, 0);
-    layout->addWidget(cmdFlash, 1, 1, Qt::AlignTop);
-    layout->addWidget(chkAuto, 2, 0, 1, 2);
-    layout->addWidget(chkSecure, 3, 0);
-    layout->addWidget(cmdSecure, 3, 1, Qt::AlignTop);
+    layout->addWidget(providerNameOption, 0, 0, 1, 2);
+    layout->addWidget(flashOnSelectOption, 1, 0);
+    layout->addWidget(flashHelpButton, 1, 1, Qt::AlignTop);
+    layout->addWidget(autoRedrawOption, 2, 0, 1, 2);
+    layout->addWidget(safeSchemeOption, 3, 0);
+    layout->addWidget(safeSchemeHelpButton, 3, 1, Qt::AlignTop);
 
-    txtInfo = new QPlainTextEdit;
-    txtInfo->setObjectName(QStringLiteral("txtInfo"));
-    txtInfo->setReadOnly(true);
-    txtInfo->setFrameShape(QFrame::StyledPanel);
-    txtInfo->setFixedHeight(4 * txtInfo->fontMetrics().lineSpacing() + 8);
-    layout->addWidget(txtInfo, 4, 0, 1, 2);
+    transparencyExplanation = new QPlainTextEdit;
+    transparencyExplanation->setObjectName(QStringLiteral("transparencyExplanation"));
+    transparencyExplanation->setReadOnly(true);
+    transparencyExplanation->setFrameShape(QFrame::StyledPanel);
+    transparencyExplanation->setFixedHeight(
+        4 * transparencyExplanation->fontMetrics().lineSpacing() + 8);
+    layout->addWidget(transparencyExplanation, 4, 0, 1, 2);
 
-    lblPozor = new QLabel;
-    lblPozor->setObjectName(QStringLiteral("lblPozor"));
-    lblPozor->setWordWrap(true);
-    QPalette warning = lblPozor->palette();
+    transparencyWarning = new QLabel;
+    transparencyWarning->setObjectName(QStringLiteral("transparencyWarning"));
+    transparencyWarning->setWordWrap(true);
+    QPalette warning = transparencyWarning->palette();
     warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
-    lblPozor->setPalette(warning);
-    layout->addWidget(lblPozor, 5, 0, 1, 2);
+    transparencyWarning->setPalette(warning);
+    layout->addWidget(transparencyWarning, 5, 0, 1, 2);
     layout->setColumnStretch(0, 1);
     layout->setRowStretch(6, 1);
 }
 
 void OptionFrame::setTexts(Language language) {
-    setTitle(Caption(frmOption, language));
-    chkOP->setText(Caption(MainWindowTexts::chkOP, language));
-    chkBlink->setText(Caption(MainWindowTexts::chkBlink, language));
-    chkAuto->setText(Caption(MainWindowTexts::chkAuto, language));
-    chkSecure->setText(Caption(MainWindowTexts::chkSecure, language));
-    SetIconButtonText(cmdFlash, Caption(MainWindowTexts::cmdFlash, language));
-    SetIconButtonText(cmdSecure, Caption(MainWindowTexts::cmdSecure, language));
-    txtInfo->setPlainText(Caption(MainWindowTexts::txtInfo, language));
-    txtInfo->setAccessibleName(Caption(frmOption, language));
-    lblPozor->setText(Caption(MainWindowTexts::lblPozor, language));
+    setTitle(Caption(optionFrame, language));
+    providerNameOption->setText(Caption(MainWindowTexts::providerNameOption, language));
+    flashOnSelectOption->setText(Caption(MainWindowTexts::flashOnSelectOption, language));
+    autoRedrawOption->setText(Caption(MainWindowTexts::autoRedrawOption, language));
+    safeSchemeOption->setText(Caption(MainWindowTexts::safeSchemeOption, language));
+    SetIconButtonText(flashHelpButton, Caption(MainWindowTexts::flashHelpButton, language));
+    SetIconButtonText(safeSchemeHelpButton,
+                      Caption(MainWindowTexts::safeSchemeHelpButton, language));
+    transparencyExplanation->setPlainText(
+        Caption(MainWindowTexts::transparencyExplanation, language));
+    transparencyExplanation->setAccessibleName(Caption(optionFrame, language));
+    transparencyWarning->setText(Caption(MainWindowTexts::transparencyWarning, language));
 }
 
 void OptionFrame::showState() {
     const EditorOptions& options = editor_.options;
-    chkOP->setChecked(options.hideProviderName);
-    chkBlink->setChecked(options.flashOnSelect);
-    chkAuto->setChecked(options.autoRedraw);
-    chkSecure->setChecked(options.safeScheme);
+    providerNameOption->setChecked(options.hideProviderName);
+    flashOnSelectOption->setChecked(options.flashOnSelect);
+    autoRedrawOption->setChecked(options.autoRedraw);
+    safeSchemeOption->setChecked(options.safeScheme);
 }

@@ -7,7 +7,7 @@ class QPlainTextEdit;
 class QToolButton;
 class WrappingCheckBox;
 
-// frmOption: "Don't show Provider Name", "Flash on Select", "Autoredraw Scheme when change",
+// optionFrame: "Don't show Provider Name", "Flash on Select", "Autoredraw Scheme when change",
 // "Safe Scheme", the help buttons of the two, and the texts that explain transparency.
 class OptionFrame : public EditorFrame {
     Q_OBJECT
@@ -17,12 +17,12 @@ public:
     void setTexts(Language language) override;
 
 private:
-    WrappingCheckBox* chkOP;
-    WrappingCheckBox* chkBlink;
-    QToolButton* cmdFlash;
-    WrappingCheckBox* chkAuto;
-    WrappingCheckBox* chkSecure;
-    QToolButton* cmdSecure;
-    QPlainTextEdit* txtInfo;
-    QLabel* lblPozor;
+    WrappingCheckBox* providerNameOption;
+    WrappingCheckBox* flashOnSelectOption;
+    QToolButton* flashHelpButton;
+    WrappingCheckBox* autoRedrawOption;
+    WrappingCheckBox* safeSchemeOption;
+    QToolButton* safeSchemeHelpButton;
+    QPlainTextEdit* transparencyExplanation;
+    QLabel* transparencyWarning;
 };

@@ -16,58 +16,58 @@
 using namespace MainWindowTexts;
 
 PreviewFrame::PreviewFrame(Editor& editor, QWidget* parent)
-    : EditorFrame(editor, "frmPreview", parent) {
+    : EditorFrame(editor, "previewFrame", parent) {
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setHorizontalSpacing(4);
     layout->setVerticalSpacing(3);
     for (int i = 0; i < ScreenCount; ++i) {
-        picPrev[i] = new PixelView(QSize(ScreenWidth, ScreenHeight), 1, 0,
-                                   QStringLiteral("Preview screen %1").arg(i + 1));
-        picPrev[i]->setObjectName(QStringLiteral("picPrev%1").arg(i));
-        connect(picPrev[i], &PixelView::pointerMoved, this, [this, i](int x, int y) {
+        previewScreens[i] = new PixelView(QSize(ScreenWidth, ScreenHeight), 1, 0,
+                                          QStringLiteral("Preview screen %1").arg(i + 1));
+        previewScreens[i]->setObjectName(QStringLiteral("previewScreen%1").arg(i));
+        connect(previewScreens[i], &PixelView::pointerMoved, this, [this, i](int x, int y) {
             HoverPreview(editor_, i, x, y);
             emit hovered();
         });
-        connect(picPrev[i], &PixelView::clicked, this, [this, i] {
+        connect(previewScreens[i], &PixelView::clicked, this, [this, i] {
             ClickPreview(editor_, i);
             emit edited();
         });
-        layout->addWidget(picPrev[i], i / 2, i % 2);
+        layout->addWidget(previewScreens[i], i / 2, i % 2);
     }
 
-    lblNeobsahuji = new QLabel;
-    lblNeobsahuji->setObjectName(QStringLiteral("lblNeobsahuji"));
-    lblNeobsahuji->setWordWrap(true);
-    layout->addWidget(lblNeobsahuji, 5, 0, 1, 2);
+    unshownElementsNote = new QLabel;
+    unshownElementsNote->setObjectName(QStringLiteral("unshownElementsNote"));
+    unshownElementsNote->setWordWrap(true);
+    layout->addWidget(unshownElementsNote, 5, 0, 1, 2);
 
-    chkLCD = new QCheckBox;
-    chkLCD->setObjectName(QStringLiteral("chkLCD"));
-    connect(chkLCD, &QCheckBox::clicked, this, [this](bool on) {
+    lcdColoursOption = new QCheckBox;
+    lcdColoursOption->setObjectName(QStringLiteral("lcdColoursOption"));
+    connect(lcdColoursOption, &QCheckBox::clicked, this, [this](bool on) {
         LcdColoursClicked(editor_, on);
         emit edited();
     });
-    cmdRefresh = NewIconButton(ButtonIcon::Refresh, "cmdRefresh");
-    connect(cmdRefresh, &QToolButton::clicked, this, [this] {
+    refreshButton = NewIconButton(ButtonIcon::Refresh, "refreshButton");
+    connect(refreshButton, &QToolButton::clicked, this, [this] {
         RefreshClicked(editor_);
         emit edited();
     });
     auto* options = new QHBoxLayout;
-    options->addWidget(chkLCD, 1);
-    options->addWidget(cmdRefresh);
+    options->addWidget(lcdColoursOption, 1);
+    options->addWidget(refreshButton);
     layout->addLayout(options, 6, 0, 1, 2);
     layout->setRowStretch(7, 1);
 }
 
 void PreviewFrame::setTexts(Language language) {
-    setTitle(Caption(frmPreview, language));
-    lblNeobsahuji->setText(Caption(MainWindowTexts::lblNeobsahuji, language));
-    chkLCD->setText(Caption(MainWindowTexts::chkLCD, language));
-    SetIconButtonText(cmdRefresh, Caption(MainWindowTexts::cmdRefresh, language));
+    setTitle(Caption(previewFrame, language));
+    unshownElementsNote->setText(Caption(MainWindowTexts::unshownElementsNote, language));
+    lcdColoursOption->setText(Caption(MainWindowTexts::lcdColoursOption, language));
+    SetIconButtonText(refreshButton, Caption(MainWindowTexts::refreshButton, language));
 }
 
 void PreviewFrame::showState() {
-    chkLCD->setChecked(editor_.options.lcdColours);
+    lcdColoursOption->setChecked(editor_.options.lcdColours);
     showPictures();
 }
 
@@ -75,5 +75,5 @@ void PreviewFrame::showPictures() {
     if (!editor_.preview)
         return;
     for (int i = 0; i < ScreenCount; ++i)
-        picPrev[i]->setPicture(editor_.preview->screen(i));
+        previewScreens[i]->setPicture(editor_.preview->screen(i));
 }

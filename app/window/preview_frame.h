@@ -10,7 +10,7 @@ class QCheckBox;
 class QLabel;
 class QToolButton;
 
-// frmPreview: the ten phone screens at their natural size in two columns of five, the note on
+// previewFrame: the ten phone screens at their natural size in two columns of five, the note on
 // the elements no screen shows, "LCD colors" and the refresh button.
 class PreviewFrame : public EditorFrame {
     Q_OBJECT
@@ -26,8 +26,8 @@ signals:
     void hovered();
 
 private:
-    std::array<PixelView*, ScreenCount> picPrev{};
-    QLabel* lblNeobsahuji;
-    QCheckBox* chkLCD;
-    QToolButton* cmdRefresh;
+    std::array<PixelView*, ScreenCount> previewScreens{};
+    QLabel* unshownElementsNote;
+    QCheckBox* lcdColoursOption;
+    QToolButton* refreshButton;
 };

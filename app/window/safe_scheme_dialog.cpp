@@ -7,15 +7,16 @@
 #include <QVBoxLayout>
 
 SafeSchemeDialog::SafeSchemeDialog(const SafeSchemeInfo& info, QWidget* parent)
-    : InfoDialog("frmSecure", info.caption, MenuIcon(QStringLiteral("mnuSecureIco")), parent) {
-    addText("lblText", info.text);
-    QLabel* listCaption = addText("lblPrvky", info.listCaption);
+    : InfoDialog("safeSchemeDialog", info.caption, MenuIcon(QStringLiteral("mnuSecureIco")),
+                 parent) {
+    addText("explanationLabel", info.text);
+    QLabel* listCaption = addText("safeElementsCaption", info.listCaption);
     auto* list = new QListWidget;
-    list->setObjectName(QStringLiteral("lstSecure"));
+    list->setObjectName(QStringLiteral("safeElementsList"));
     list->addItems(info.elements);
     list->setAccessibleName(info.listCaption);
     list->setMinimumHeight(160);
     listCaption->setBuddy(list);
     content()->addWidget(list, 1);
-    addText("lblOmluva", info.apology)->setVisible(!info.apology.isEmpty());
+    addText("apologyLabel", info.apology)->setVisible(!info.apology.isEmpty());
 }

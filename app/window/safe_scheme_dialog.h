@@ -3,7 +3,8 @@
 #include "app/window/info_dialog.h"
 #include "editor/safe_scheme_info.h"
 
-// frmSecure: what Safe Scheme does, and the elements that may stay transparent while it is on.
+// safeSchemeDialog: what Safe Scheme does, and the elements that may stay transparent while
+// it is on.
 class SafeSchemeDialog : public InfoDialog {
     Q_OBJECT
 public:

@@ -18,7 +18,7 @@ QLabel* Named(const char* objectName) {
 } // namespace
 
 SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTopHint) {
-    setObjectName(QStringLiteral("frmSplash"));
+    setObjectName(QStringLiteral("splashWindow"));
     setWindowTitle(QStringLiteral("ZEF"));
 
     auto* picture = new QLabel;
@@ -37,51 +37,51 @@ SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::WindowSta
 
     auto* cpu = new QGroupBox(QStringLiteral("CPU Info"));
     auto* rows = new QFormLayout(cpu);
-    lblLevel = Named("lblLevel");
-    lblRevision = Named("lblRevision");
-    lblRychlost = Named("lblRychlost");
-    rows->addRow(QStringLiteral("Třída:"), lblLevel);
-    rows->addRow(QStringLiteral("Identifikace:"), lblRevision);
-    rows->addRow(QStringLiteral("Ryhlost:"), lblRychlost);
+    processorNameLabel = Named("processorNameLabel");
+    processorRevisionLabel = Named("processorRevisionLabel");
+    processorSpeedLabel = Named("processorSpeedLabel");
+    rows->addRow(QStringLiteral("Třída:"), processorNameLabel);
+    rows->addRow(QStringLiteral("Identifikace:"), processorRevisionLabel);
+    rows->addRow(QStringLiteral("Ryhlost:"), processorSpeedLabel);
 
     auto* top = new QHBoxLayout;
     top->addWidget(picture);
     top->addLayout(heading, 1);
     top->addWidget(cpu, 1);
 
-    lblInfo = Named("lblInfo");
-    lblInfo->setText(QStringLiteral("Spouštím aplikaci:"));
-    pb1 = new QProgressBar;
-    pb1->setObjectName(QStringLiteral("pb1"));
-    pb1->setTextVisible(false);
-    pb1->setAccessibleName(QStringLiteral("Start-up progress"));
+    statusLabel = Named("statusLabel");
+    statusLabel->setText(QStringLiteral("Spouštím aplikaci:"));
+    progressBar = new QProgressBar;
+    progressBar->setObjectName(QStringLiteral("progressBar"));
+    progressBar->setTextVisible(false);
+    progressBar->setAccessibleName(QStringLiteral("Start-up progress"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(lblInfo);
-    layout->addWidget(pb1);
+    layout->addWidget(statusLabel);
+    layout->addWidget(progressBar);
     setFixedSize(460, 200);
     setAutoFillBackground(true);
 }
 
 void SplashWindow::showProcessor(const QString& name, const QString& revision,
                                  const QString& speed) {
-    lblLevel->setText(name);
-    lblRevision->setText(revision);
-    lblRychlost->setText(speed);
+    processorNameLabel->setText(name);
+    processorRevisionLabel->setText(revision);
+    processorSpeedLabel->setText(speed);
 }
 
 void SplashWindow::setStatus(const QString& text) {
-    lblInfo->setText(text);
+    statusLabel->setText(text);
     // Start-up keeps the event loop waiting; let the window show the new text first.
     QApplication::processEvents();
 }
 
 void SplashWindow::setProgressRange(int minimum, int maximum) {
-    pb1->setRange(minimum, maximum);
+    progressBar->setRange(minimum, maximum);
 }
 
 void SplashWindow::setProgress(int value) {
-    pb1->setValue(value);
+    progressBar->setValue(value);
     QApplication::processEvents();
 }

@@ -5,7 +5,7 @@
 class QLabel;
 class QProgressBar;
 
-// frmSplash: the start-up window. It names the processor, says which start-up step runs, and
+// splashWindow: the start-up window. It names the processor, says which start-up step runs, and
 // follows the image map's build on its progress bar. Its own texts are the same in every
 // language; only the status line follows the language once it is known.
 class SplashWindow : public QWidget {
@@ -20,9 +20,9 @@ public:
     void setProgress(int value);
 
 private:
-    QLabel* lblLevel;
-    QLabel* lblRevision;
-    QLabel* lblRychlost;
-    QLabel* lblInfo;
-    QProgressBar* pb1;
+    QLabel* processorNameLabel;
+    QLabel* processorRevisionLabel;
+    QLabel* processorSpeedLabel;
+    QLabel* statusLabel;
+    QProgressBar* progressBar;
 };

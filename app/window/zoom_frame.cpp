@@ -11,35 +11,35 @@
 
 using namespace MainWindowTexts;
 
-ZoomFrame::ZoomFrame(Editor& editor, QWidget* parent) : EditorFrame(editor, "frmZoom", parent) {
+ZoomFrame::ZoomFrame(Editor& editor, QWidget* parent) : EditorFrame(editor, "zoomFrame", parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(3);
     // Two view pixels a screen pixel, the screen two pixels inside the view's corner.
-    imgMap = new PixelView(QSize(ScreenWidth, ScreenHeight), 2, 2, QStringLiteral("Zoom view"));
-    imgMap->setObjectName(QStringLiteral("imgMap"));
-    connect(imgMap, &PixelView::pointerMoved, this, [this](int x, int y) {
+    zoomView = new PixelView(QSize(ScreenWidth, ScreenHeight), 2, 2, QStringLiteral("Zoom view"));
+    zoomView->setObjectName(QStringLiteral("zoomView"));
+    connect(zoomView, &PixelView::pointerMoved, this, [this](int x, int y) {
         HoverZoomView(editor_, x, y);
         showHover();
     });
-    connect(imgMap, &PixelView::clicked, this, [this] {
+    connect(zoomView, &PixelView::clicked, this, [this] {
         if (editor_.preview)
             ClickPreview(editor_, editor_.preview->ZoomScreen);
         emit edited();
     });
-    layout->addWidget(imgMap, 0, Qt::AlignHCenter);
+    layout->addWidget(zoomView, 0, Qt::AlignHCenter);
 
-    lblOver = new QLabel;
-    lblOver->setObjectName(QStringLiteral("lblOver"));
-    lblOver->setAccessibleName(QStringLiteral("Element under the pointer"));
-    lblOver->setWordWrap(true);
-    lblOver->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblOver->setFixedHeight(2 * lblOver->fontMetrics().lineSpacing() + 2);
-    layout->addWidget(lblOver);
+    hoverElementLabel = new QLabel;
+    hoverElementLabel->setObjectName(QStringLiteral("hoverElementLabel"));
+    hoverElementLabel->setAccessibleName(QStringLiteral("Element under the pointer"));
+    hoverElementLabel->setWordWrap(true);
+    hoverElementLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hoverElementLabel->setFixedHeight(2 * hoverElementLabel->fontMetrics().lineSpacing() + 2);
+    layout->addWidget(hoverElementLabel);
 }
 
 void ZoomFrame::setTexts(Language language) {
-    setTitle(Caption(frmZoom, language));
+    setTitle(Caption(zoomFrame, language));
 }
 
 void ZoomFrame::showState() {
@@ -49,9 +49,9 @@ void ZoomFrame::showState() {
 
 void ZoomFrame::showPicture() {
     if (editor_.preview)
-        imgMap->setPicture(editor_.preview->zoomView);
+        zoomView->setPicture(editor_.preview->zoomView);
 }
 
 void ZoomFrame::showHover() {
-    lblOver->setText(editor_.hoverText);
+    hoverElementLabel->setText(editor_.hoverText);
 }

@@ -5,7 +5,7 @@
 class PixelView;
 class QLabel;
 
-// frmZoom: one screen at two display pixels a screen pixel, clickable like the screens, and
+// zoomFrame: one screen at two display pixels a screen pixel, clickable like the screens, and
 // the name of the element under the pointer.
 class ZoomFrame : public EditorFrame {
     Q_OBJECT
@@ -17,6 +17,6 @@ public:
     void showHover();
 
 private:
-    PixelView* imgMap;
-    QLabel* lblOver;
+    PixelView* zoomView;
+    QLabel* hoverElementLabel;
 };

@@ -35,12 +35,14 @@ template <typename T> QString Text(const char* window, const char* name) {
 
 // The start-up window as it stands: shown, status, progress, processor name, speed.
 QStringList Splash() {
-    const auto* bar = Window("frmSplash")->findChild<QProgressBar*>(QStringLiteral("pb1"));
-    return {Window("frmSplash")->isVisible() ? "shown" : "closed",
-            Text<QLabel>("frmSplash", "lblInfo"),
+    const auto* bar =
+        Window("splashWindow")->findChild<QProgressBar*>(QStringLiteral("progressBar"));
+    return {Window("splashWindow")->isVisible() ? "shown" : "closed",
+            Text<QLabel>("splashWindow", "statusLabel"),
             QStringLiteral("%1 of %2").arg(bar->value()).arg(bar->maximum()),
-            Text<QLabel>("frmSplash", "lblLevel"),
-            Text<QLabel>("frmSplash", "lblRychlost").endsWith(" MHz") ? "MHz" : "no speed"};
+            Text<QLabel>("splashWindow", "processorNameLabel"),
+            Text<QLabel>("splashWindow", "processorSpeedLabel").endsWith(" MHz") ? "MHz"
+                                                                                 : "no speed"};
 }
 
 struct StartUp {
@@ -59,7 +61,7 @@ StartUp Start(int depth, const QString& existing, const QString& file) {
     int ticks = 0, mainSeen = 0;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        QWidget* main = Window("frmMain");
+        QWidget* main = Window("mainWindow");
         const auto trigger = [main](const char* command) {
             main->findChild<QAction*>(QLatin1String(command))->trigger();
         };
@@ -72,9 +74,9 @@ StartUp Start(int depth, const QString& existing, const QString& file) {
         } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
             files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(existing);
             static_cast<QDialog*>(files)->accept();
-        } else if (modal && modal->objectName() == u"frmLanguage") {
+        } else if (modal && modal->objectName() == u"languageChooser") {
             run.splashAtChooser = Splash();
-            modal->findChild<QPushButton*>(QStringLiteral("cmdDeutsch"))->click();
+            modal->findChild<QPushButton*>(QStringLiteral("germanButton"))->click();
         } else if (!mainSeen && main && main->isVisible()) {
             mainSeen = ticks;
         } else if (mainSeen && ticks == mainSeen + 3) {
@@ -83,14 +85,14 @@ StartUp Start(int depth, const QString& existing, const QString& file) {
             for (int k = 1; k <= 5; ++k)
                 recent.append(
                     main->findChild<QAction*>(QStringLiteral("mnuRecent%1Ico").arg(k))->text());
-            run.main = {main->findChild<QListWidget*>("lstItem")->item(0)->text(),
-                        Text<QLineEdit>("frmMain", "txtName"), recent.join(u'|'),
+            run.main = {main->findChild<QListWidget*>("elementList")->item(0)->text(),
+                        Text<QLineEdit>("mainWindow", "schemeNameBox"), recent.join(u'|'),
                         QCoreApplication::translate("QPlatformTheme", "Cancel")};
             // Outside this timer's own call, which the dialogs need to be answered.
             QTimer::singleShot(0, main, [&run, main, trigger] {
                 trigger("mnuBlueIco");
                 run.questions.append(QStringLiteral("an edit"));
-                QTest::keyClicks(main->findChild<QLineEdit*>(QStringLiteral("txtName")), "!");
+                QTest::keyClicks(main->findChild<QLineEdit*>(QStringLiteral("schemeNameBox")), "!");
                 trigger("mnuBlueIco");
                 trigger("mnuSaveAsIco");
                 QApplication::closeAllWindows();
@@ -177,7 +179,7 @@ void TestStartUp::startsInTheStoredLanguage() {
     qputenv("PATH", path);
     QCOMPARE(run.code, 0);
     if (depth < 16) {
-        QVERIFY(run.main.isEmpty() && !Window("frmMain"));
+        QVERIFY(run.main.isEmpty() && !Window("mainWindow"));
         QFile errors(f.path("errors"));
         QVERIFY(errors.open(QIODevice::ReadOnly) &&
                 QString::fromUtf8(errors.readAll()).contains(status));

@@ -95,7 +95,7 @@ void TestWindow::dialogsShowTheirTextsAndOpenTheirLinks() {
             for (const QString& text : texts)
                 QTest::mouseClick(Named<QLabel>(dialog, text), Qt::LeftButton);
             QTest::keyClick(Named<QLabel>(dialog, texts.last()), Qt::Key_Return);
-            QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+            QTest::mouseClick(Named<QPushButton>(dialog, QStringLiteral("OK")), Qt::LeftButton);
         });
     };
     QtUserDialogs desktop;
@@ -116,7 +116,7 @@ void TestWindow::theAssociationDialogAnswersOnlyAtOk() {
         QTimer::singleShot(50, [ok] {
             QWidget* dialog = QApplication::activeModalWidget();
             if (ok)
-                QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+                QTest::mouseClick(Named<QPushButton>(dialog, QStringLiteral("OK")), Qt::LeftButton);
             else
                 QTest::keyClick(dialog, Qt::Key_Escape);
         });
