@@ -31,9 +31,9 @@ namespace {
 // controls may act on the scheme.
 void LoadMainWindowScheme(Editor& editor) {
     FillElementNames(editor);
-    editor.document.SchemeReady = false;
+    editor.list.SchemeReady = false;
     CreateStarterScheme(editor, Starter::Blue);
-    editor.document.SchemeReady = true;
+    editor.list.SchemeReady = true;
     editor.document.modified = false;
 }
 
@@ -70,7 +70,7 @@ int RunEditor(const WindowArguments& arguments) {
     // Processor data.
     const ProcessorInfo processor = ReadProcessorData(editor);
     frmSplash.showProcessor(processor.name, processor.revision,
-                            editor.ProcessorSpeedText + QStringLiteral(" MHz"));
+                            editor.shown.ProcessorSpeedText + QStringLiteral(" MHz"));
 
     // First run: nothing stored yet, so the language is asked for.
     frmSplash.setStatus(Text(StartupTexts::readingSettings, Language::Czech));

@@ -27,9 +27,9 @@ constexpr int DesktopDepth = 24;
 struct StartedEditor {
     explicit StartedEditor(int depth) : editor(dialogs, SettingsStore(QString())), preview(depth) {
         FillElementNames(editor);
-        editor.document.SchemeReady = false;
+        editor.list.SchemeReady = false;
         CreateStarterScheme(editor, Starter::Blue);
-        editor.document.SchemeReady = true;
+        editor.list.SchemeReady = true;
         AttachPreview(editor, preview);
     }
     SilentDialogs dialogs;
@@ -125,7 +125,7 @@ void BM_ApplyPaletteColour(benchmark::State& state) {
     // ten, which makes it close to the dearest click there is.
     StartedEditor started(DesktopDepth);
     Editor& editor = started.editor;
-    editor.elementList.setCurrent(int(state.range(0)) - 1);
+    editor.list.elements.setCurrent(int(state.range(0)) - 1);
     int column = 0;
     for (auto _ : state) {
         HoverPaletteColour(editor, ColourPicture::S55, 5 + 8 * column, 60);

@@ -78,7 +78,7 @@ void OpenScheme(Editor& editor) {
     UpdateRecentMenu(editor);
     ClearHistory(editor);
     editor.document.filePath = path;
-    editor.fileLabel = QFileInfo(path).fileName();
+    editor.shown.fileLabel = QFileInfo(path).fileName();
 }
 
 bool OpenSchemeFromPath(Editor& editor, const QString& path) {
@@ -91,7 +91,7 @@ bool OpenSchemeFromPath(Editor& editor, const QString& path) {
         return false;
     UpdateRecentMenu(editor);
     editor.document.filePath = absolute;
-    editor.fileLabel = QFileInfo(absolute).fileName();
+    editor.shown.fileLabel = QFileInfo(absolute).fileName();
     return true;
 }
 

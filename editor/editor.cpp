@@ -6,10 +6,10 @@
 
 Editor::Editor(UserDialogs& dialogs, SettingsStore settings)
     : dialogs(dialogs), settings(std::move(settings)) {
-    elementList.checkChanged = [this](int position) {
+    list.elements.checkChanged = [this](int position) {
         ElementCheckChanged(*this, position);
     };
-    elementList.selectionChanged = [this] {
+    list.elements.selectionChanged = [this] {
         SelectElement(*this);
     };
     flash.tmrBlink.setInterval(FlashState::BlinkInterval);
@@ -22,14 +22,14 @@ void Editor::setNameBoxText(const QString& text) {
         return;
     nameBox_ = text;
     document.schemeName = text;
-    if (document.SchemeReady)
+    if (list.SchemeReady)
         document.modified = true;
 }
 
 PreviewInput PreviewInputOf(const Editor& editor) {
     PreviewInput input{editor.document};
     for (int p = 0; p < ElementCount; ++p)
-        input.ticks[p] = editor.elementList.isChecked(p);
+        input.ticks[p] = editor.list.elements.isChecked(p);
     input.lcdColours = editor.options.lcdColours;
     input.autoRedraw = editor.options.autoRedraw;
     return input;

@@ -16,17 +16,47 @@
 
 // The options of the main window; none of them is stored.
 struct EditorOptions {
-    bool autoRedraw = true;        // chkAuto, "Autoredraw Scheme when change"
-    bool lcdColours = false;       // chkLCD, "LCD colors"
-    bool hideProviderName = false; // chkOP, "Don't show Provider Name"
-    bool safeScheme = false;       // chkSecure, "Safe Scheme"
-    bool flashOnSelect = true;     // chkBlink, "Flash on Select"
+    bool autoRedraw = true;        // "Autoredraw Scheme when change"
+    bool lcdColours = false;       // "LCD colors"
+    bool hideProviderName = false; // "Don't show Provider Name"
+    bool safeScheme = false;       // "Safe Scheme"
+    bool flashOnSelect = true;     // "Flash on Select"
 };
 
-// Everything the main window knows, held without a widget: the document, the element list and
-// the shown values that belong to it, the options, the history and the command states. The
-// operations of each part of the editor are free functions over it, in that part's folder; the
-// main window only shows this state and forwards the user's input.
+// The element list and the flags that decide whether a control's event acts on the scheme.
+struct ListState {
+    ElementList elements;
+    // Control events act on the scheme only while this is raised; it is lowered while a whole
+    // scheme is put into the controls.
+    bool SchemeReady = false;
+    // Raised while the editor itself changes a check box of the list or of the options, so that
+    // the change does not count as the user's.
+    bool ListSyncGuard = false;
+    bool OptionSyncGuard = false;
+};
+
+// The steps that Undo and Redo walk, and whether each command can be used now.
+struct HistoryState {
+    EditHistory steps;
+    UndoRedoState commands;
+};
+
+// The values the window shows beside the controls, computed by the editor.
+struct ShownTexts {
+    QString fileLabel;                                        // the scheme's file name
+    QString selectedItemText;                                 // the selected element's name
+    ColourValue swatchColour = 0;                             // the selected element's colour
+    int selectedRed = 0, selectedGreen = 0, selectedBlue = 0; // and its components
+    QString hoverText; // the element under the pointer over the preview
+    // This computer's processor speed in MHz as text, "x" while it is not known.
+    QString ProcessorSpeedText = QStringLiteral("x");
+};
+
+// Everything the main window knows, held without a widget: the document, the element list with
+// its guards, the history, the options, the shown values, the recent files, the colour frame and
+// the preview's pointer and flash. The handlers that change each part are free functions over
+// it, each beside its part in this folder; the main window only shows this state and forwards
+// the user's input.
 class Editor {
 public:
     explicit Editor(UserDialogs& dialogs,
@@ -39,29 +69,19 @@ public:
     Language language = Language::English; // CurrentLanguage
 
     SchemeDocument document;
-    ElementList elementList; // lstItem
-    EditHistory history;
-    UndoRedoState commands; // enabled states of mnuUndoIco and mnuRedoIco
+    ListState list;
+    HistoryState history;
     EditorOptions options;
+    ShownTexts shown;
     RecentFiles recentFiles;
-    RecentMenu recentMenu; // captions of mnuRecent1Ico .. mnuRecent5Ico
+    RecentMenu recentMenu; // the captions of the five recent-file commands
 
-    QString fileLabel;                                        // lblFile
-    QString selectedItemText;                                 // lblSelItem
-    ColourValue swatchColour = 0;                             // Picture6
-    int selectedRed = 0, selectedGreen = 0, selectedBlue = 0; // lblRS, lblGS, lblBS
-
-    bool ListSyncGuard = false;
-    bool OptionSyncGuard = false;
-
-    ColourFrameState colourFrame; // the hover values, picOver, lblR/lblG/lblB and Picture7
+    ColourFrameState colourFrame; // the palettes' pointer values and the custom colour
     FlashState flash;
     // Raised by every command that opens a modal dialog.
     bool DialogWasShown = false;
-    // This computer's processor speed in MHz as text, "x" while it is not known.
-    QString ProcessorSpeedText = QStringLiteral("x");
 
-    // The name box txtName: every change is copied into the scheme name, and marks the scheme
+    // The scheme name box: every change is copied into the scheme name, and marks the scheme
     // modified while SchemeReady is raised.
     const QString& nameBoxText() const { return nameBox_; }
     void setNameBoxText(const QString& text);
@@ -72,7 +92,6 @@ public:
     float PreviewHoverX = 0, PreviewHoverY = 0;
     qint16 PreviewHoverLayer = 0;
     qint16 PreviewHoverElement = 0;
-    QString hoverText; // lblOver
 
     // Runs after every redraw request, so that a window can repaint what it shows.
     std::function<void(const QString& what)> previewRedrawn;

@@ -5,46 +5,46 @@
 #include "editor/safe_scheme.h"
 
 void SelectElement(Editor& editor) {
-    if (editor.ListSyncGuard)
+    if (editor.list.ListSyncGuard)
         return;
-    ElementList& list = editor.elementList;
+    ElementList& list = editor.list.elements;
     const int position = list.current();
     if (position < 0)
         return;
-    editor.selectedItemText = list.entry(position).text;
+    editor.shown.selectedItemText = list.entry(position).text;
     const int element = position + 1;
-    editor.swatchColour = editor.document.elementColour[element];
-    const ColourValue shown = editor.swatchColour;
-    editor.selectedRed = RedOf(shown);
-    editor.selectedGreen = GreenOf(shown);
-    editor.selectedBlue = BlueOf(shown);
+    editor.shown.swatchColour = editor.document.elementColour[element];
+    const ColourValue shown = editor.shown.swatchColour;
+    editor.shown.selectedRed = RedOf(shown);
+    editor.shown.selectedGreen = GreenOf(shown);
+    editor.shown.selectedBlue = BlueOf(shown);
 
     // The option follows elements 23 and 24; the guard keeps its handler from acting back.
-    editor.OptionSyncGuard = true;
+    editor.list.OptionSyncGuard = true;
     SetProviderNameOption(editor, !list.isChecked(22) && !list.isChecked(23));
-    editor.OptionSyncGuard = false;
+    editor.list.OptionSyncGuard = false;
 
     if (editor.options.safeScheme && !IsSafeTransparent(element) && !list.isChecked(position))
         list.setChecked(position, true);
 }
 
 void ElementCheckChanged(Editor& editor, int position) {
-    const int current = editor.elementList.current();
+    const int current = editor.list.elements.current();
     if (editor.options.safeScheme && !IsSafeTransparent(current + 1))
         return;
-    if (editor.document.SchemeReady) {
+    if (editor.list.SchemeReady) {
         RedrawPreview(editor, QString::number(position + 1));
         editor.document.modified = true;
     }
 }
 
 void FillElementNames(Editor& editor) {
-    ElementList& list = editor.elementList;
-    editor.document.SchemeReady = false;
+    ElementList& list = editor.list.elements;
+    editor.list.SchemeReady = false;
     const int remembered = list.current();
     for (int p = 0; p < list.count(); ++p)
         list.setText(p, ElementText(p + 1, editor.language).value_or(QString()));
     if (remembered >= 0)
         list.setCurrent(remembered);
-    editor.document.SchemeReady = true;
+    editor.list.SchemeReady = true;
 }

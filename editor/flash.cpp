@@ -24,7 +24,7 @@ void StartFlash(Editor& editor, int screen) {
     flash.FlashBusy = true;
     const int element = editor.PreviewHoverElement;
     if (element != 0)
-        editor.elementList.setCurrent(element - 1);
+        editor.list.elements.setCurrent(element - 1);
 
     QImage& picture = editor.preview->picture(screen);
     const FlashArea area =

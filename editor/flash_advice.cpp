@@ -10,11 +10,11 @@ FlashAdvice FlashAdviceFor(const Editor& editor) {
                        adviceLabel.inOrBuiltIn(language),
                        computerCaption.inOrBuiltIn(language),
                        apologyLabel.inOrBuiltIn(language),
-                       editor.ProcessorSpeedText + QStringLiteral(" MHz"),
+                       editor.shown.ProcessorSpeedText + QStringLiteral(" MHz"),
                        std::nullopt};
     // The speed is read as a 16-bit number, as the gauge always took it.
     bool number = false;
-    const short mhz = editor.ProcessorSpeedText.toShort(&number);
+    const short mhz = editor.shown.ProcessorSpeedText.toShort(&number);
     if (number && mhz >= 0 && mhz <= FlashAdvice::GaugeMaximum)
         advice.gauge = mhz;
     return advice;
@@ -27,7 +27,7 @@ void ShowFlashAdvice(Editor& editor) {
 
 ProcessorInfo ReadProcessorData(Editor& editor, const ProcessorSources& sources) {
     const ProcessorInfo info = GetProcessorInfo(sources);
-    editor.ProcessorSpeedText = SpeedText(info);
+    editor.shown.ProcessorSpeedText = SpeedText(info);
     return info;
 }
 
@@ -38,7 +38,7 @@ void ApplySpeedAdvice(Editor& editor) {
     // Read as a 16-bit number, as the advice always read it: a speed beyond that range is no
     // number to it and changes nothing.
     bool number = false;
-    const short mhz = editor.ProcessorSpeedText.toShort(&number);
+    const short mhz = editor.shown.ProcessorSpeedText.toShort(&number);
     if (number && mhz <= SlowComputerMHz)
         editor.options.flashOnSelect = false;
 }

@@ -66,7 +66,7 @@ void HoverPaletteColour(Editor& editor, ColourPicture picture, int x, int y) {
 }
 
 void ApplyPaletteColour(Editor& editor, ColourPicture picture) {
-    const int position = editor.elementList.current();
+    const int position = editor.list.elements.current();
     if (position < 0)
         return;
     const int n = position + 1;
@@ -79,7 +79,7 @@ void ApplyPaletteColour(Editor& editor, ColourPicture picture) {
     const ColourValue newColour = frame.HoverRed + 256 * frame.HoverGreen + 65536 * frame.HoverBlue;
     editor.document.elementColour[n] = newColour;
     if (const std::optional<ColourValue> c = ColourAt(editor, picture, frame.HoverX, frame.HoverY))
-        editor.swatchColour = *c;
+        editor.shown.swatchColour = *c;
     // lblRS, lblGS and lblBS keep the colour the element had when it was selected.
     RedrawPreview(editor, QString::number(n));
     editor.document.modified = true;

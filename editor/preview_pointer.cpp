@@ -16,7 +16,8 @@ void HoverPreview(Editor& editor, int screen, int x, int y) {
     editor.PreviewHoverLayer = qint16(layer);
     editor.PreviewHoverElement = qint16(map.LayerElement(screen, layer));
     const int element = editor.PreviewHoverElement;
-    editor.hoverText = element == 0 ? QString() : editor.elementList.entry(element - 1).text;
+    editor.shown.hoverText =
+        element == 0 ? QString() : editor.list.elements.entry(element - 1).text;
 }
 
 void HoverZoomView(Editor& editor, int viewX, int viewY) {
@@ -35,5 +36,5 @@ void ClickPreview(Editor& editor, int screen) {
     editor.preview->showInZoomView(screen);
     editor.preview->ZoomScreen = screen;
     if (editor.PreviewHoverElement != 0)
-        editor.elementList.setCurrent(editor.PreviewHoverElement - 1);
+        editor.list.elements.setCurrent(editor.PreviewHoverElement - 1);
 }

@@ -16,22 +16,22 @@ void SetProviderNameOption(Editor& editor, bool hide) {
 }
 
 void ProviderNameToggled(Editor& editor) {
-    if (editor.OptionSyncGuard)
+    if (editor.list.OptionSyncGuard)
         return;
-    ElementList& list = editor.elementList;
+    ElementList& list = editor.list.elements;
     const bool hide = editor.options.hideProviderName;
-    editor.ListSyncGuard = true;
+    editor.list.ListSyncGuard = true;
 
     // The inner text changes quietly; the outer text's change then redraws the standby screen,
     // which holds both, once.
-    const bool ready = editor.document.SchemeReady;
-    editor.document.SchemeReady = false;
+    const bool ready = editor.list.SchemeReady;
+    editor.list.SchemeReady = false;
     list.setChecked(InnerText, !hide);
-    editor.document.SchemeReady = ready;
+    editor.list.SchemeReady = ready;
     list.setChecked(OuterText, !hide);
     if (hide)
         list.setCurrent(OuterText);
 
-    editor.ListSyncGuard = false;
+    editor.list.ListSyncGuard = false;
     SelectElement(editor);
 }

@@ -22,7 +22,7 @@ void SetSafeScheme(Editor& editor, bool on) {
 void SafeSchemeToggled(Editor& editor) {
     if (!editor.options.safeScheme)
         return;
-    ElementList& list = editor.elementList;
+    ElementList& list = editor.list.elements;
     const int remembered = list.current();
     for (int p = 0; p < list.count(); ++p) {
         if (!IsSafeTransparent(p + 1))

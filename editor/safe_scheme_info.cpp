@@ -13,9 +13,9 @@ SafeSchemeInfo SafeSchemeInfoFor(const Editor& editor) {
                         safeElementsCaption.inOrBuiltIn(language),
                         apologyLabel.inOrBuiltIn(language),
                         {}};
-    for (int p = 0; p < editor.elementList.count(); ++p) {
+    for (int p = 0; p < editor.list.elements.count(); ++p) {
         if (IsSafeTransparent(p + 1))
-            info.elements.append(editor.elementList.entry(p).text);
+            info.elements.append(editor.list.elements.entry(p).text);
     }
     return info;
 }

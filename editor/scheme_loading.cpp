@@ -10,7 +10,7 @@
 #include "scheme/scheme_text_codec.h"
 
 void PutSchemeIntoList(Editor& editor) {
-    ElementList& list = editor.elementList;
+    ElementList& list = editor.list.elements;
     bool anyTransparent = false;
     for (int p = 0; p < list.count(); ++p) {
         const bool painted = editor.document.elementOpacity[p + 1] != 0;
@@ -32,23 +32,23 @@ bool ReadSchemeBytes(Editor& editor, const QByteArray& bytes) {
         if (!scheme.headerTag.isEmpty()) {
             // Past the header word the list has been taken for reading; it is given back ready,
             // with nothing of the file taken over.
-            editor.elementList.enabled = true;
-            editor.document.SchemeReady = true;
+            editor.list.elements.enabled = true;
+            editor.list.SchemeReady = true;
         }
         ShowErrorMessage(editor.dialogs, editor.language, ReadFailureMessage(*scheme.failure));
         return false;
     }
 
     SchemeDocument& doc = editor.document;
-    editor.elementList.enabled = false;
+    editor.list.elements.enabled = false;
     doc.headerTag = scheme.headerTag;
-    doc.SchemeReady = false;
+    editor.list.SchemeReady = false;
     doc.dataTag = QStringLiteral("Data");
     editor.setNameBoxText(scheme.schemeName);
     doc.elementColour = scheme.elementColour;
     doc.elementOpacity = scheme.elementOpacity;
     PutSchemeIntoList(editor);
-    doc.SchemeReady = true;
+    editor.list.SchemeReady = true;
     RedrawPreview(editor, QStringLiteral("all"));
     return true;
 }
@@ -73,11 +73,11 @@ void CreateStarterScheme(Editor& editor, Starter starter) {
     SchemeDocument& doc = editor.document;
     doc.filePath.clear();
     if (const std::optional<QString> label = StarterFileLabel(starter, editor.language))
-        editor.fileLabel = *label;
+        editor.shown.fileLabel = *label;
 
-    const bool wasReady = doc.SchemeReady;
-    doc.SchemeReady = false;
-    editor.elementList.enabled = false;
+    const bool wasReady = editor.list.SchemeReady;
+    editor.list.SchemeReady = false;
+    editor.list.elements.enabled = false;
 
     doc.headerTag = QStringLiteral("ColourScheme");
     doc.dataTag = QStringLiteral("Data");
@@ -94,7 +94,7 @@ void CreateStarterScheme(Editor& editor, Starter starter) {
 
     // While the main window loads, it raises SchemeReady itself once everything is in place.
     if (wasReady) {
-        doc.SchemeReady = true;
+        editor.list.SchemeReady = true;
         RedrawPreview(editor, QStringLiteral("all"));
     }
 }

@@ -9,8 +9,8 @@
 #include <QFileInfo>
 
 void TakeOpacitiesFromTicks(Editor& editor) {
-    for (int p = 0; p < editor.elementList.count(); ++p)
-        editor.document.elementOpacity[p + 1] = editor.elementList.isChecked(p) ? 100 : 0;
+    for (int p = 0; p < editor.list.elements.count(); ++p)
+        editor.document.elementOpacity[p + 1] = editor.list.elements.isChecked(p) ? 100 : 0;
 }
 
 WriteResult WriteSchemeFile(Editor& editor, const QString& path) {
@@ -36,6 +36,6 @@ WriteResult WriteSchemeFile(Editor& editor, const QString& path) {
     ClearHistory(editor);
     if (!path.isEmpty())
         editor.document.filePath = path;
-    editor.fileLabel = QFileInfo(editor.document.filePath).fileName();
+    editor.shown.fileLabel = QFileInfo(editor.document.filePath).fileName();
     return WriteResult::Finished;
 }

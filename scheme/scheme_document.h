@@ -18,7 +18,4 @@ struct SchemeDocument {
     std::array<qint16, ElementCount + 1> elementOpacity{};
     QString filePath;
     bool modified = false;
-    // Control events act on the scheme only while this is raised; it is lowered while a whole
-    // scheme is put into the controls.
-    bool SchemeReady = false;
 };

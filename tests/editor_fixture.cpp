@@ -21,9 +21,9 @@ EditorFixture::EditorFixture(Language language)
         redraws.append(what);
     };
     FillElementNames(editor);
-    editor.document.SchemeReady = false;
+    editor.list.SchemeReady = false;
     CreateStarterScheme(editor, Starter::Blue);
-    editor.document.SchemeReady = true;
+    editor.list.SchemeReady = true;
     redraws.clear();
 }
 

@@ -20,27 +20,27 @@ ElementFrame::ElementFrame(Editor& editor, QWidget* parent)
 
     elementList = new ElementListView;
     elementList->setObjectName(QStringLiteral("elementList"));
-    for (int p = 0; p < editor_.elementList.count(); ++p) {
+    for (int p = 0; p < editor_.list.elements.count(); ++p) {
         auto* item = new QListWidgetItem(elementList);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
     connect(elementList, &ElementListView::checkBoxClicked, this, [this](int row) {
-        editor_.elementList.clickCheckBox(row);
+        editor_.list.elements.clickCheckBox(row);
         emit edited();
     });
     connect(elementList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (showing_ || row < 0)
             return;
-        editor_.elementList.setCurrent(row);
+        editor_.list.elements.setCurrent(row);
         emit edited();
     });
     // A check state changed some other way (an assistive tool's toggle) is a click all the same.
     connect(elementList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         const int p = elementList->row(item);
-        if (showing_ || (item->checkState() == Qt::Checked) == editor_.elementList.isChecked(p))
+        if (showing_ || (item->checkState() == Qt::Checked) == editor_.list.elements.isChecked(p))
             return;
-        editor_.elementList.clickCheckBox(p);
+        editor_.list.elements.clickCheckBox(p);
         emit edited();
     });
     layout->addWidget(elementList, 0, 0, 1, 4);
@@ -95,7 +95,7 @@ void ElementFrame::setTexts(Language language) {
 
 void ElementFrame::showState() {
     showing_ = true;
-    const ElementList& list = editor_.elementList;
+    const ElementList& list = editor_.list.elements;
     for (int p = 0; p < list.count(); ++p) {
         QListWidgetItem* item = elementList->item(p);
         const QString& text = list.entry(p).text;
@@ -111,12 +111,12 @@ void ElementFrame::showState() {
         elementList->setCurrentRow(list.current());
     if (schemeNameBox->text() != editor_.nameBoxText())
         schemeNameBox->setText(editor_.nameBoxText());
-    fileNameLabel->setText(editor_.fileLabel);
-    selectedElementLabel->setText(editor_.selectedItemText);
-    selectedElementLabel->setToolTip(editor_.selectedItemText);
-    elementColourPicture->showColour(editor_.swatchColour);
-    elementRedLabel->setText(QString::number(editor_.selectedRed));
-    elementGreenLabel->setText(QString::number(editor_.selectedGreen));
-    elementBlueLabel->setText(QString::number(editor_.selectedBlue));
+    fileNameLabel->setText(editor_.shown.fileLabel);
+    selectedElementLabel->setText(editor_.shown.selectedItemText);
+    selectedElementLabel->setToolTip(editor_.shown.selectedItemText);
+    elementColourPicture->showColour(editor_.shown.swatchColour);
+    elementRedLabel->setText(QString::number(editor_.shown.selectedRed));
+    elementGreenLabel->setText(QString::number(editor_.shown.selectedGreen));
+    elementBlueLabel->setText(QString::number(editor_.shown.selectedBlue));
     showing_ = false;
 }

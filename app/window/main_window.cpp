@@ -257,8 +257,8 @@ void MainWindow::firstActivation() {
 void MainWindow::showState() {
     for (EditorFrame* frame : frames_)
         frame->showState();
-    undoAction->setEnabled(editor_.commands.undoEnabled);
-    redoAction->setEnabled(editor_.commands.redoEnabled);
+    undoAction->setEnabled(editor_.history.commands.undoEnabled);
+    redoAction->setEnabled(editor_.history.commands.redoEnabled);
     bool recentChanged = false;
     for (int k = 0; k < RecentFiles::Count; ++k) {
         QAction* item = recentFileActions[size_t(k)];

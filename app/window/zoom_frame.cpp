@@ -53,5 +53,5 @@ void ZoomFrame::showPicture() {
 }
 
 void ZoomFrame::showHover() {
-    hoverElementLabel->setText(editor_.hoverText);
+    hoverElementLabel->setText(editor_.shown.hoverText);
 }

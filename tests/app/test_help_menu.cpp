@@ -106,7 +106,7 @@ void TestHelpMenu::machinesAreReadFromTheirFirstProcessor() {
         actual += QStringLiteral("%1: platform %2, %3/%4/%5\n")
                       .arg(machine.isEmpty() ? QStringLiteral("(no cpuinfo)") : machine)
                       .arg(kind)
-                      .arg(info.name, info.revision, f.editor.ProcessorSpeedText);
+                      .arg(info.name, info.revision, f.editor.shown.ProcessorSpeedText);
     }
     CompareWithReviewed(actual, QFINDTESTDATA("golden/machines.txt"));
     // The kernel's own file reports a size of 0; what it names must still be read.
@@ -131,7 +131,7 @@ void TestHelpMenu::theSpeedAdvisesAndStandsOnTheGauge() {
     QFETCH(bool, flash);
     QFETCH(int, gauge);
     EditorFixture f;
-    f.editor.ProcessorSpeedText = speed;
+    f.editor.shown.ProcessorSpeedText = speed;
     ApplySpeedAdvice(f.editor);
     QCOMPARE(f.editor.options.flashOnSelect, flash);
     const FlashAdvice advice = FlashAdviceFor(f.editor);

@@ -45,7 +45,7 @@ QString SchemeText(const QString& name, auto colour, auto painted) {
 QString SchemeText(const Editor& e) {
     return SchemeText(
         e.document.schemeName, [&e](int k) { return e.document.elementColour[k]; },
-        [&e](int k) { return e.elementList.isChecked(k - 1); });
+        [&e](int k) { return e.list.elements.isChecked(k - 1); });
 }
 QString SchemeText(const QByteArray& bytes) {
     const ParsedScheme p = ParseSchemeText(DecodeSchemeBytes(bytes));
@@ -115,18 +115,18 @@ void RunAction(Session& s, int action) {
     const char* const words[] = {"Czech", "English", "Deutsch"};
     switch (action) {
     case 0:
-        return e.elementList.setCurrent(s.pick(ElementCount));
+        return e.list.elements.setCurrent(s.pick(ElementCount));
     case 1:
-        return e.elementList.clickCheckBox(s.pick(ElementCount));
+        return e.list.elements.clickCheckBox(s.pick(ElementCount));
     case 2:
         HoverPaletteColour(e, picture, s.pick(200) - 5, s.pick(160) - 5);
-        return e.elementList.current() >= 0 ? ApplyPaletteColour(e, picture) : void();
+        return e.list.elements.current() >= 0 ? ApplyPaletteColour(e, picture) : void();
     case 3:
         return MixCustomColour(e);
     case 4:
-        return e.commands.undoEnabled ? Undo(e) : void();
+        return e.history.commands.undoEnabled ? Undo(e) : void();
     case 5:
-        return e.commands.redoEnabled ? Redo(e) : void();
+        return e.history.commands.redoEnabled ? Redo(e) : void();
     case 6:
         return SetSafeScheme(e, !e.options.safeScheme);
     case 7:
@@ -149,9 +149,9 @@ void RunAction(Session& s, int action) {
         ++s.flashes;
         // A second click while the flash shows changes nothing, and the flash ends.
         const QImage shown = s.preview.screen(screen);
-        const int current = e.elementList.current();
+        const int current = e.list.elements.current();
         ClickPreview(e, screen);
-        if (s.preview.screen(screen) != shown || e.elementList.current() != current)
+        if (s.preview.screen(screen) != shown || e.list.elements.current() != current)
             s.problem = QStringLiteral("a click during the flash changed the preview");
         if (!QTest::qWaitFor([&e] { return !e.flash.FlashBusy; }, 2000))
             s.problem = QStringLiteral("the flash did not end");
@@ -197,7 +197,7 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
     // As the window loads: element names, the Blue starter, then the first whole redraw.
     FillElementNames(editor);
     CreateStarterScheme(editor, Starter::Blue);
-    editor.document.SchemeReady = true;
+    editor.list.SchemeReady = true;
     AttachPreview(editor, s.preview);
     RedrawPreview(editor, QStringLiteral("all"));
     // Composes the screens once more from the editor's colours, to hold the live preview to.
@@ -219,14 +219,14 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
         QVERIFY2(s.problem.isEmpty(), (at + ": " + s.problem.toUtf8()).constData());
 
         // The history's position stays within it, and Undo and Redo are enabled as it says.
-        const EditHistory& h = editor.history;
+        const EditHistory& h = editor.history.steps;
         UndoRedoState expected;
         UpdateUndoRedo(h, expected);
         QVERIFY2(h.historyPosition >= 0 && h.historyPosition <= h.lastIndex() &&
                      h.stepColourBefore.size() == h.stepElement.size() &&
                      h.stepColourAfter.size() == h.stepElement.size() &&
-                     editor.commands.undoEnabled == expected.undoEnabled &&
-                     editor.commands.redoEnabled == expected.redoEnabled,
+                     editor.history.commands.undoEnabled == expected.undoEnabled &&
+                     editor.history.commands.redoEnabled == expected.redoEnabled,
                  at.constData());
 
         // Every file the action wrote reads back as the scheme stood before it; a save leaves

@@ -46,17 +46,18 @@ Entries Stored(EditorFixture& f) {
 // that a test can show that nothing changed at all.
 QStringList StateOf(const Editor& e) {
     const SchemeDocument& d = e.document;
-    QStringList state = e.history.stepElement + e.history.stepColourBefore;
-    state << e.history.stepColourAfter << d.headerTag << d.schemeName << d.dataTag << d.filePath
-          << e.nameBoxText() << e.fileLabel << QString::fromUtf8(Contents(e.settings.filePath()));
+    QStringList state = e.history.steps.stepElement + e.history.steps.stepColourBefore;
+    state << e.history.steps.stepColourAfter << d.headerTag << d.schemeName << d.dataTag
+          << d.filePath << e.nameBoxText() << e.shown.fileLabel
+          << QString::fromUtf8(Contents(e.settings.filePath()));
     state << u"%1 %2 %3 %4"_s.arg(d.modified)
-                 .arg(e.history.historyPosition)
-                 .arg(e.commands.undoEnabled)
-                 .arg(e.commands.redoEnabled);
+                 .arg(e.history.steps.historyPosition)
+                 .arg(e.history.commands.undoEnabled)
+                 .arg(e.history.commands.redoEnabled);
     for (int k = 1; k <= ElementCount; ++k)
         state << u"%1 %2 %3"_s.arg(d.elementColour[k])
                      .arg(d.elementOpacity[k])
-                     .arg(e.elementList.isChecked(k - 1));
+                     .arg(e.list.elements.isChecked(k - 1));
     for (int k = 0; k < RecentFiles::Count; ++k)
         state << e.recentFiles.entries[k] << e.recentMenu.captions[k];
     return state;
@@ -114,12 +115,12 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, label);
         EditorFixture f{language};
-        f.editor.elementList.setCurrent(30);
+        f.editor.list.elements.setCurrent(30);
         CreateStarterScheme(f.editor, starter);
         QCOMPARE(f.editor.document.schemeName + f.editor.nameBoxText(), name + name);
-        QCOMPARE(f.editor.fileLabel, label);
-        QCOMPARE(f.editor.elementList.current(), 0);
-        QCOMPARE(f.editor.swatchColour, f.editor.document.elementColour[1]);
+        QCOMPARE(f.editor.shown.fileLabel, label);
+        QCOMPARE(f.editor.list.elements.current(), 0);
+        QCOMPARE(f.editor.shown.swatchColour, f.editor.document.elementColour[1]);
         QCOMPARE(f.redraws, QStringList{u"all"_s});
         // The committed file of each starter, with the name of the language.
         const QString tag = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 0, 0);
@@ -202,7 +203,7 @@ private slots:
         f.writeFile(u"bad.col"_s, bytes);
         QFile::setPermissions(f.writeFile(u"unreadable.col"_s, SchemeFileBytes("Locked")),
                               QFileDevice::WriteOwner);
-        f.editor.elementList.setCurrent(7);
+        f.editor.list.elements.setCurrent(7);
         const QStringList before = StateOf(f.editor);
         bool read = false;
         {
@@ -222,7 +223,7 @@ private slots:
         QCOMPARE(f.dialogs.messages,
                  read || outcome.isEmpty() ? QList<Message>() : QList{Error(language, outcome)});
         // Either way the list is left ready; a failure changes nothing and draws nothing.
-        QVERIFY(doc.SchemeReady && f.editor.elementList.enabled);
+        QVERIFY(f.editor.list.SchemeReady && f.editor.list.elements.enabled);
         if (!read) {
             QCOMPARE(StateOf(f.editor), before);
             QVERIFY(f.redraws.isEmpty());
@@ -231,13 +232,13 @@ private slots:
         QCOMPARE(f.editor.nameBoxText(), doc.schemeName);
         QCOMPARE(doc.elementColour[60], MakeColour(60, 120, 180));
         // Every opacity but 0 is painted; a scheme without a transparent element is safe.
-        QCOMPARE(f.editor.elementList.isChecked(1), doc.elementOpacity[2] != 0);
+        QCOMPARE(f.editor.list.elements.isChecked(1), doc.elementOpacity[2] != 0);
         QCOMPARE(f.editor.options.safeScheme,
                  std::count(doc.elementOpacity.begin() + 1, doc.elementOpacity.end(), 0) == 0);
         // Element 1 is selected afresh and shown; loading is no edit.
-        QCOMPARE(f.editor.elementList.current(), 0);
-        QCOMPARE(f.editor.selectedItemText, u"01 - Font display date / time"_s);
-        QCOMPARE(f.editor.swatchColour, doc.elementColour[1]);
+        QCOMPARE(f.editor.list.elements.current(), 0);
+        QCOMPARE(f.editor.shown.selectedItemText, u"01 - Font display date / time"_s);
+        QCOMPARE(f.editor.shown.swatchColour, doc.elementColour[1]);
         QVERIFY(!doc.modified);
         QCOMPARE(f.redraws.last(), u"all"_s);
         // The file is remembered; the caller decides the file path.
@@ -323,15 +324,15 @@ private slots:
                  QStringList{u"old.col"_s});
         if (answers != QList<int>{int(MessageAnswer::Yes)} || !message.isEmpty()) {
             QCOMPARE(Contents(old), "old");
-            QCOMPARE(f.editor.history.lastIndex(), 2);
+            QCOMPARE(f.editor.history.steps.lastIndex(), 2);
             QVERIFY(f.editor.document.modified);
             QCOMPARE(f.editor.document.filePath, target.isEmpty() ? old : QString());
             return;
         }
         // A successful write files the scheme and empties the history.
         QVERIFY(!f.editor.document.modified);
-        QVERIFY(!f.editor.commands.undoEnabled && !f.editor.commands.redoEnabled);
-        QCOMPARE(f.editor.document.filePath + f.editor.fileLabel, old + u"old.col"_s);
+        QVERIFY(!f.editor.history.commands.undoEnabled && !f.editor.history.commands.redoEnabled);
+        QCOMPARE(f.editor.document.filePath + f.editor.shown.fileLabel, old + u"old.col"_s);
     }
 
     void undoAndRedo_data() {
@@ -376,19 +377,21 @@ private slots:
             if (step[0] == u'r')
                 Redo(editor);
             if (step[0] == u's')
-                editor.elementList.setCurrent(step.mid(1).toInt());
+                editor.list.elements.setCurrent(step.mid(1).toInt());
             if (step[0] == u'n')
                 CreateStarterScheme(editor, Starter::Red);
             QCOMPARE(editor.document.modified, step[0] == u'e'); // undo and redo are no edits
         }
-        const bool undo = editor.commands.undoEnabled, redo = editor.commands.redoEnabled;
-        QCOMPARE(u"%1/%2"_s.arg(editor.history.historyPosition).arg(editor.history.lastIndex()) +
+        const bool undo = editor.history.commands.undoEnabled,
+                   redo = editor.history.commands.redoEnabled;
+        QCOMPARE(u"%1/%2"_s.arg(editor.history.steps.historyPosition)
+                         .arg(editor.history.steps.lastIndex()) +
                      (undo ? u" undo"_s : QString()) + (redo ? u" redo"_s : QString()),
                  history);
-        QCOMPARE(editor.elementList.current(), current);
+        QCOMPARE(editor.list.elements.current(), current);
         QCOMPARE(editor.document.elementColour[current + 1], colour);
-        QCOMPARE(editor.swatchColour, colour);
-        QCOMPARE(editor.selectedItemText, editor.elementList.entry(current).text);
+        QCOMPARE(editor.shown.swatchColour, colour);
+        QCOMPARE(editor.shown.selectedItemText, editor.list.elements.entry(current).text);
         QCOMPARE(f.redraws.join(u' '), redraws);
     }
 
@@ -431,7 +434,7 @@ private slots:
         // Edits of every kind: a colour with its history step, a tick, the name.
         f.editor.colourFrame.customColour = MakeColour(9, 9, 9);
         ApplyPaletteColour(f.editor, ColourPicture::Custom);
-        f.editor.elementList.clickCheckBox(2);
+        f.editor.list.elements.clickCheckBox(2);
         f.editor.setNameBoxText(u"Mine, edited"_s);
         const QStringList before = StateOf(f.editor);
         const Message questions[] = {
@@ -452,7 +455,7 @@ private slots:
         f.dialogs.answers = {MessageAnswer::No};
         Run(f, command, other);
         QCOMPARE(f.dialogs.messages, asked + asked);
-        QVERIFY(!f.editor.document.modified && !f.editor.commands.undoEnabled);
+        QVERIFY(!f.editor.document.modified && !f.editor.history.commands.undoEnabled);
         QCOMPARE(Contents(mine), SchemeFileBytes("Mine", {3}));
         if (yes) { // Yes saves first, and the command goes on whatever the save did
             f.editor.setNameBoxText(u"Again"_s);
@@ -463,7 +466,7 @@ private slots:
         }
         if (command <= Replacing::NewGreen) {
             const Starter starter = Starter(int(command));
-            QCOMPARE(f.editor.document.schemeName + f.editor.fileLabel,
+            QCOMPARE(f.editor.document.schemeName + f.editor.shown.fileLabel,
                      *StarterName(starter, language) + *StarterFileLabel(starter, language));
             QVERIFY(f.editor.document.filePath.isEmpty());
             QCOMPARE(f.dialogs.saveDialogs.size(), yes ? 1 : 0); // a never-saved scheme
@@ -472,7 +475,8 @@ private slots:
         // An opened file is filed under its absolute path, on top of the recent files.
         QCOMPARE(f.editor.document.schemeName, yes ? u"Again"_s : u"Other"_s);
         QCOMPARE(f.editor.document.filePath + f.editor.recentFiles.entries[0], other + other);
-        QCOMPARE(f.editor.fileLabel + f.editor.recentMenu.captions[0], u"other.colother.col"_s);
+        QCOMPARE(f.editor.shown.fileLabel + f.editor.recentMenu.captions[0],
+                 u"other.colother.col"_s);
         const FileDialogTexts open = f.dialogs.openDialogs.value(0);
         if (command == Replacing::Open) {
             QCOMPARE(open.title.value_or(QString()) + u' ' + open.filter.value_or(QString()),
@@ -510,12 +514,12 @@ private slots:
         f.editor.document.modified = true;
         OpenRecentFile(f.editor, -1);
         OpenRecentFile(f.editor, 5);
-        QCOMPARE(f.editor.fileLabel, u"New project - Blue"_s);
+        QCOMPARE(f.editor.shown.fileLabel, u"New project - Blue"_s);
         f.editor.document.modified = false;
         // An item opens its file, which then stands in two items.
         OpenRecentFile(f.editor, 2);
         QCOMPARE(f.editor.document.schemeName + f.editor.document.filePath, u"c"_s + c);
-        QCOMPARE(f.editor.history.lastIndex(), 0);
+        QCOMPARE(f.editor.history.steps.lastIndex(), 0);
         QCOMPARE(f.editor.recentMenu.captions,
                  (Entries{"c.col", "a.col", "b.col", "c.col", "d.col"}));
         // A file gone since it was listed gives the read error and stays listed.
@@ -523,7 +527,7 @@ private slots:
         OpenRecentFile(f.editor, 2);
         QCOMPARE(f.dialogs.messages, QList{Error(En, u"File read error!"_s)});
         QCOMPARE(Stored(f), (Entries{c, a, b, c, d}));
-        QCOMPARE(f.editor.recentMenu.captions[2] + f.editor.fileLabel, u"b.colc.col"_s);
+        QCOMPARE(f.editor.recentMenu.captions[2] + f.editor.shown.fileLabel, u"b.colc.col"_s);
     }
 };
 

@@ -23,7 +23,9 @@ QString Shown(const ColourFrameState& frame) {
     return frame.redText + u' ' + frame.greenText + u' ' + frame.blueText;
 }
 QString Selected(const Editor& e) {
-    return u"%1 %2 %3"_s.arg(e.selectedRed).arg(e.selectedGreen).arg(e.selectedBlue);
+    return u"%1 %2 %3"_s.arg(e.shown.selectedRed)
+        .arg(e.shown.selectedGreen)
+        .arg(e.shown.selectedBlue);
 }
 
 } // namespace
@@ -63,7 +65,7 @@ private slots:
         QFETCH(QString, outcome);
         EditorFixture f;
         Editor& editor = f.editor;
-        ElementList& list = editor.elementList;
+        ElementList& list = editor.list.elements;
         for (const QString& step : script.split(u' ')) {
             const int n = step.mid(1).toInt();
             const char what = step.at(0).toLatin1();
@@ -78,7 +80,7 @@ private slots:
             if (what == 'P')
                 SetProviderNameOption(editor, n == 1);
             if (what == 'R')
-                editor.document.SchemeReady = n == 1;
+                editor.list.SchemeReady = n == 1;
             if (what == '|') {
                 f.redraws.clear();
                 editor.document.modified = false;
@@ -96,10 +98,10 @@ private slots:
                  outcome);
         // The current element is shown: its text, its swatch and its components.
         const ColourValue colour = editor.document.elementColour[list.current() + 1];
-        QCOMPARE(editor.selectedItemText, list.entry(list.current()).text);
-        QCOMPARE(editor.swatchColour, colour);
+        QCOMPARE(editor.shown.selectedItemText, list.entry(list.current()).text);
+        QCOMPARE(editor.shown.swatchColour, colour);
         QCOMPARE(Selected(editor), Components(colour));
-        QVERIFY(!editor.ListSyncGuard && !editor.OptionSyncGuard);
+        QVERIFY(!editor.list.ListSyncGuard && !editor.list.OptionSyncGuard);
     }
 
     void aPaletteClickColoursTheCurrentElement_data() {
@@ -135,7 +137,7 @@ private slots:
         }
         EditorFixture f;
         Editor& editor = f.editor;
-        editor.elementList.setCurrent(3); // element 4
+        editor.list.elements.setCurrent(3); // element 4
         const ColourValue before = editor.document.elementColour[4];
         HoverPaletteColour(editor, picture, point.x(), point.y());
         if (off)
@@ -146,7 +148,7 @@ private slots:
         editor.options.lcdColours = true;
         ApplyPaletteColour(editor, picture);
         QCOMPARE(editor.document.elementColour[4], colour);
-        QCOMPARE(editor.swatchColour, off ? before : colour);
+        QCOMPARE(editor.shown.swatchColour, off ? before : colour);
         QCOMPARE(f.redraws, QStringList{u"4"_s});
         QVERIFY(editor.document.modified);
         // The element's own components keep the colour it had when it was selected.
@@ -157,7 +159,7 @@ private slots:
         EditorFixture f;
         Editor& editor = f.editor;
         const ColourFrameState& frame = editor.colourFrame;
-        editor.elementList.setCurrent(5);
+        editor.list.elements.setCurrent(5);
         const ColourValue element = editor.document.elementColour[6];
         const ColourValue mixed = MakeColour(255, 128, 0);
         f.dialogs.colourAnswers = {mixed};

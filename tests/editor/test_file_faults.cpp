@@ -48,7 +48,7 @@ private slots:
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{u"filler"_s, u"scheme.col"_s}));
         // Nothing of the edit is lost: it can still be saved elsewhere, and undone.
-        QVERIFY(f.editor.document.modified && f.editor.commands.undoEnabled);
+        QVERIFY(f.editor.document.modified && f.editor.history.commands.undoEnabled);
         QCOMPARE(f.editor.document.filePath, path);
         // Save As onto the full disk leaves no new file either.
         f.dialogs.saveAnswers = {disk.filePath(u"new.col"_s)};

@@ -27,9 +27,9 @@ private slots:
         EditorFixture f;
         QVERIFY(OpenSchemeFromPath(f.editor, f.writeFile(u"a.col"_s, SchemeFileBytes("A", {3}))));
         CaptionRecentMenu(f.editor);
-        f.editor.elementList.setCurrent(9);
+        f.editor.list.elements.setCurrent(9);
         ApplyPaletteColour(f.editor, ColourPicture::Custom);
-        f.editor.elementList.clickCheckBox(4);
+        f.editor.list.elements.clickCheckBox(4);
         const SchemeDocument document = f.editor.document;
 
         ApplyLanguageCommand(f.editor, word);
@@ -37,7 +37,7 @@ private slots:
         QCOMPARE(ReadStoredLanguage(f.editor.settings), word);
         // Each element's text starts with its number; without a language the texts are empty.
         for (int p = 0; p < ElementCount; ++p) {
-            const QString text = f.editor.elementList.entry(p).text;
+            const QString text = f.editor.list.elements.entry(p).text;
             const QString number = u"%1 - "_s.arg(p + 1, 2, 10, QLatin1Char('0'));
             QVERIFY2(language == Language::None ? text.isEmpty()
                                                 : text.startsWith(number) && text.size() > 5,
@@ -47,10 +47,10 @@ private slots:
                  (std::array<QString, RecentFiles::Count>{"a.col", empty, empty, empty, empty}));
         // The scheme, its ticks, the current entry and the history stay, and the list is ready.
         QCOMPARE(f.editor.document.elementColour, document.elementColour);
-        QVERIFY(f.editor.document.modified && !f.editor.elementList.isChecked(4));
-        QVERIFY(f.editor.document.SchemeReady);
-        QCOMPARE(f.editor.elementList.current(), 4);
-        QCOMPARE(f.editor.history.historyPosition, qint16(1));
+        QVERIFY(f.editor.document.modified && !f.editor.list.elements.isChecked(4));
+        QVERIFY(f.editor.list.SchemeReady);
+        QCOMPARE(f.editor.list.elements.current(), 4);
+        QCOMPARE(f.editor.history.steps.historyPosition, qint16(1));
     }
 
     void theChooserStoresTheWordAndEmptiesTheRecentList() {

@@ -115,7 +115,7 @@ void TestPreviewScreens::screensMatchTheirGoldenPictures() {
     if (c->changes & HideProviderName)
         SetProviderNameOption(editor, true);
     if (c->transparent)
-        editor.elementList.setChecked(c->transparent - 1, false);
+        editor.list.elements.setChecked(c->transparent - 1, false);
     if (c->opacityZero)
         editor.document.elementOpacity[c->opacityZero] = 0;
     if (c->transparent || c->opacityZero)
@@ -150,7 +150,7 @@ void TestPreviewScreens::screensMatchTheirGoldenPictures() {
 void TestPreviewScreens::pointingAndClicking() {
     PhoneFixture phone;
     Editor& editor = phone.f.editor;
-    editor.elementList.setCurrent(30);
+    editor.list.elements.setCurrent(30);
     const QImage before = Sheet(phone.preview);
     const auto click = [&](int screen, QPoint at) {
         HoverPreview(editor, screen, at.x(), at.y());
@@ -158,32 +158,32 @@ void TestPreviewScreens::pointingAndClicking() {
     };
     // With the flash on, a click on an overlay changes nothing.
     click(8, Key);
-    QVERIFY(editor.hoverText.isEmpty());
+    QVERIFY(editor.shown.hoverText.isEmpty());
     QCOMPARE(phone.preview.ZoomScreen, 0);
-    QCOMPARE(editor.elementList.current(), 30);
+    QCOMPARE(editor.list.elements.current(), 30);
     QCOMPARE(Sheet(phone.preview), before);
     // Nor does a second click while a flash shows, on another element of another screen.
     click(ListScreen, TitleBar);
     const QImage flashed = Sheet(phone.preview);
     click(0, Clock);
-    QCOMPARE(editor.hoverText, editor.elementList.entry(0).text);
-    QCOMPARE(editor.elementList.current(), 3);
+    QCOMPARE(editor.shown.hoverText, editor.list.elements.entry(0).text);
+    QCOMPARE(editor.list.elements.current(), 3);
     QCOMPARE(phone.preview.ZoomScreen, ListScreen);
     QCOMPARE(Sheet(phone.preview), flashed);
     EndFlash(editor);
     QCOMPARE(Sheet(phone.preview), before);
     click(0, Clock);
-    QCOMPARE(editor.elementList.current(), 0);
+    QCOMPARE(editor.list.elements.current(), 0);
     QCOMPARE(phone.preview.ZoomScreen, 0);
     EndFlash(editor);
     // Without the flash a click selects and zooms and no pixel changes; on an overlay it zooms.
     editor.options.flashOnSelect = false;
     click(ListScreen, TitleBar);
-    QCOMPARE(editor.elementList.current(), 3);
+    QCOMPARE(editor.list.elements.current(), 3);
     QCOMPARE(phone.preview.ZoomScreen, ListScreen);
     click(8, Key);
     QCOMPARE(phone.preview.ZoomScreen, 8);
-    QCOMPARE(editor.elementList.current(), 3);
+    QCOMPARE(editor.list.elements.current(), 3);
     QCOMPARE(Sheet(phone.preview), before);
     // Positions off the screen are ignored. The zoom view counts two of its pixels a screen
     // pixel, the screen two pixels inside it.
