@@ -64,19 +64,19 @@ int RunEditor(const WindowArguments& arguments) {
         return 0;
     }
 
-    SplashWindow frmSplash;
-    frmSplash.show();
+    SplashWindow splashWindow;
+    splashWindow.show();
 
     // Processor data.
     const ProcessorInfo processor = ReadProcessorData(editor);
-    frmSplash.showProcessor(processor.name, processor.revision,
-                            editor.shown.ProcessorSpeedText + QStringLiteral(" MHz"));
+    splashWindow.showProcessor(processor.name, processor.revision,
+                               editor.shown.ProcessorSpeedText + QStringLiteral(" MHz"));
 
     // First run: nothing stored yet, so the language is asked for.
-    frmSplash.setStatus(Text(StartupTexts::readingSettings, Language::Czech));
+    splashWindow.setStatus(Text(StartupTexts::readingSettings, Language::Czech));
     if (ReadStoredLanguage(editor.settings).isEmpty()) {
-        LanguageChooser frmLanguage(editor.settings, &frmSplash);
-        frmLanguage.exec();
+        LanguageChooser languageChooser(editor.settings, &splashWindow);
+        languageChooser.exec();
     }
 
     // The language, as stored; from here on the start-up speaks it.
@@ -85,30 +85,30 @@ int RunEditor(const WindowArguments& arguments) {
     InstallQtTranslations(language);
 
     // Colour depth: tested before any window was shown, since below 16 bits none can be.
-    frmSplash.setStatus(Text(StartupTexts::testingColours, language));
+    splashWindow.setStatus(Text(StartupTexts::testingColours, language));
 
     // The main window, with its menus captioned; the recent items all read as empty so far.
     LoadMainWindowScheme(editor);
     CaptionRecentMenu(editor);
-    MainWindow frmMain(editor, arguments.file);
-    dialogs.setParent(&frmMain);
+    MainWindow mainWindow(editor, arguments.file);
+    dialogs.setParent(&mainWindow);
 
     // Recent files.
-    frmSplash.setStatus(Text(StartupTexts::readingSettings, language));
+    splashWindow.setStatus(Text(StartupTexts::readingSettings, language));
     ReadRecentFiles(editor);
-    frmMain.showState();
+    mainWindow.showState();
 
     // Image map.
-    frmSplash.setStatus(Text(StartupTexts::buildingImageMap, language));
-    frmSplash.setProgressRange(0, ScreenCount - 1);
-    Preview preview(depth, [&frmSplash](int screen) { frmSplash.setProgress(screen); });
+    splashWindow.setStatus(Text(StartupTexts::buildingImageMap, language));
+    splashWindow.setProgressRange(0, ScreenCount - 1);
+    Preview preview(depth, [&splashWindow](int screen) { splashWindow.setProgress(screen); });
     // A paint that finds the display unusable says so, and the editor ends at once.
     AttachPreview(editor, preview, [] {
         QApplication::closeAllWindows();
         QCoreApplication::exit(0);
     });
 
-    frmMain.show();
-    frmSplash.close();
+    mainWindow.show();
+    splashWindow.close();
     return preview.ended() ? 0 : QApplication::exec();
 }

@@ -12,8 +12,8 @@ Editor::Editor(UserDialogs& dialogs, SettingsStore settings)
     list.elements.selectionChanged = [this] {
         SelectElement(*this);
     };
-    flash.tmrBlink.setInterval(FlashState::BlinkInterval);
-    QObject::connect(&flash.tmrBlink, &QTimer::timeout, &flash.tmrBlink,
+    flash.blinkTimer.setInterval(FlashState::BlinkInterval);
+    QObject::connect(&flash.blinkTimer, &QTimer::timeout, &flash.blinkTimer,
                      [this] { EndFlash(*this); });
 }
 

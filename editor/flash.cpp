@@ -40,7 +40,7 @@ void StartFlash(Editor& editor, int screen) {
     InvertFlashArea(picture, area);
     ShowInZoomView(editor, screen);
     flash.blinkTag = QString::number(screen);
-    flash.tmrBlink.start();
+    flash.blinkTimer.start();
 }
 
 void EndFlash(Editor& editor) {
@@ -53,6 +53,6 @@ void EndFlash(Editor& editor) {
                         size_t(flash.FlashSavedPixels.size()));
         ShowInZoomView(editor, screen);
     }
-    flash.tmrBlink.stop();
+    flash.blinkTimer.stop();
     flash.FlashBusy = false;
 }

@@ -14,8 +14,8 @@ struct FlashState {
     bool FlashBusy = false;
     // The flashed screen's pixels as they were before the flash, in the display's format.
     QByteArray FlashSavedPixels;
-    // tmrBlink: its tag names the flashed screen.
-    QTimer tmrBlink;
+    // The timer that ends the flash; blinkTag names the flashed screen.
+    QTimer blinkTimer;
     QString blinkTag;
 };
 

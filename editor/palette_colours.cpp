@@ -80,7 +80,7 @@ void ApplyPaletteColour(Editor& editor, ColourPicture picture) {
     editor.document.elementColour[n] = newColour;
     if (const std::optional<ColourValue> c = ColourAt(editor, picture, frame.HoverX, frame.HoverY))
         editor.shown.swatchColour = *c;
-    // lblRS, lblGS and lblBS keep the colour the element had when it was selected.
+    // The selected element's components keep the colour it had when it was selected.
     RedrawPreview(editor, QString::number(n));
     editor.document.modified = true;
     RecordStep(editor, position, oldColour, newColour);

@@ -7,8 +7,8 @@
 
 class Editor;
 
-// The pictures of the colour frame that report the pointer: the three palettes (Picture1,
-// Picture2, Picture3) and the custom colour swatch (Picture7).
+// The pictures of the colour frame that report the pointer: the three palettes and the custom
+// colour swatch.
 enum class ColourPicture { S55, Colours256, HueBrightness, Custom };
 
 // What the colour frame shows of the pointer and the custom colour. One set of hover values
@@ -16,11 +16,11 @@ enum class ColourPicture { S55, Colours256, HueBrightness, Custom };
 struct ColourFrameState {
     int HoverRed = 0, HoverGreen = 0, HoverBlue = 0;
     int HoverX = 0, HoverY = 0;
-    ColourValue overColour = MakeColour(128, 128, 128);   // picOver
-    QString redText = QStringLiteral("---");              // lblR
-    QString greenText = QStringLiteral("---");            // lblG
-    QString blueText = QStringLiteral("---");             // lblB
-    ColourValue customColour = MakeColour(255, 255, 255); // Picture7
+    ColourValue overColour = MakeColour(128, 128, 128); // the colour under the pointer
+    QString redText = QStringLiteral("---");            // and its components
+    QString greenText = QStringLiteral("---");
+    QString blueText = QStringLiteral("---");
+    ColourValue customColour = MakeColour(255, 255, 255);
 };
 
 // The colour of a picture at a pixel, as the picture shows it; nothing outside a palette. Every

@@ -9,9 +9,9 @@ class Editor;
 // of the elements that may stay transparent, as the element list reads at the moment.
 struct SafeSchemeInfo {
     QString caption;
-    QString text;        // lblText
-    QString listCaption; // lblPrvky
-    QString apology;     // lblOmluva
+    QString text;        // what Safe Scheme does
+    QString listCaption; // the caption above the elements
+    QString apology;     // the apology for the wording
     QStringList elements;
 
     friend bool operator==(const SafeSchemeInfo&, const SafeSchemeInfo&) = default;

@@ -67,9 +67,9 @@ QVariant ReadClassesRootValue(const QString& key, const QString& valueName, RegV
 
 // The texts of the File Association dialog and its one row.
 struct AssociationDialogTexts {
-    QString caption;           // frmAssociation
-    QString instruction;       // lblType
-    QString formatHeader;      // lwType's column headers
+    QString caption;           // the dialog's title
+    QString instruction;       // the line above the list
+    QString formatHeader;      // the list's column headers
     QString descriptionHeader; //
     QString extensionsHeader;  //
     QString rowFormat;         // "COL"

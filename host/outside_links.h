@@ -18,9 +18,9 @@ bool OpenDocument(const QString& address);
 // opener restores the desktop's. Tests record the addresses instead of opening them.
 DocumentOpener SetDocumentOpener(DocumentOpener opener);
 
-// lblCopy (About) and lblWeb (Links): the author's home page.
+// The copyright line (About) and the home page link (Links): the author's home page.
 void OpenAuthorHomePage();
-// lblPosta (Links): a new mail to the author.
+// The e-mail link (Links): a new mail to the author.
 void WriteToAuthor();
 
 // Where the phone's flex memory may be mounted, and where to go without it.

@@ -135,14 +135,14 @@ void TestPreviewScreens::screensMatchTheirGoldenPictures() {
     if (c->changes & Flash) {
         HoverPreview(editor, ListScreen, TitleBar.x(), TitleBar.y());
         ClickPreview(editor, ListScreen);
-        QVERIFY(editor.flash.FlashBusy && editor.flash.tmrBlink.isActive());
-        QCOMPARE(editor.flash.tmrBlink.interval(), 50);
+        QVERIFY(editor.flash.FlashBusy && editor.flash.blinkTimer.isActive());
+        QCOMPARE(editor.flash.blinkTimer.interval(), 50);
         QCOMPARE(phone.preview.zoomView, phone.preview.screen(ListScreen));
     }
     CompareWithGolden(Sheet(phone.preview), ZEF_GOLDEN_DIR, QLatin1String(c->name));
     // One tick later the screen is as it was.
     QTRY_VERIFY_WITH_TIMEOUT(!editor.flash.FlashBusy, 1000);
-    QVERIFY(!editor.flash.tmrBlink.isActive());
+    QVERIFY(!editor.flash.blinkTimer.isActive());
     QCOMPARE(Sheet(phone.preview), before);
     QCOMPARE(phone.preview.zoomView, phone.preview.screen(phone.preview.ZoomScreen));
 }
