@@ -22,10 +22,10 @@ constexpr std::array<const char*, MenuIconCount> MenuIconKeys{
 
 // The small icon buttons of the main window.
 enum class ButtonIcon {
-    Refresh,        // cmdRefresh: redraw all screens
-    MixColour,      // cmdColorMixed: mix a colour
-    FlashHelp,      // cmdFlash: advice on Flash on Select
-    SafeSchemeHelp, // cmdSecure: what Safe Scheme does
+    Refresh,        // the refresh button: redraw all screens
+    MixColour,      // the mix button: mix a colour
+    FlashHelp,      // advice on Flash on Select
+    SafeSchemeHelp, // what Safe Scheme does
 };
 constexpr std::array<ButtonIcon, 4> ButtonIcons{ButtonIcon::Refresh, ButtonIcon::MixColour,
                                                 ButtonIcon::FlashHelp, ButtonIcon::SafeSchemeHelp};
