@@ -187,19 +187,24 @@ int RunRender(const QStringList& arguments, QTextStream& err) {
     if (!screen || !depth || !scale)
         return UsageError;
 
-    CommandLineDialogs dialogs(err);
-    Editor editor(dialogs);
-    Preview preview(*depth);
-    AttachPreview(editor, preview);
-    editor.options.lcdColours = args.values.contains(QStringLiteral("--lcd"));
     const std::optional<QByteArray> bytes = ReadSchemeFileBytes(args.words.first());
-    if (!bytes) {
-        err << *ReadFailureMessage(ReadFailure::ReadError).in(Language::English) << Qt::endl;
+    const ParsedScheme scheme = bytes ? ParseSchemeText(DecodeSchemeBytes(*bytes)) : ParsedScheme{};
+    const std::optional<ReadFailure> failure = bytes ? scheme.failure : ReadFailure::ReadError;
+    if (failure) {
+        err << *ReadFailureMessage(*failure).in(Language::English) << Qt::endl;
         return 1;
     }
-    // Reading composes every screen from the file's colours and opacities.
-    if (!ReadSchemeBytes(editor, *bytes))
-        return 1;
+    // The screens as the editor shows a scheme it has just opened: each element ticked unless
+    // the file makes it transparent.
+    SchemeDocument document;
+    document.elementColour = scheme.elementColour;
+    document.elementOpacity = scheme.elementOpacity;
+    PreviewInput input{document};
+    for (int element = 1; element <= ElementCount; ++element)
+        input.ticks[element - 1] = IsPainted(document, element);
+    input.lcdColours = args.values.contains(QStringLiteral("--lcd"));
+    Preview preview(*depth);
+    preview.redraw(QStringLiteral("all"), input);
 
     QImage picture = *screen >= 0 ? preview.screen(*screen).convertToFormat(QImage::Format_RGB32)
                                   : PreviewSheet(preview);

@@ -13,7 +13,7 @@ void PutSchemeIntoList(Editor& editor) {
     ElementList& list = editor.list.elements;
     bool anyTransparent = false;
     for (int p = 0; p < list.count(); ++p) {
-        const bool painted = editor.document.elementOpacity[p + 1] != 0;
+        const bool painted = IsPainted(editor.document, p + 1);
         list.setChecked(p, painted);
         if (!painted)
             anyTransparent = true;

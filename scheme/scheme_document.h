@@ -19,3 +19,8 @@ struct SchemeDocument {
     QString filePath;
     bool modified = false;
 };
+
+// Whether the element shows in the scheme as read: every opacity other than 0 counts as painted.
+inline bool IsPainted(const SchemeDocument& doc, int element) {
+    return doc.elementOpacity[element] != 0;
+}
