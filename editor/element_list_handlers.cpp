@@ -41,10 +41,8 @@ void ElementCheckChanged(Editor& editor, int position) {
 void FillElementNames(Editor& editor) {
     ElementList& list = editor.list.elements;
     editor.list.SchemeReady = false;
-    const int remembered = list.current();
+    // The texts change in place: the current entry stays current, and no event is raised.
     for (int p = 0; p < list.count(); ++p)
         list.setText(p, ElementText(p + 1, editor.language).value_or(QString()));
-    if (remembered >= 0)
-        list.setCurrent(remembered);
     editor.list.SchemeReady = true;
 }
