@@ -132,6 +132,11 @@ void TestPreviewScreens::screensMatchTheirGoldenPictures() {
     // neither on the scheme nor on the depth of the pictures.
     CompareWithGolden(HitMap(editor), ZEF_GOLDEN_DIR, QStringLiteral("hit-map"));
     const QImage before = Sheet(phone.preview);
+    // The window repaints when the flash shows and when it ends.
+    int repaints = 0;
+    editor.previewPainted = [&repaints] {
+        ++repaints;
+    };
     if (c->changes & Flash) {
         HoverPreview(editor, ListScreen, TitleBar.x(), TitleBar.y());
         ClickPreview(editor, ListScreen);
@@ -142,6 +147,7 @@ void TestPreviewScreens::screensMatchTheirGoldenPictures() {
     CompareWithGolden(Sheet(phone.preview), ZEF_GOLDEN_DIR, QLatin1String(c->name));
     // One tick later the screen is as it was.
     QTRY_VERIFY_WITH_TIMEOUT(!editor.flash.FlashBusy, 1000);
+    QCOMPARE(repaints, c->changes & Flash ? 2 : 0);
     QVERIFY(!editor.flash.blinkTimer.isActive());
     QCOMPARE(Sheet(phone.preview), before);
     QCOMPARE(phone.preview.zoomView, phone.preview.screen(phone.preview.ZoomScreen));
