@@ -394,7 +394,8 @@ QSize PopMenu::measureMenuItem(const QStyleOptionMenuItem* option, const QMenu* 
         return QSize(ItemWidthBase, SeparatorHeight);
     const cNCMetrics metrics(menu->font());
     const QFontMetrics menuFont(menu->font());
-    // All items of one menu get one width, from its widest caption and widest shortcut.
+    // All items of one menu get one width, from its widest caption and widest shortcut; a default
+    // item is measured in bold, as it is drawn.
     int widestCaption = 0;
     int widestShortcut = 0;
     bool anyShortcut = false;
@@ -410,7 +411,7 @@ QSize PopMenu::measureMenuItem(const QStyleOptionMenuItem* option, const QMenu* 
         const QString shortcut = ShortcutTextOf(action);
         if (!shortcut.isEmpty()) {
             anyShortcut = true;
-            widestShortcut = std::max(widestShortcut, metrics.TextWidth(shortcut));
+            widestShortcut = std::max(widestShortcut, metrics.TextWidth(shortcut, bold));
             addedByMenu = std::max(addedByMenu, menuFont.horizontalAdvance(shortcut));
         }
     }
@@ -599,10 +600,8 @@ void PopMenu::paintMenuItem(const QStyleOptionMenuItem* option, QPainter* painte
                                                                      : Qt::TextHideMnemonic);
     const QRect captionRect =
         Span(left + CaptionInset + (flat ? FlatCaptionStep : 0), top, right, bottom);
-    // Shortcuts stand as far left of their column as captions stand left of theirs, so that the
-    // widest one keeps the same room from the menu's right edge as the widest caption does.
-    const QRect shortcutRect =
-        Span(left + item->shortcutColumn - (ItemWidthBase - CaptionInset), top, right, bottom);
+    // The widest shortcut fills its column to the item's right edge, as the width was measured.
+    const QRect shortcutRect = Span(left + item->shortcutColumn, top, right, bottom);
     const QString caption = CaptionPart(option->text);
     const QString shortcut = ShortcutPart(option->text);
     const auto drawTexts = [&](const QPoint& shift, const QColor& colour) {
