@@ -643,7 +643,8 @@ void PopMenu::paintMenuItem(const QStyleOptionMenuItem* option, QPainter* painte
             icon = tickIconIndex_;
     }
     if (icon >= 0) {
-        const QPoint at(left + (row - 18) / 2 + 1, top + (row - IconSize()) / 2 + 1);
+        // Always 4 pixels below the top, however tall the menu font makes the row.
+        const QPoint at(left + (row - 18) / 2 + 1, top + 4);
         if (selected && highlightStyle_ == 0)
             qDrawShadeRect(painter, QRect(at, QSize(IconSize(), IconSize())).adjusted(-1, -1, 1, 1),
                            palette, false, 1);

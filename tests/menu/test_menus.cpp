@@ -155,7 +155,8 @@ int FirstInk(const QImage& image, const QRect& area, int y, bool line) {
     return -1;
 }
 
-// A shortcut's ink begins at its column.
+// A shortcut's ink begins at its column; an icon's, in the top lines of its square 4 pixels below
+// the row's top, however tall the row.
 void CheckPlaces(MenuTree& t, const Case& c, const QImage& shown) {
     const qreal r = shown.devicePixelRatio();
     const PopMenu& style = *t.style;
@@ -170,6 +171,11 @@ void CheckPlaces(MenuTree& t, const Case& c, const QImage& shown) {
             FirstInk(shown, QRect(QPoint(column - 8, top - 2), row.bottomRight()), top - 3, false);
         if (!item.shortcutText.isEmpty())
             QVERIFY2(ink >= column * r - 1 && ink <= (column + 2) * r, qPrintable(item.key));
+        const int iconInk =
+            FirstInk(shown, QRect(row.left() + 1, top - 2, 23, row.height() - 2), top - 3, true);
+        if (item.iconIndex >= 0)
+            QVERIFY2(iconInk >= top * r && iconInk < (top + style.IconSize() / 4) * r,
+                     qPrintable(item.key));
     }
 }
 
