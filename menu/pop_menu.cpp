@@ -674,7 +674,10 @@ void PopMenu::paintMenuBarItem(const QStyleOptionMenuItem* option, QPainter* pai
     if (caption.isEmpty() || caption == QLatin1String("-"))
         return;
     const bool enabled = option->state & State_Enabled;
-    const bool selected = enabled && (option->state & State_Selected);
+    // The pointer merely passing over the bar marks nothing: an item shows as chosen while its
+    // menu is open (sunken), or while the keyboard walks the bar, which then has the focus.
+    const bool selected = enabled && (option->state & State_Selected) &&
+                          ((option->state & State_Sunken) || menuBar->hasFocus());
     const bool hasIcon = item->iconIndex >= 0;
 
     QColor textColour = ToColor(foreColor_);

@@ -77,7 +77,7 @@ struct MenuTree {
 // File opened, 'E' and 'F'), the item under the pointer, the highlight style and other changes.
 constexpr unsigned NoShadow = 1, NoTopShadow = 2, NoBackground = 4, Colours = 8,
                    TickAndDefault = 16, NoCheckHighlight = 32, LargeFont = 64, BarIcon = 128,
-                   BarDisabled = 256;
+                   BarDisabled = 256, PointerOnBar = 512;
 struct Case {
     const char* name;
     char menu;
@@ -102,6 +102,7 @@ const Case Cases[] = {
     {"bar-flat-no-shadow", 'E', -1, 2, NoTopShadow},
     {"bar-desktop-icon", 'F', -1, 0, BarIcon},
     {"bar-raised-disabled", 'E', -1, 1, BarDisabled | Colours},
+    {"bar-pointer-over-closed", 'E', -1, 2, PointerOnBar},
 };
 
 QImage Draw(MenuTree& t, const Case& c) {
@@ -137,6 +138,12 @@ QImage Draw(MenuTree& t, const Case& c) {
     if (c.changes & BarDisabled)
         t.file->menuAction()->setEnabled(false);
     QMenu* menu = c.menu == 'n' ? t.newMenu : QChar(c.menu).toLower() == 'f' ? t.file : t.edit;
+    if (c.changes & PointerOnBar) {
+        t.window.show();
+        QTest::mouseMove(t.window.windowHandle(),
+                         t.bar->actionGeometry(menu->menuAction()).center());
+        return t.bar->grab().toImage();
+    }
     return t.Shown(menu, c.active < 0 ? nullptr : menu->actions().at(c.active),
                    QChar(c.menu).isUpper());
 }
@@ -156,10 +163,16 @@ int FirstInk(const QImage& image, const QRect& area, int y, bool line) {
 }
 
 // A shortcut's ink begins at its column; an icon's, in the top lines of its square 4 pixels below
-// the row's top, however tall the row.
+// the row's top, however tall the row; a bar item is highlighted while its menu is open only.
 void CheckPlaces(MenuTree& t, const Case& c, const QImage& shown) {
     const qreal r = shown.devicePixelRatio();
     const PopMenu& style = *t.style;
+    const ColourValue b = style.BorderColor();
+    const QRect bar = t.bar->actionGeometry(t.edit->menuAction());
+    if (c.menu == 'E' && c.highlightStyle == 2 && !(c.changes & NoTopShadow))
+        QCOMPARE(shown.pixel(int(bar.center().x() * r), int((bar.top() + 1.5) * r)) ==
+                     qRgb(RedOf(b), GreenOf(b), BlueOf(b)),
+                 !(c.changes & PointerOnBar));
     for (int p = 1; p <= style.Count() && QChar(c.menu).isLower(); ++p) {
         const PopMenuItem& item = style.Item(p);
         const auto* menu = qobject_cast<const QMenu*>(item.menu.data());
