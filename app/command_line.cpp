@@ -12,6 +12,8 @@
 #include "scheme/starter_schemes.h"
 
 #include <QCoreApplication>
+#include <QSaveFile>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -167,6 +169,38 @@ QImage PreviewSheet(const Preview& preview) {
     return sheet;
 }
 
+// Reads the scheme in the file and composes the preview's screens from it as the editor shows
+// a scheme it has just opened: each element ticked unless the file makes it transparent. False,
+// with the reader's message, when the file is no readable scheme.
+bool ComposeScheme(const QString& path, bool lcdColours, Preview& preview, QTextStream& err) {
+    const std::optional<QByteArray> bytes = ReadSchemeFileBytes(path);
+    const ParsedScheme scheme = bytes ? ParseSchemeText(DecodeSchemeBytes(*bytes)) : ParsedScheme{};
+    const std::optional<ReadFailure> failure = bytes ? scheme.failure : ReadFailure::ReadError;
+    if (failure) {
+        err << *ReadFailureMessage(*failure).in(Language::English) << Qt::endl;
+        return false;
+    }
+    SchemeDocument document;
+    document.elementColour = scheme.elementColour;
+    document.elementOpacity = scheme.elementOpacity;
+    PreviewInput input{document};
+    for (int element = 1; element <= ElementCount; ++element)
+        input.ticks[element - 1] = IsPainted(document, element);
+    input.lcdColours = lcdColours;
+    preview.redraw(QStringLiteral("all"), input);
+    return true;
+}
+
+// Writes the whole picture or nothing, so that a failed write leaves no broken PNG behind.
+int SavePicture(const QImage& picture, const QString& output, QTextStream& err) {
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit()) {
+        err << "zef: cannot write " << output << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
 int RunRender(const QStringList& arguments, QTextStream& err) {
     const OptionArguments args =
         SplitArguments(arguments,
@@ -187,34 +221,37 @@ int RunRender(const QStringList& arguments, QTextStream& err) {
     if (!screen || !depth || !scale)
         return UsageError;
 
-    const std::optional<QByteArray> bytes = ReadSchemeFileBytes(args.words.first());
-    const ParsedScheme scheme = bytes ? ParseSchemeText(DecodeSchemeBytes(*bytes)) : ParsedScheme{};
-    const std::optional<ReadFailure> failure = bytes ? scheme.failure : ReadFailure::ReadError;
-    if (failure) {
-        err << *ReadFailureMessage(*failure).in(Language::English) << Qt::endl;
-        return 1;
-    }
-    // The screens as the editor shows a scheme it has just opened: each element ticked unless
-    // the file makes it transparent.
-    SchemeDocument document;
-    document.elementColour = scheme.elementColour;
-    document.elementOpacity = scheme.elementOpacity;
-    PreviewInput input{document};
-    for (int element = 1; element <= ElementCount; ++element)
-        input.ticks[element - 1] = IsPainted(document, element);
-    input.lcdColours = args.values.contains(QStringLiteral("--lcd"));
     Preview preview(*depth);
-    preview.redraw(QStringLiteral("all"), input);
-
+    if (!ComposeScheme(args.words.first(), args.values.contains(QStringLiteral("--lcd")), preview,
+                       err))
+        return 1;
     QImage picture = *screen >= 0 ? preview.screen(*screen).convertToFormat(QImage::Format_RGB32)
                                   : PreviewSheet(preview);
     picture =
         picture.scaled(picture.size() * *scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (!picture.save(output, "PNG")) {
-        err << "zef: cannot write " << output << Qt::endl;
+    return SavePicture(picture, output, err);
+}
+
+// --thumbnail IN OUT SIZE, as the desktop's thumbnailers are called: the standby screen, as
+// large as fits in SIZE x SIZE with every phone pixel the same size, smaller ones shrunk.
+int RunThumbnail(const QStringList& arguments, QTextStream& err) {
+    constexpr int MaxSize = 4096;
+    bool ok = arguments.size() == 3;
+    const int size = ok ? arguments.at(2).toInt(&ok) : 0;
+    if (!ok || size < 1 || size > MaxSize)
+        return UsageProblem(err,
+                            QStringLiteral("--thumbnail takes FILE OUT.png SIZE, SIZE from 1 to ") +
+                                QString::number(MaxSize));
+    Preview preview(32);
+    if (!ComposeScheme(arguments.at(0), false, preview, err))
         return 1;
-    }
-    return 0;
+    const QImage screen = preview.screen(0).convertToFormat(QImage::Format_RGB32);
+    const int times = size / std::max(ScreenWidth, ScreenHeight);
+    const QImage picture =
+        times >= 1
+            ? screen.scaled(screen.size() * times, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            : screen.scaled(size, size, Qt::KeepAspectRatio, Qt::FastTransformation);
+    return SavePicture(picture, arguments.at(1), err);
 }
 
 int RunHitMap(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -254,6 +291,7 @@ QString UsageText() {
         "       zef --check [--language L] FILE...\n"
         "       zef --starter Blue|Red|Green [--language L] -o OUT.col\n"
         "       zef --render FILE -o OUT.png [--screen N] [--lcd] [--depth 16|24|32] [--scale K]\n"
+        "       zef --thumbnail FILE OUT.png SIZE\n"
         "       zef --hit-map N\n"
         "       zef --associate | --unassociate\n"
         "       zef --help | --version\n"
@@ -269,6 +307,8 @@ QString UsageText() {
         "  --render FILE     draw the phone display preview of a scheme into a PNG:\n"
         "                    all ten screens, or screen N (0-9), K times enlarged;\n"
         "                    --lcd maps the colours as the phone's display shows them\n"
+        "  --thumbnail FILE  draw the standby screen (screen 0) into OUT.png, at most\n"
+        "                    SIZE pixels wide and high, for file managers' thumbnails\n"
         "  --hit-map N       print which element each pixel of screen N belongs to\n"
         "  --associate       make zef the user's program for .col files\n"
         "  --unassociate     remove what --associate set up\n"
@@ -313,6 +353,8 @@ std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out
         return RunStarter(rest, err);
     if (command == QLatin1String("--render"))
         return RunRender(rest, err);
+    if (command == QLatin1String("--thumbnail"))
+        return RunThumbnail(rest, err);
     if (command == QLatin1String("--hit-map"))
         return RunHitMap(rest, out, err);
     if (command == QLatin1String("--associate"))

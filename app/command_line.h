@@ -5,8 +5,8 @@
 #include <optional>
 
 // The options that work without a window: --check, --starter, --help, --version (and the
-// preview's --render and --hit-map). Returns the exit code, or nothing when the arguments ask
-// for the editor window (no option, or a file to open).
+// preview's --render, --thumbnail and --hit-map). Returns the exit code, or nothing when the
+// arguments ask for the editor window (no option, or a file to open).
 std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 // What the editor window is started with: a forced preview depth and a file to open.

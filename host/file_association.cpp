@@ -280,6 +280,24 @@ bool HasDefaultApplication(const QString& type) {
     return false;
 }
 
+// Whether a MIME package of the type, the user's or the system's, gives it files with the
+// extension: read from the packages themselves, since Qt's MIME database looks at a change only
+// some seconds later and the File Association dialog reopened at once must show what OK wrote.
+bool PackageClaims(const QString& type, const QString& extension) {
+    const QString pattern = QStringLiteral("pattern=\"*%1\"").arg(XmlEscaped(extension.toLower()));
+    const QStringList packages =
+        QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                  QStringLiteral("mime/packages/") +
+                                      type.section(QLatin1Char('/'), -1) + QStringLiteral(".xml"));
+    for (const QString& path : packages) {
+        QFile package(path);
+        if (package.size() <= MaxListSize && package.open(QIODevice::ReadOnly) &&
+            QString::fromUtf8(package.readAll()).contains(pattern))
+            return true;
+    }
+    return false;
+}
+
 QString Text(const LocalisedText& text, Language language) {
     return text.in(language).value_or(Utf8(text.czech));
 }
@@ -354,9 +372,15 @@ QVariant ReadClassesRootValue(const QString& key, const QString& valueName, RegV
     if (kind != RegValueKind::String || !valueName.isEmpty() || key.size() < 2 ||
         !key.startsWith(QLatin1Char('.')))
         return {};
+    // This program's type outweighs any other for the extension it claims.
+    const QString own = Utf8(Association::ClassName);
+    if (PackageClaims(own, key))
+        return HasDefaultApplication(own) ? QVariant(own) : QVariant();
+    // Another program's type; the database may still hold this program's, removed just now.
     const QMimeType type = QMimeDatabase().mimeTypeForFile(QStringLiteral("scheme") + key,
                                                            QMimeDatabase::MatchExtension);
-    if (!type.isValid() || type.isDefault() || !HasDefaultApplication(type.name()))
+    if (!type.isValid() || type.isDefault() || type.name() == own ||
+        !HasDefaultApplication(type.name()))
         return {};
     return type.name();
 }

@@ -62,7 +62,8 @@ UnregisterFileType(const QString& className,
 // The value the desktop holds for a file class key. The default value (empty value name) of an
 // extension key such as ".col" is the MIME type the user's MIME database gives to such files,
 // when a default application is set for that type; every other value, and a type without a
-// default application, reads as missing.
+// default application, reads as missing. This program's own type and its default are read from
+// their files, so that a registration shows at once.
 QVariant ReadClassesRootValue(const QString& key, const QString& valueName, RegValueKind kind);
 
 // The texts of the File Association dialog and its one row.

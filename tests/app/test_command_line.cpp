@@ -91,6 +91,26 @@ void TestCommandLine::renderDrawsThePreview() {
         CompareWithGolden(QImage(out), QFINDTESTDATA("golden"), it.key());
     }
     QCOMPARE(RunWith({"--render", scheme, "-o", f.path("no/such/sheet.png")}).code, 1);
+
+    // Thumbnails of the standby screen: whole phone pixels as large as fit, else shrunk to fit,
+    // never with blended colours; nothing written for a file that is no scheme or a bad size.
+    QCOMPARE(RunWith({"--render", scheme, "-o", out, "--screen", "0"}).code, 0);
+    const QImage screen(out);
+    QSet<QRgb> colours;
+    for (int i = 0; i < screen.width() * screen.height(); ++i)
+        colours.insert(screen.pixel(i % screen.width(), i / screen.width()));
+    const QList<std::tuple<QString, QString, QSize>> thumbnails{
+        {scheme, "256", {202, 160}}, {scheme, "128", {101, 80}},
+        {scheme, "80", {80, 63}},    {scheme, "40", {40, 31}},
+        {scheme, "0", {0, 0}},       {f.path("none.col"), "128", {0, 0}}};
+    for (const auto& [file, size, expected] : thumbnails) {
+        const QString thumbnail = f.path(size + QFileInfo(file).baseName() + ".png");
+        QCOMPARE(RunWith({"--thumbnail", file, thumbnail, size}).code == 0, !expected.isEmpty());
+        const QImage picture(thumbnail);
+        QCOMPARE(picture.size(), expected);
+        for (int i = 0; i < picture.width() * picture.height(); ++i)
+            QVERIFY(colours.contains(picture.pixel(i % picture.width(), i / picture.width())));
+    }
 }
 
 // What the window is started with; a quoted name with a space is one file.

@@ -211,7 +211,7 @@ void TestFileAssociation::theDialogsOkRegistersOrRemoves() {
     DesktopHome home;
     EditorFixture f(Language::German);
     // Closed without OK: nothing happens.
-    f.dialogs.associationAnswers = {std::nullopt, true, false};
+    f.dialogs.associationAnswers = {std::nullopt, true, false, std::nullopt};
     ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
     QVERIFY(f.editor.DialogWasShown);
     const AssociationDialogState closed{AssociationDialogTextsFor(Language::German), false};
@@ -220,10 +220,14 @@ void TestFileAssociation::theDialogsOkRegistersOrRemoves() {
     ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
     QCOMPARE(ExecOf(home.folders.desktopEntry()), QStringLiteral("\"/opt/zef/zef\" %f"));
     QVERIFY(Contents(home.folders.mimeAppsList()).contains(ZefType.toUtf8() + "=zef.desktop;"));
+    // Reopened at once, the dialog shows what OK has just written.
     ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
-    QCOMPARE(f.dialogs.associationDialogs.size(), 3);
     QVERIFY(!QFile::exists(home.folders.desktopEntry()) &&
             !QFile::exists(home.folders.mimeAppsList()));
+    ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
+    QCOMPARE(f.dialogs.associationDialogs.size(), 4);
+    QCOMPARE(f.dialogs.associationDialogs.at(2).ticked, true);
+    QCOMPARE(f.dialogs.associationDialogs.at(3).ticked, false);
 }
 
 int main(int argc, char* argv[]) {

@@ -14,7 +14,7 @@ icons="128 16 256 32 48 64"
 expected_files() { # MAN-PAGE CHANGELOG, as they are named
     { printf '%s\n' bin/zef share/applications/zef.desktop share/doc/zef/{"$2",copyright} \
         share/man/man1/"$1" share/metainfo/cz.tesmira.zef.metainfo.xml \
-        share/mime/packages/x-zef-colour-scheme.xml
+        share/mime/packages/x-zef-colour-scheme.xml share/thumbnailers/zef.thumbnailer
       for size in $icons; do echo "share/icons/hicolor/${size}x$size/apps/zef.png"; done; } |
         LC_ALL=C sort
 }
@@ -31,6 +31,17 @@ for line in "Exec=zef %f" "MimeType=application/x-zef-colour-scheme;" "Icon=zef"
 done
 ! have desktop-file-validate zef.desktop || [ -z "$(desktop-file-validate "$entry" 2>&1)" ] ||
     fail "desktop-file-validate: $(desktop-file-validate "$entry" 2>&1)"
+
+# A file manager's thumbnail: the Exec line with the scheme, the picture and the size put in, the
+# program found on the PATH, draws the standby screen as --render does, twice enlarged.
+thumbnailer=$share/thumbnailers/zef.thumbnailer
+for line in "TryExec=zef" "MimeType=application/x-zef-colour-scheme;"; do contains "$thumbnailer" "$line"; done
+"$zef" --starter Red -o "$work/red.col" && "$zef" --render "$work/red.col" -o "$work/red.png" --screen 0 --scale 2
+command=$(sed -n 's/^Exec=//p' "$thumbnailer")
+command=${command//%i/$work/red.col} command=${command//%o/$work/thumbnail.png} command=${command//%s/256}
+# shellcheck disable=SC2086 # split into words as the file manager does
+PATH=$prefix/bin:$PATH $command || fail "the thumbnailer's command failed: $command"
+cmp -s "$work/red.png" "$work/thumbnail.png" || fail "the thumbnail is not the standby screen twice enlarged"
 
 metainfo=$share/metainfo/cz.tesmira.zef.metainfo.xml
 for line in "<release version=\"$version\"" ">zef.desktop</launchable>" ">application/x-zef-colour-scheme<"; do
