@@ -63,6 +63,8 @@ ElementFrame::ElementFrame(Editor& editor, QWidget* parent)
     fileNameLabel = new QLabel;
     fileNameLabel->setObjectName(QStringLiteral("fileNameLabel"));
     fileNameLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Screen readers read the file name itself, labelled by its caption.
+    fileNameCaption->setBuddy(fileNameLabel);
     layout->addWidget(fileNameCaption, 2, 0);
     layout->addWidget(fileNameLabel, 2, 1, 1, 3);
 
@@ -90,7 +92,6 @@ void ElementFrame::setTexts(Language language) {
     schemeNameCaption->setText(Caption(MainWindowTexts::schemeNameCaption, language));
     schemeNameBox->setAccessibleName(Caption(MainWindowTexts::schemeNameCaption, language));
     fileNameCaption->setText(Caption(MainWindowTexts::fileNameCaption, language));
-    fileNameLabel->setAccessibleName(Caption(MainWindowTexts::fileNameCaption, language));
 }
 
 void ElementFrame::showState() {

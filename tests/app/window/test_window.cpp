@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -58,6 +59,8 @@ private slots:
     void dialogsShowTheirTextsAndOpenTheirLinks();
     void theAssociationDialogAnswersOnlyAtOk();
     void picturesStaySharpAtAnyScale();
+    void valueLabelsSayTheirValues_data();
+    void valueLabelsSayTheirValues();
 };
 
 // A click on an entry's box clears it and redraws; the Safe Scheme option paints it again; the
@@ -144,6 +147,49 @@ void TestWindow::picturesStaySharpAtAnyScale() {
                                  0xFFFFFF,
                              picture.pixel(x, y) & 0xFFFFFF);
     }
+}
+
+void TestWindow::valueLabelsSayTheirValues_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("nth");
+    QTest::newRow("file name") << "File:" << 0;
+    for (const char* component : {"R:", "G:", "B:"}) {
+        QTest::addRow("element %s", component) << component << 0;
+        QTest::addRow("under the pointer %s", component) << component << 1;
+    }
+}
+
+// A screen reader hears the value a label shows, whatever it shows, labelled by its caption.
+void TestWindow::valueLabelsSayTheirValues() {
+    QFETCH(QString, caption);
+    QFETCH(int, nth);
+    WindowFixture w;
+    QLabel* captionLabel = Named<QLabel>(&w.window, caption, nth);
+    auto* value = qobject_cast<QLabel*>(captionLabel->buddy());
+    QVERIFY(value);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(value);
+    const auto labels = accessible->relations(QAccessible::Label); // the caption and the frame
+    QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [captionLabel](const auto& l) {
+        return l.first->object() == captionLabel;
+    }));
+    QSet<QString> heard;
+    const QListWidget* list = w.list();
+    for (int step = 0; step < 3; ++step) {
+        if (step == 0)
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(10)).center());
+        if (step == 1) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(60, 60), QPointF(), Qt::NoButton, {}, {});
+            QApplication::sendEvent(Named(&w.window, QStringLiteral("S55 palette")), &move);
+        }
+        if (step == 2) {
+            w.phone.f.dialogs.openAnswers << w.phone.f.writeFile("A.col", SchemeFileBytes("A"));
+            QTest::keyClick(&w.window, Qt::Key_O, Qt::ControlModifier);
+        }
+        QCOMPARE(accessible->text(QAccessible::Name), value->text());
+        heard << value->text();
+    }
+    QCOMPARE(heard.size() > 1, true);
 }
 
 QTEST_MAIN(TestWindow)
