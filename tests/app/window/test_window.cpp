@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -45,6 +46,13 @@ struct WindowFixture {
     void click(const QString& name, int nth = 0) {
         QTest::mouseClick(Named<QAbstractButton>(&window, name, nth), Qt::LeftButton);
     }
+    // The pointer moved over a picture, then maybe a click there.
+    void point(const QString& picture, QPoint at, bool click = false) {
+        QMouseEvent move(QEvent::MouseMove, at, QPointF(), Qt::NoButton, {}, {});
+        QApplication::sendEvent(Named(&window, picture), &move);
+        if (click)
+            QTest::mouseClick(Named(&window, picture), Qt::LeftButton, {}, at);
+    }
 
     PhoneFixture phone{32};
     MainWindow window;
@@ -61,6 +69,7 @@ private slots:
     void picturesStaySharpAtAnyScale();
     void valueLabelsSayTheirValues_data();
     void valueLabelsSayTheirValues();
+    void menuShortcutsActWhileTyping();
 };
 
 // A click on an entry's box clears it and redraws; the Safe Scheme option paints it again; the
@@ -178,10 +187,8 @@ void TestWindow::valueLabelsSayTheirValues() {
         if (step == 0)
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                               list->visualItemRect(list->item(10)).center());
-        if (step == 1) {
-            QMouseEvent move(QEvent::MouseMove, QPointF(60, 60), QPointF(), Qt::NoButton, {}, {});
-            QApplication::sendEvent(Named(&w.window, QStringLiteral("S55 palette")), &move);
-        }
+        if (step == 1)
+            w.point(QStringLiteral("S55 palette"), QPoint(60, 60));
         if (step == 2) {
             w.phone.f.dialogs.openAnswers << w.phone.f.writeFile("A.col", SchemeFileBytes("A"));
             QTest::keyClick(&w.window, Qt::Key_O, Qt::ControlModifier);
@@ -190,6 +197,23 @@ void TestWindow::valueLabelsSayTheirValues() {
         heard << value->text();
     }
     QCOMPARE(heard.size() > 1, true);
+}
+
+// With the keyboard left in the name box, Ctrl+Z undoes the last palette click, not the typing.
+void TestWindow::menuShortcutsActWhileTyping() {
+    WindowFixture w;
+    auto* box = w.window.findChild<QLineEdit*>();
+    box->setFocus();
+    QTest::keyClicks(box, "x");
+    const auto colour = [&w] {
+        return Shown(Named(&w.window, "Element colour"), QPoint(5, 5));
+    };
+    w.point(QStringLiteral("S55 palette"), QPoint(20, 20), true);
+    const QRgb first = colour();
+    w.point(QStringLiteral("S55 palette"), QPoint(100, 100), true);
+    QVERIFY(colour() != first);
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(colour(), first);
 }
 
 QTEST_MAIN(TestWindow)
