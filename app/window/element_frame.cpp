@@ -63,6 +63,8 @@ ElementFrame::ElementFrame(Editor& editor, QWidget* parent)
     fileNameLabel = new QLabel;
     fileNameLabel->setObjectName(QStringLiteral("fileNameLabel"));
     fileNameLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Long file and element names are cut at the frame's edge rather than widen the column.
+    fileNameLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Screen readers read the file name itself, labelled by its caption.
     fileNameCaption->setBuddy(fileNameLabel);
     layout->addWidget(fileNameCaption, 2, 0);
@@ -70,6 +72,7 @@ ElementFrame::ElementFrame(Editor& editor, QWidget* parent)
 
     selectedElementLabel = new QLabel;
     selectedElementLabel->setObjectName(QStringLiteral("selectedElementLabel"));
+    selectedElementLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(selectedElementLabel, 3, 0, 1, 4);
 
     elementColourPicture = new PixelView(QSize(28, 18), 1, 0, QStringLiteral("Element colour"));

@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -70,6 +71,8 @@ private slots:
     void valueLabelsSayTheirValues_data();
     void valueLabelsSayTheirValues();
     void menuShortcutsActWhileTyping();
+    void noTextMovesTheFrames_data();
+    void noTextMovesTheFrames();
 };
 
 // A click on an entry's box clears it and redraws; the Safe Scheme option paints it again; the
@@ -214,6 +217,47 @@ void TestWindow::menuShortcutsActWhileTyping() {
     QVERIFY(colour() != first);
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(colour(), first);
+}
+
+void TestWindow::noTextMovesTheFrames_data() {
+    QTest::addColumn<QString>("language"); // the menu item that chooses it
+    for (const char* item : {"mnuCzechIco", "mnuEnglishIco", "mnuDeutschIco"})
+        QTest::newRow(item) << item;
+}
+
+// Every element's name, every text under the pointer, every language: the frames, the pictures
+// and the buttons stay where they are.
+void TestWindow::noTextMovesTheFrames() {
+    QFETCH(QString, language);
+    WindowFixture w;
+    const auto choose = [&w](const QString& item) {
+        w.window.findChild<QAction*>(item)->trigger();
+    };
+    const auto places = [&w] {
+        // Wrapped captions take a second layout pass after a language change.
+        QApplication::processEvents();
+        QApplication::processEvents();
+        QList<QRect> places;
+        for (QWidget* c : w.window.findChildren<QWidget*>())
+            if (qobject_cast<QGroupBox*>(c) || qobject_cast<PixelView*>(c) ||
+                qobject_cast<QAbstractButton*>(c))
+                places << QRect(c->mapTo(&w.window, QPoint()), c->size());
+        return places;
+    };
+    choose(language);
+    const QList<QRect> first = places();
+    for (int row = 0; row < w.list()->count(); ++row) {
+        w.list()->setCurrentRow(row);
+        QVERIFY2(places() == first, qPrintable(w.list()->item(row)->text()));
+    }
+    for (int n = 1; n <= 10; ++n)
+        w.point(QStringLiteral("Preview screen %1").arg(n), QPoint(50, n * 7));
+    w.point(QStringLiteral("S55 palette"), QPoint(60, 60));
+    QCOMPARE(places(), first);
+    for (const char* item : {"mnuCzechIco", "mnuEnglishIco", "mnuDeutschIco"})
+        choose(QLatin1String(item));
+    choose(language);
+    QCOMPARE(places(), first);
 }
 
 QTEST_MAIN(TestWindow)
