@@ -63,11 +63,16 @@ ElementFrame::ElementFrame(Editor& editor, QWidget* parent)
     fileNameLabel = new QLabel;
     fileNameLabel->setObjectName(QStringLiteral("fileNameLabel"));
     fileNameLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Long file and element names are cut at the frame's edge rather than widen the column.
+    fileNameLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Screen readers read the file name itself, labelled by its caption.
+    fileNameCaption->setBuddy(fileNameLabel);
     layout->addWidget(fileNameCaption, 2, 0);
     layout->addWidget(fileNameLabel, 2, 1, 1, 3);
 
     selectedElementLabel = new QLabel;
     selectedElementLabel->setObjectName(QStringLiteral("selectedElementLabel"));
+    selectedElementLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(selectedElementLabel, 3, 0, 1, 4);
 
     elementColourPicture = new PixelView(QSize(28, 18), 1, 0, QStringLiteral("Element colour"));
@@ -90,7 +95,6 @@ void ElementFrame::setTexts(Language language) {
     schemeNameCaption->setText(Caption(MainWindowTexts::schemeNameCaption, language));
     schemeNameBox->setAccessibleName(Caption(MainWindowTexts::schemeNameCaption, language));
     fileNameCaption->setText(Caption(MainWindowTexts::fileNameCaption, language));
-    fileNameLabel->setAccessibleName(Caption(MainWindowTexts::fileNameCaption, language));
 }
 
 void ElementFrame::showState() {

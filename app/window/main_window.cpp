@@ -29,6 +29,8 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTimer>
@@ -101,6 +103,9 @@ MainWindow::MainWindow(Editor& editor, QString fileToOpen)
     setCentralWidget(central);
     setFixedSize(WindowWidth, WindowHeight);
     setAcceptDrops(true);
+    // The menu's shortcuts come first, even where a text box has its own for the same keys.
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->installEventFilter(this);
 
     for (EditorFrame* frame : frames_)
         connect(frame, &EditorFrame::edited, this, &MainWindow::showState);
@@ -242,6 +247,17 @@ void MainWindow::showEvent(QShowEvent* event) {
         // After the window is on screen, as the first activation always came.
         QTimer::singleShot(0, this, &MainWindow::firstActivation);
     }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A shortcut override left unaccepted lets the key go to the menu's shortcut.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence keys(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : menuBar()->findChildren<QAction*>())
+            if (action->shortcut() == keys)
+                return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::firstActivation() {

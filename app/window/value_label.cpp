@@ -17,7 +17,6 @@ QLabel* AddValueLabel(QBoxLayout* row, const QString& caption, const char* objec
     auto* name = new QLabel(caption);
     auto* value = new QLabel;
     value->setObjectName(QLatin1String(objectName));
-    value->setAccessibleName(caption);
     // Room for "255" or "---", so that the row does not move as the values change.
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("888")));
     name->setBuddy(value);

@@ -11,6 +11,7 @@ class QLabel;
 // and vertical spacings differ gives none.
 QHBoxLayout* NewValueRow();
 
-// A caption such as "R:" and the label beside it that shows a number, named `objectName`; the
-// caption names the value for screen readers. Both are added to a row; the value is returned.
+// A caption such as "R:" and the label beside it that shows a number, named `objectName`. The
+// value has no accessible name of its own, so screen readers read the number it shows, with the
+// caption as its label. Both are added to a row; the value is returned.
 QLabel* AddValueLabel(QBoxLayout* row, const QString& caption, const char* objectName);

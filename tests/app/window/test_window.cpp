@@ -9,9 +9,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -44,6 +47,13 @@ struct WindowFixture {
     void click(const QString& name, int nth = 0) {
         QTest::mouseClick(Named<QAbstractButton>(&window, name, nth), Qt::LeftButton);
     }
+    // The pointer moved over a picture, then maybe a click there.
+    void point(const QString& picture, QPoint at, bool click = false) {
+        QMouseEvent move(QEvent::MouseMove, at, QPointF(), Qt::NoButton, {}, {});
+        QApplication::sendEvent(Named(&window, picture), &move);
+        if (click)
+            QTest::mouseClick(Named(&window, picture), Qt::LeftButton, {}, at);
+    }
 
     PhoneFixture phone{32};
     MainWindow window;
@@ -58,6 +68,11 @@ private slots:
     void dialogsShowTheirTextsAndOpenTheirLinks();
     void theAssociationDialogAnswersOnlyAtOk();
     void picturesStaySharpAtAnyScale();
+    void valueLabelsSayTheirValues_data();
+    void valueLabelsSayTheirValues();
+    void menuShortcutsActWhileTyping();
+    void noTextMovesTheFrames_data();
+    void noTextMovesTheFrames();
 };
 
 // A click on an entry's box clears it and redraws; the Safe Scheme option paints it again; the
@@ -144,6 +159,105 @@ void TestWindow::picturesStaySharpAtAnyScale() {
                                  0xFFFFFF,
                              picture.pixel(x, y) & 0xFFFFFF);
     }
+}
+
+void TestWindow::valueLabelsSayTheirValues_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("nth");
+    QTest::newRow("file name") << "File:" << 0;
+    for (const char* component : {"R:", "G:", "B:"}) {
+        QTest::addRow("element %s", component) << component << 0;
+        QTest::addRow("under the pointer %s", component) << component << 1;
+    }
+}
+
+// A screen reader hears the value a label shows, whatever it shows, labelled by its caption.
+void TestWindow::valueLabelsSayTheirValues() {
+    QFETCH(QString, caption);
+    QFETCH(int, nth);
+    WindowFixture w;
+    QLabel* captionLabel = Named<QLabel>(&w.window, caption, nth);
+    auto* value = qobject_cast<QLabel*>(captionLabel->buddy());
+    QVERIFY(value);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(value);
+    const auto labels = accessible->relations(QAccessible::Label); // the caption and the frame
+    QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [captionLabel](const auto& l) {
+        return l.first->object() == captionLabel;
+    }));
+    QSet<QString> heard;
+    const QListWidget* list = w.list();
+    for (int step = 0; step < 3; ++step) {
+        if (step == 0)
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(10)).center());
+        if (step == 1)
+            w.point(QStringLiteral("S55 palette"), QPoint(60, 60));
+        if (step == 2) {
+            w.phone.f.dialogs.openAnswers << w.phone.f.writeFile("A.col", SchemeFileBytes("A"));
+            QTest::keyClick(&w.window, Qt::Key_O, Qt::ControlModifier);
+        }
+        QCOMPARE(accessible->text(QAccessible::Name), value->text());
+        heard << value->text();
+    }
+    QCOMPARE(heard.size() > 1, true);
+}
+
+// With the keyboard left in the name box, Ctrl+Z undoes the last palette click, not the typing.
+void TestWindow::menuShortcutsActWhileTyping() {
+    WindowFixture w;
+    auto* box = w.window.findChild<QLineEdit*>();
+    box->setFocus();
+    QTest::keyClicks(box, "x");
+    const auto colour = [&w] {
+        return Shown(Named(&w.window, "Element colour"), QPoint(5, 5));
+    };
+    w.point(QStringLiteral("S55 palette"), QPoint(20, 20), true);
+    const QRgb first = colour();
+    w.point(QStringLiteral("S55 palette"), QPoint(100, 100), true);
+    QVERIFY(colour() != first);
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(colour(), first);
+}
+
+void TestWindow::noTextMovesTheFrames_data() {
+    QTest::addColumn<QString>("language"); // the menu item that chooses it
+    for (const char* item : {"mnuCzechIco", "mnuEnglishIco", "mnuDeutschIco"})
+        QTest::newRow(item) << item;
+}
+
+// Every element's name, every text under the pointer, every language: the frames, the pictures
+// and the buttons stay where they are.
+void TestWindow::noTextMovesTheFrames() {
+    QFETCH(QString, language);
+    WindowFixture w;
+    const auto choose = [&w](const QString& item) {
+        w.window.findChild<QAction*>(item)->trigger();
+    };
+    const auto places = [&w] {
+        // Wrapped captions take a second layout pass after a language change.
+        QApplication::processEvents();
+        QApplication::processEvents();
+        QList<QRect> places;
+        for (QWidget* c : w.window.findChildren<QWidget*>())
+            if (qobject_cast<QGroupBox*>(c) || qobject_cast<PixelView*>(c) ||
+                qobject_cast<QAbstractButton*>(c))
+                places << QRect(c->mapTo(&w.window, QPoint()), c->size());
+        return places;
+    };
+    choose(language);
+    const QList<QRect> first = places();
+    for (int row = 0; row < w.list()->count(); ++row) {
+        w.list()->setCurrentRow(row);
+        QVERIFY2(places() == first, qPrintable(w.list()->item(row)->text()));
+    }
+    for (int n = 1; n <= 10; ++n)
+        w.point(QStringLiteral("Preview screen %1").arg(n), QPoint(50, n * 7));
+    w.point(QStringLiteral("S55 palette"), QPoint(60, 60));
+    QCOMPARE(places(), first);
+    for (const char* item : {"mnuCzechIco", "mnuEnglishIco", "mnuDeutschIco"})
+        choose(QLatin1String(item));
+    choose(language);
+    QCOMPARE(places(), first);
 }
 
 QTEST_MAIN(TestWindow)
