@@ -82,8 +82,10 @@ if have dpkg-deb "the Debian package"; then
     done
     [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] && [ -n "$(dpkg-deb -f "$deb" Description)" ] ||
         fail "no maintainer or description"
-    for library in libqt6core6 libqt6gui6 libqt6widgets6 libc6; do
-        dpkg-deb -f "$deb" Depends | grep -qE "(^|, )$library( |,|$)" || fail "Depends lacks $library"
+    # The libraries it links, what it cannot open a window without, and what it uses if there.
+    for field in Depends={libqt6core6,libqt6gui6,libqt6widgets6,libc6,qt6-qpa-plugins} \
+        Recommends={xdg-utils,qt6-translations-l10n,x11-utils,qt6-wayland}; do
+        dpkg-deb -f "$deb" "${field%%=*}" | grep -qE "(^|, )${field#*=}( |,|$)" || fail "$field is missing"
     done
     diff -u <(expected_files zef.1.gz changelog.gz) \
         <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $NF}' | sed 's|^\./usr/||' | LC_ALL=C sort) ||
