@@ -148,50 +148,6 @@ QImage Draw(MenuTree& t, const Case& c) {
                    QChar(c.menu).isUpper());
 }
 
-// The first device column (or line) of area, in logical pixels, with a pixel unlike its column's
-// at line y: ink over a background that is the same all down a column.
-int FirstInk(const QImage& image, const QRect& area, int y, bool line) {
-    const qreal r = image.devicePixelRatio();
-    const QRect d = QTransform::fromScale(r, r).mapRect(QRectF(area)).toAlignedRect();
-    for (int i = 0; i < (line ? d.height() : d.width()); ++i)
-        for (int j = 0; j < (line ? d.width() : d.height()); ++j) {
-            const QPoint at = d.topLeft() + (line ? QPoint(j, i) : QPoint(i, j));
-            if (image.pixel(at) != image.pixel(at.x(), int(y * r)))
-                return line ? at.y() : at.x();
-        }
-    return -1;
-}
-
-// A shortcut's ink begins at its column; an icon's, in the top lines of its square 4 pixels below
-// the row's top, however tall the row; a bar item is highlighted while its menu is open only.
-void CheckPlaces(MenuTree& t, const Case& c, const QImage& shown) {
-    const qreal r = shown.devicePixelRatio();
-    const PopMenu& style = *t.style;
-    const ColourValue b = style.BorderColor();
-    const QRect bar = t.bar->actionGeometry(t.edit->menuAction());
-    if (c.menu == 'E' && c.highlightStyle == 2 && !(c.changes & NoTopShadow))
-        QCOMPARE(shown.pixel(int(bar.center().x() * r), int((bar.top() + 1.5) * r)) ==
-                     qRgb(RedOf(b), GreenOf(b), BlueOf(b)),
-                 !(c.changes & PointerOnBar));
-    for (int p = 1; p <= style.Count() && QChar(c.menu).isLower(); ++p) {
-        const PopMenuItem& item = style.Item(p);
-        const auto* menu = qobject_cast<const QMenu*>(item.menu.data());
-        if (!menu || !menu->isVisible() || item.checked || menu->activeAction() == item.action)
-            continue;
-        const QRect row = menu->actionGeometry(item.action);
-        const int column = row.left() + item.shortcutColumn, top = row.top() + 4;
-        const int ink =
-            FirstInk(shown, QRect(QPoint(column - 8, top - 2), row.bottomRight()), top - 3, false);
-        if (!item.shortcutText.isEmpty())
-            QVERIFY2(ink >= column * r - 1 && ink <= (column + 2) * r, qPrintable(item.key));
-        const int iconInk =
-            FirstInk(shown, QRect(row.left() + 1, top - 2, 23, row.height() - 2), top - 3, true);
-        if (item.iconIndex >= 0)
-            QVERIFY2(iconInk >= top * r && iconInk < (top + style.IconSize() / 4) * r,
-                     qPrintable(item.key));
-    }
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(const Case*)
@@ -214,7 +170,6 @@ void TestMenus::menusMatchTheirGoldenPictures() {
     QFETCH(const Case*, c);
     MenuTree tree;
     const QImage shown = Draw(tree, *c).convertToFormat(QImage::Format_RGB32);
-    CheckPlaces(tree, *c, shown);
     // Runs at other ratios say so, lest they pass at 1. At 2 the 32-pixel icons show.
     const QString ratio = qEnvironmentVariable("ZEF_EXPECTED_PIXEL_RATIO", QStringLiteral("1"));
     QCOMPARE(shown.devicePixelRatio(), ratio.toDouble());
