@@ -184,7 +184,7 @@ xdotool windowfocus --sync "$found" type --delay 20 "$scheme" && xdotool key Ret
 poll 300 gone "^Open$" || fail "the Open dialog stayed open"
 saved_shown() { shows "$zoom_title_x" "$zoom_title_y" "$first" && colour_absent "${screen0[@]}" "$provider"; }
 until_seen saved_shown || fail "the saved scheme is not shown"
-digest_is = "$saved_label" "${file_label[@]}" || fail "the file label is not the saved file's"
+until_seen digest_is = "$saved_label" "${file_label[@]}" || fail "the file label is not the saved file's"
 expect_recent "$scheme|||||"
 step="8 (a try on element 1, then File > Open Recent > 1, No to the save question)"
 click $((palette[0] + second_x)) $((palette[1] + second_y))
