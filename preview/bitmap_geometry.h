@@ -18,5 +18,6 @@ inline BitmapGeometry GeometryOf(const QImage& image) {
 }
 
 // The picture format of a display depth: 16 bits is 5-6-5, 24 bits the bytes blue, green, red,
-// 32 bits blue, green, red and a fourth byte. Nothing for another depth.
+// 32 bits blue, green, red and a fourth byte, which a shown pixel has at 255 (Qt takes it as the
+// opacity where windows are composed with alpha). Nothing for another depth.
 std::optional<QImage::Format> DisplayFormat(int depth);

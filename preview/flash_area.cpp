@@ -35,7 +35,9 @@ FlashArea FindFlashArea(const QImage& picture, const ImageMap& map, int screen, 
 }
 
 void InvertFlashArea(QImage& picture, const FlashArea& area) {
-    const QRgb inverse = 0xFFFFFF - area.colour;
+    // Opaque, as every shown pixel: at 32 bits the fourth byte is the opacity where windows are
+    // composed with alpha. (QImage::setPixel makes it 255 in Format_RGB32 anyway.)
+    const QRgb inverse = 0xFF000000 | (0xFFFFFF - area.colour);
     for (const QPoint& pixel : area.pixels)
         picture.setPixel(pixel, inverse);
 }

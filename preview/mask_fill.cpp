@@ -17,14 +17,17 @@ namespace {
 struct Encoded {
     quint16 word16; // 5-6-5, each channel truncated to its bits, not rounded
     uchar bgr[3];   // 24 bits: blue, green, red
-    quint32 word32; // 32 bits: 0x00RRGGBB
+    quint32 word32; // 32 bits: 0xFFRRGGBB
 };
 
+// At 32 bits the fourth byte is 255: Qt reads it as the pixel's opacity where the windows are
+// composed with alpha (Wayland), and a zero there would show the painted pixel as empty. It is
+// part of the colour word, so every kernel stores it with the colour and none pays for it.
 Encoded Encode(ColourValue colour) {
     const quint32 r = RedOf(colour), g = GreenOf(colour), b = BlueOf(colour);
     return {quint16(((r & 0xF8) << 8) | ((g & 0xFC) << 3) | (b >> 3)),
             {uchar(b), uchar(g), uchar(r)},
-            (r << 16) | (g << 8) | b};
+            0xFF000000 | (r << 16) | (g << 8) | b};
 }
 
 // The plain loops, for every processor. They store unconditionally (the old or the new value),

@@ -5,7 +5,8 @@
 
 // The pixel routine every coloured preview pixel comes from: wherever the mask is black, the
 // target takes the colour. Both buffers have the given geometry, in the display's format
-// (16, 24 or 32 bits per pixel); any other depth leaves the target as it is.
+// (16, 24 or 32 bits per pixel); any other depth leaves the target as it is. At 32 bits the
+// mask's fourth byte does not count and a painted pixel's fourth byte becomes 255, opaque.
 void MaskFill(const uchar* mask, uchar* target, const BitmapGeometry& geometry, ColourValue colour);
 
 // "LCD colors": squeezes a colour into the range the phone's display can show.
