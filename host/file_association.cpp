@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace {
 
@@ -289,13 +290,9 @@ bool PackageClaims(const QString& type, const QString& extension) {
         QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
                                   QStringLiteral("mime/packages/") +
                                       type.section(QLatin1Char('/'), -1) + QStringLiteral(".xml"));
-    for (const QString& path : packages) {
-        QFile package(path);
-        if (package.size() <= MaxListSize && package.open(QIODevice::ReadOnly) &&
-            QString::fromUtf8(package.readAll()).contains(pattern))
-            return true;
-    }
-    return false;
+    return std::any_of(packages.cbegin(), packages.cend(), [&pattern](const QString& path) {
+        return ReadLines(path).value_or(QStringList()).join(QLatin1Char('\n')).contains(pattern);
+    });
 }
 
 QString Text(const LocalisedText& text, Language language) {
