@@ -8,7 +8,6 @@
 #include "preview/preview.h"
 #include "scheme/scheme_reader.h"
 #include "scheme/scheme_text_codec.h"
-#include "scheme/scheme_writer.h"
 #include "scheme/starter_schemes.h"
 
 #include <QCoreApplication>
