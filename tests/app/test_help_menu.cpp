@@ -85,11 +85,11 @@ void TestHelpMenu::theCommandsShowTheirDialogAndTheLinksOpen() {
                                          QUrl(links.homePage), QUrl("mailto:" + links.email)}));
 }
 
-// Each machine of the fuzzer's corpus (cpuinfo, then after a NUL byte, if any, cpufreq's maximum
+// Each machine in machines/ (cpuinfo, then after a NUL byte, if any, cpufreq's maximum
 // clock in kHz: Intel with a slower second processor, AMD, ARM, a hidden clock, a 386 of nothing
 // but its family...) and one without cpuinfo, as the reviewed file has them.
 void TestHelpMenu::machinesAreReadFromTheirFirstProcessor() {
-    const QDir corpus(QFINDTESTDATA("fuzz_corpus/cpuinfo"));
+    const QDir corpus(QFINDTESTDATA("machines"));
     QString actual;
     for (const QString& machine : corpus.entryList(QDir::Files) + QStringList{QString()}) {
         EditorFixture f;
