@@ -12,7 +12,7 @@ done
 work=$(mktemp -d) compositor="" app=""
 trap 'kill $app $compositor 2>/dev/null; rm -rf "$work"' EXIT
 poll() { for _ in $(seq 100); do "$@" && return 0; sleep 0.2; done; return 1; }
-fail() { echo "$*"; cat "$work"/*.log; exit 1; }
+fail() { echo "$*"; tail -n 20 "$work/weston.log" "$work/zef.log" 2>/dev/null; exit 1; }
 
 export XDG_RUNTIME_DIR=$work/runtime HOME=$work ZEF_SETTINGS=$work/zef.conf
 export WAYLAND_DISPLAY=zef-test QT_QPA_PLATFORM=wayland
