@@ -78,6 +78,9 @@ const QHash<QString, LocalisedText>& MenuCaptions() {
 MainWindow::MainWindow(Editor& editor, QString fileToOpen)
     : editor_(editor), fileToOpen_(std::move(fileToOpen)) {
     setObjectName(QStringLiteral("mainWindow"));
+    // Desktops with a global menu would take the bar into their panel, where the menu's own
+    // drawing is never seen.
+    menuBar()->setNativeMenuBar(false);
     buildMenus();
 
     elementFrame = new ElementFrame(editor_);

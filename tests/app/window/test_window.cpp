@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDBusConnection>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +74,7 @@ private slots:
     void menuShortcutsActWhileTyping();
     void noTextMovesTheFrames_data();
     void noTextMovesTheFrames();
+    void menuBarStaysInTheWindowUnderAGlobalMenu();
 };
 
 // A click on an entry's box clears it and redraws; the Safe Scheme option paints it again; the
@@ -258,6 +260,17 @@ void TestWindow::noTextMovesTheFrames() {
         choose(QLatin1String(item));
     choose(language);
     QCOMPARE(places(), first);
+}
+
+// As on a desktop whose panel shows the menu bars, and owns this name on the session bus (run on
+// an X display and a bus of its own: offscreen, Qt never hands the bar over).
+void TestWindow::menuBarStaysInTheWindowUnderAGlobalMenu() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X display");
+    QVERIFY(QDBusConnection::sessionBus().registerService("com.canonical.AppMenu.Registrar"));
+    WindowFixture w;
+    QVERIFY(!w.window.menuBar()->isNativeMenuBar());
+    QTRY_VERIFY(w.window.menuBar()->isVisible() && w.window.menuBar()->height() > 0);
 }
 
 QTEST_MAIN(TestWindow)
