@@ -39,8 +39,12 @@ namespace {
 // The window's fixed size.
 constexpr int WindowWidth = 695;
 constexpr int WindowHeight = 550;
-// The zoom view and the options share a column as wide as the zoom view's frame.
+// The zoom view and the options share a column as wide as the zoom view's frame. Every frame's
+// size is fixed, so that no text in any language moves one: the preview's column is as wide as
+// the zoom view's, and the colours and options share a row of a fixed height.
 constexpr int ZoomColumnWidth = 224;
+constexpr int PreviewColumnWidth = 224;
+constexpr int LowerRowHeight = 276;
 
 // Menu captions by the item's name.
 const QHash<QString, LocalisedText>& MenuCaptions() {
@@ -90,7 +94,9 @@ MainWindow::MainWindow(Editor& editor, QString fileToOpen)
     optionFrame = new OptionFrame(editor_);
     frames_ = {elementFrame, colourFrame, previewFrame, zoomFrame, optionFrame};
     zoomFrame->setFixedWidth(ZoomColumnWidth);
-    optionFrame->setFixedWidth(ZoomColumnWidth);
+    optionFrame->setFixedSize(ZoomColumnWidth, LowerRowHeight);
+    previewFrame->setFixedWidth(PreviewColumnWidth);
+    colourFrame->setFixedHeight(LowerRowHeight);
 
     auto* central = new QWidget(this);
     auto* layout = new QGridLayout(central);

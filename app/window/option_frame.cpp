@@ -66,12 +66,15 @@ OptionFrame::OptionFrame(Editor& editor, QWidget* parent)
     transparencyExplanation->setReadOnly(true);
     transparencyExplanation->setFrameShape(QFrame::StyledPanel);
     transparencyExplanation->setFixedHeight(
-        4 * transparencyExplanation->fontMetrics().lineSpacing() + 8);
+        3 * transparencyExplanation->fontMetrics().lineSpacing() + 8);
     layout->addWidget(transparencyExplanation, 4, 0, 1, 2);
 
     transparencyWarning = new QLabel;
     transparencyWarning->setObjectName(QStringLiteral("transparencyWarning"));
     transparencyWarning->setWordWrap(true);
+    // The longest wording takes five lines.
+    transparencyWarning->setMinimumHeight(5 * transparencyWarning->fontMetrics().lineSpacing());
+    transparencyWarning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette warning = transparencyWarning->palette();
     warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
     transparencyWarning->setPalette(warning);

@@ -10,6 +10,9 @@ WrappingCheckBox::WrappingCheckBox(const char* objectName, QWidget* parent) : QW
     box_->setObjectName(QLatin1String(objectName));
     caption_ = new QLabel;
     caption_->setWordWrap(true);
+    // Room for two lines in every language, so that a caption that wraps in one moves nothing.
+    caption_->setMinimumHeight(2 * caption_->fontMetrics().lineSpacing());
+    caption_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     caption_->setBuddy(box_);
     caption_->installEventFilter(this);
     auto* layout = new QHBoxLayout(this);
