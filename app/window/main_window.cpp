@@ -43,7 +43,7 @@ constexpr int WindowHeight = 550;
 // size is fixed, so that no text in any language moves one: the preview's column is as wide as
 // the zoom view's, and the colours and options share a row of a fixed height.
 constexpr int ZoomColumnWidth = 224;
-constexpr int PreviewColumnWidth = 224;
+constexpr int PreviewColumnWidth = ZoomColumnWidth;
 constexpr int LowerRowHeight = 276;
 
 // Menu captions by the item's name.
