@@ -420,7 +420,10 @@ QSize PopMenu::measureMenuItem(const QStyleOptionMenuItem* option, const QMenu* 
         if (entry.menu == menu)
             entry.shortcutColumn = shortcutColumn;
     const int width = anyShortcut ? shortcutColumn + widestShortcut : ItemWidthBase + widestCaption;
-    return QSize(width - addedByMenu, metrics.RowHeight(IconSize()));
+    // Like the classic desktop, the menu adds its check-mark width to what an item measures, so
+    // that the widest shortcut keeps a margin before the menu's right edge.
+    const int checkMarkWidth = baseStyle()->pixelMetric(PM_IndicatorWidth, option, menu);
+    return QSize(width + checkMarkWidth - addedByMenu, metrics.RowHeight(IconSize()));
 }
 
 QSize PopMenu::measureMenuBarItem(const QStyleOptionMenuItem* option,
@@ -497,6 +500,15 @@ void PopMenu::drawControl(ControlElement element, const QStyleOption* option, QP
         break;
     }
     QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+QColor PopMenu::captionColour(const QPalette& palette, bool onBackgroundPicture) const {
+    if (foreColor_ != 0)
+        return ToColor(foreColor_);
+    // The start value is the desktop's menu text colour, which belongs to the desktop's menu
+    // colour; the background picture is light on every desktop, so text on it stays black.
+    return onBackgroundPicture ? QColor(Qt::black)
+                               : palette.color(QPalette::Active, QPalette::WindowText);
 }
 
 void PopMenu::tileBackground(QPainter* painter, const QRect& rect, const QWidget* menu) const {
@@ -600,7 +612,7 @@ void PopMenu::paintMenuItem(const QStyleOptionMenuItem* option, QPainter* painte
                                                                      : Qt::TextHideMnemonic);
     const QRect captionRect =
         Span(left + CaptionInset + (flat ? FlatCaptionStep : 0), top, right, bottom);
-    // The widest shortcut fills its column to the item's right edge, as the width was measured.
+    // The shortcut column runs to the item's right edge.
     const QRect shortcutRect = Span(left + item->shortcutColumn, top, right, bottom);
     const QString caption = CaptionPart(option->text);
     const QString shortcut = ShortcutPart(option->text);
@@ -610,7 +622,7 @@ void PopMenu::paintMenuItem(const QStyleOptionMenuItem* option, QPainter* painte
             drawCaption(painter, shortcutRect.translated(shift), shortcut, colour, flags);
     };
 
-    QColor textColour = ToColor(foreColor_);
+    QColor textColour = captionColour(palette, !backgroundPicture_.isNull());
     if (selected && flat) {
         drawHighlight(painter, r, shadowXPHighlight_);
         textColour = ToColor(highlightForeColor_);
@@ -680,7 +692,7 @@ void PopMenu::paintMenuBarItem(const QStyleOptionMenuItem* option, QPainter* pai
                           ((option->state & State_Sunken) || menuBar->hasFocus());
     const bool hasIcon = item->iconIndex >= 0;
 
-    QColor textColour = ToColor(foreColor_);
+    QColor textColour = captionColour(palette, false);
     if (selected && highlightStyle_ == 2) {
         if (shadowXPHighlightTopMenu_) {
             drawHighlight(painter, r, true);

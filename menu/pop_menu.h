@@ -140,6 +140,9 @@ private:
                        const QMenu* menu) const;
     void paintMenuBarItem(const QStyleOptionMenuItem* option, QPainter* painter,
                           const QWidget* menuBar) const;
+    // The colour of a caption that is not highlighted: ForeColor, or for its start value 0 the
+    // desktop's menu text colour.
+    QColor captionColour(const QPalette& palette, bool onBackgroundPicture) const;
     void tileBackground(QPainter* painter, const QRect& rect, const QWidget* menu) const;
     void drawHighlight(QPainter* painter, const QRect& rect, bool shadow) const;
     void drawCaption(QPainter* painter, const QRect& rect, const QString& text,
