@@ -1,9 +1,14 @@
 #include "app/window/element_list_view.h"
 
+#include "app/window/readable_colour.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-ElementListView::ElementListView(QWidget* parent) : QListWidget(parent) {}
+ElementListView::ElementListView(QWidget* parent) : QListWidget(parent) {
+    // Some desktops pair a light selection with white text; the selected element stays readable.
+    KeepReadable(this, QPalette::Highlight, QPalette::HighlightedText);
+}
 
 QRect ElementListView::checkBoxRect(int row) const {
     const QModelIndex index = model()->index(row, 0);

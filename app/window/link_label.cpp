@@ -1,5 +1,7 @@
 #include "app/window/link_label.h"
 
+#include "app/window/readable_colour.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -10,6 +12,8 @@ LinkLabel::LinkLabel(const char* objectName, const QString& text, QWidget* paren
     setObjectName(QLatin1String(objectName));
     setAccessibleName(text);
     setForegroundRole(QPalette::Link);
+    // Some dark desktops give links a blue too dark for their window colour.
+    KeepReadable(this, QPalette::Link, QPalette::Window);
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);

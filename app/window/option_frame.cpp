@@ -1,6 +1,7 @@
 #include "app/window/option_frame.h"
 
 #include "app/window/icon_button.h"
+#include "app/window/readable_colour.h"
 #include "app/window/wrapping_check_box.h"
 #include "editor/editor.h"
 #include "editor/flash_advice.h"
@@ -75,9 +76,8 @@ OptionFrame::OptionFrame(Editor& editor, QWidget* parent)
     // The longest wording takes five lines.
     transparencyWarning->setMinimumHeight(5 * transparencyWarning->fontMetrics().lineSpacing());
     transparencyWarning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette warning = transparencyWarning->palette();
-    warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
-    transparencyWarning->setPalette(warning);
+    // Red, as dark or light as the desktop's window colour needs to keep it readable.
+    KeepReadable(transparencyWarning, QPalette::WindowText, QPalette::Window, QColor(160, 0, 0));
     layout->addWidget(transparencyWarning, 5, 0, 1, 2);
     layout->setColumnStretch(0, 1);
     layout->setRowStretch(6, 1);
