@@ -1,0 +1,314 @@
+// Every text of the main window, its menus and its dialogs stands out from what lies behind it,
+// as drawn on the desktop this runs on (plain Qt, or GNOME light or dark through Qt's GTK theme),
+// in each language; and the phone's pictures are never tinted by the desktop.
+#include "app/window/about_dialog.h"
+#include "app/window/association_dialog.h"
+#include "app/window/flash_advice_dialog.h"
+#include "app/window/language_chooser.h"
+#include "app/window/links_dialog.h"
+#include "app/window/main_window.h"
+#include "app/window/pixel_view.h"
+#include "app/window/safe_scheme_dialog.h"
+#include "app/window/splash_window.h"
+#include "editor/about_info.h"
+#include "editor/flash_advice.h"
+#include "editor/language_command.h"
+#include "editor/safe_scheme_info.h"
+#include "editor_fixture.h"
+#include "menu/pop_menu.h"
+#include "scheme/contrast_ratio.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStyleOptionGroupBox>
+#include <QTabBar>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+constexpr double ReadableContrast = 4.5;
+
+ColourValue ValueOf(QRgb pixel) {
+    return MakeColour(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
+
+// What a text looks like in a grab: the most common colour of its area is what lies behind it,
+// and the pixel standing furthest from that is the text's own colour.
+struct TextLook {
+    ColourValue background = 0;
+    double contrast = 1;
+};
+TextLook LookAt(const QImage& grab, const QRect& logicalArea) {
+    const qreal ratio = grab.devicePixelRatio();
+    const QRect area =
+        QRect((logicalArea.topLeft() * ratio), logicalArea.size() * ratio) & grab.rect();
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[grab.pixel(x, y) & 0xFFFFFF];
+    TextLook look;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most)
+            most = it.value(), look.background = ValueOf(it.key());
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        look.contrast = std::max(look.contrast, ContrastRatio(ValueOf(it.key()), look.background));
+    return look;
+}
+
+// Where a widget shows text, in its own coordinates; empty where it shows none.
+QList<QRect> TextAreas(QWidget* widget) {
+    if (!widget->isEnabled())
+        return {}; // a disabled text is greyed on purpose
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->text().isEmpty() ? QList<QRect>{} : QList{label->contentsRect()};
+    if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        if (box->text().isEmpty())
+            return {};
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = box->text();
+        return {box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box)};
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return button->text().isEmpty() ? QList<QRect>{} : QList{button->rect()};
+    if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = group->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        option.textAlignment = group->alignment();
+        return {group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                               QStyle::SC_GroupBoxLabel, group)};
+    }
+    if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+        QList<QRect> areas;
+        for (int i = 0; i < tabs->count(); ++i)
+            areas << tabs->tabRect(i).adjusted(3, 3, -3, -3);
+        return areas;
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return {edit->contentsRect()};
+    if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
+        return {text->viewport()->geometry()};
+    if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
+        QList<QRect> areas;
+        const QRect shown = view->viewport()->rect();
+        for (int row = 0; row < view->model()->rowCount(); ++row) {
+            const QRect item = view->visualRect(view->model()->index(row, 0)) & shown;
+            // Past the check box at the row's start.
+            if (item.width() > 24)
+                areas << item.adjusted(24, 0, 0, 0).translated(view->viewport()->pos());
+        }
+        return areas;
+    }
+    return {};
+}
+
+// Each text of a window below 4.5:1, as "what: ratio".
+QStringList FaintTexts(QWidget* window) {
+    const QImage grab = window->grab().toImage();
+    QStringList faint;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window) || widget->window() != window)
+            continue;
+        for (const QRect& area : TextAreas(widget)) {
+            const QRect inWindow(widget->mapTo(window, area.topLeft()), area.size());
+            const TextLook look = LookAt(grab, inWindow);
+            if (look.contrast < ReadableContrast)
+                faint << QStringLiteral("%1 %2 in %3: %4:1")
+                             .arg(QLatin1String(widget->metaObject()->className()),
+                                  widget->objectName(), window->objectName())
+                             .arg(look.contrast, 0, 'f', 1);
+        }
+    }
+    return faint;
+}
+
+// What is wrong with the texts of a menu bar and its drop-downs: items below 4.5:1, and items
+// whose text reaches a drop-down's right edge.
+struct MenuProblems {
+    QStringList faint, cut;
+};
+void LookAtMenuItems(QWidget* menuWidget, const QList<QAction*>& actions,
+                     const std::function<QRect(QAction*)>& geometry, int captionLeft,
+                     MenuProblems& problems) {
+    const QImage grab = menuWidget->grab().toImage();
+    for (QAction* action : actions) {
+        if (action->isSeparator() || !action->isEnabled() || !action->isVisible())
+            continue;
+        const QRect item = geometry(action);
+        const QString name = action->objectName();
+        const TextLook look = LookAt(grab, item.adjusted(captionLeft, 0, 0, 0));
+        if (look.contrast < ReadableContrast)
+            problems.faint << QStringLiteral("%1: %2:1").arg(name).arg(look.contrast, 0, 'f', 1);
+        // The last two pixels before a drop-down's edge hold no text.
+        const TextLook edge = LookAt(grab, QRect(item.right() - 1, item.top(), 2, item.height()));
+        if (qobject_cast<QMenu*>(menuWidget) && edge.contrast > 1.5)
+            problems.cut << name;
+    }
+}
+
+// Every drop-down is opened in turn, submenus too.
+MenuProblems LookAtMenus(QMainWindow& window) {
+    QMenuBar* bar = window.menuBar();
+    MenuProblems problems;
+    LookAtMenuItems(
+        bar, bar->actions(), [bar](QAction* a) { return bar->actionGeometry(a); }, 0, problems);
+    QList<QMenu*> menus;
+    const std::function<void(const QList<QAction*>&)> collect = [&](const QList<QAction*>& items) {
+        for (QAction* item : items)
+            if (QMenu* menu = item->menu()) {
+                menus << menu;
+                collect(menu->actions());
+            }
+    };
+    collect(bar->actions());
+    for (QMenu* menu : menus) {
+        menu->popup(window.mapToGlobal(QPoint(40, 40)));
+        if (!QTest::qWaitForWindowExposed(menu)) {
+            problems.cut << menu->menuAction()->objectName() + QStringLiteral(" did not open");
+            continue;
+        }
+        // Captions start right of the icon column.
+        LookAtMenuItems(
+            menu, menu->actions(), [menu](QAction* a) { return menu->actionGeometry(a); }, 26,
+            problems);
+        menu->hide();
+    }
+    return problems;
+}
+
+// The main window over the phone's screens in a language, shown and captioned.
+struct ShownWindow {
+    explicit ShownWindow(const QString& language) {
+        ApplyLanguageCommand(phone.f.editor, language);
+        window.setObjectName(QStringLiteral("mainWindow"));
+        window.show();
+    }
+    bool ready() {
+        return QTest::qWaitForWindowExposed(&window) && QTest::qWaitFor([this] {
+                   return qobject_cast<PopMenu*>(window.menuBar()->style());
+               });
+    }
+    PhoneFixture phone;
+    MainWindow window{phone.f.editor, QString()};
+};
+
+void AddLanguageRows() {
+    QTest::addColumn<QString>("language");
+    for (const char* word : {"Czech", "English", "Deutsch"})
+        QTest::newRow(word) << QString::fromLatin1(word);
+}
+
+} // namespace
+
+class TestDesktopContrast : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void everyTextStandsOut_data();
+    void everyTextStandsOut();
+    void noMenuCutsAGlyph_data();
+    void noMenuCutsAGlyph();
+    void thePhonesPicturesAreNotTinted();
+};
+
+// A run that is meant to be on a dark or light desktop makes sure it is, or it would prove
+// nothing.
+void TestDesktopContrast::initTestCase() {
+    // Text is drawn without smoothing, so that a glyph's pixels show its colour itself, not its
+    // blend with what lies behind it.
+    QFont font = QApplication::font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    QApplication::setFont(font);
+    const QString expected = qEnvironmentVariable("ZEF_EXPECTED_DESKTOP");
+    const int lightness = QApplication::palette().color(QPalette::Window).lightness();
+    if (expected == QLatin1String("dark"))
+        QVERIFY2(lightness < 100, "the desktop's window colour is not dark");
+    else if (expected == QLatin1String("light"))
+        QVERIFY2(lightness > 180, "the desktop's window colour is not light");
+}
+
+void TestDesktopContrast::everyTextStandsOut_data() {
+    AddLanguageRows();
+}
+
+void TestDesktopContrast::everyTextStandsOut() {
+    QFETCH(QString, language);
+    ShownWindow shown(language);
+    QVERIFY(shown.ready());
+    Editor& editor = shown.phone.f.editor;
+    QStringList faint = FaintTexts(&shown.window) + LookAtMenus(shown.window).faint;
+    const std::unique_ptr<QWidget> dialogs[] = {
+        std::make_unique<AboutDialog>(AboutTextsFor(editor)),
+        std::make_unique<LinksDialog>(LinksTextsFor(editor)),
+        std::make_unique<SafeSchemeDialog>(SafeSchemeInfoFor(editor)),
+        std::make_unique<FlashAdviceDialog>(FlashAdviceFor(editor)),
+        std::make_unique<AssociationDialog>(
+            AssociationDialogState{AssociationDialogTextsFor(editor.language), true}),
+        std::make_unique<LanguageChooser>(editor.settings),
+        std::make_unique<SplashWindow>(),
+    };
+    for (const auto& dialog : dialogs) {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        faint << FaintTexts(dialog.get());
+        dialog->hide();
+    }
+    QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QStringLiteral("; "))));
+}
+
+void TestDesktopContrast::noMenuCutsAGlyph_data() {
+    AddLanguageRows();
+}
+
+void TestDesktopContrast::noMenuCutsAGlyph() {
+    QFETCH(QString, language);
+    ShownWindow shown(language);
+    QVERIFY(shown.ready());
+    const QStringList cut = LookAtMenus(shown.window).cut;
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+}
+
+// The screens, the zoom view and the palettes show their own pixels, whatever the desktop's
+// colours; only the frame around a picture may take them.
+void TestDesktopContrast::thePhonesPicturesAreNotTinted() {
+    PhoneFixture phone;
+    MainWindow window(phone.f.editor, QString());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    int pictures = 0;
+    for (PixelView* view : window.findChildren<PixelView*>()) {
+        if (!view->isVisibleTo(&window) || view->picture().isNull())
+            continue;
+        const QImage shown = view->grab().toImage();
+        const QImage& picture = view->picture();
+        const qreal ratio = shown.devicePixelRatio();
+        // The picture fills the view to its bottom-right corner, enlarged without smoothing; each
+        // picture pixel is looked at in its middle.
+        const int scale = view->width() / picture.width();
+        const QPointF inset(view->width() - picture.width() * scale,
+                            view->height() - picture.height() * scale);
+        for (int y = 0; y < picture.height(); y += 3)
+            for (int x = 0; x < picture.width(); x += 3) {
+                const QPointF middle = (inset + QPointF(x + 0.5, y + 0.5) * scale) * ratio;
+                QVERIFY2((shown.pixel(int(middle.x()), int(middle.y())) & 0xFFFFFF) ==
+                             (picture.pixel(x, y) & 0xFFFFFF),
+                         qPrintable(view->accessibleName()));
+            }
+        ++pictures;
+    }
+    QVERIFY(pictures >= 14); // ten screens, the zoom view, a palette, two swatches
+}
+
+QTEST_MAIN(TestDesktopContrast)
+#include "test_desktop_contrast.moc"
