@@ -69,6 +69,16 @@ ElementFrame::ElementFrame(Editor& editor, QWidget* parent)
     fileNameCaption->setBuddy(fileNameLabel);
     layout->addWidget(fileNameCaption, 2, 0);
     layout->addWidget(fileNameLabel, 2, 1, 1, 3);
+    // The captions' column is as wide as the widest caption of any language, so that the name
+    // box keeps its place and size whatever the language.
+    int captionWidth = 0;
+    for (const Language language : {Language::Czech, Language::English, Language::German})
+        for (const LocalisedText* caption :
+             {&MainWindowTexts::schemeNameCaption, &MainWindowTexts::fileNameCaption}) {
+            fileNameCaption->setText(Caption(*caption, language));
+            captionWidth = std::max(captionWidth, fileNameCaption->sizeHint().width());
+        }
+    layout->setColumnMinimumWidth(0, captionWidth);
 
     selectedElementLabel = new QLabel;
     selectedElementLabel->setObjectName(QStringLiteral("selectedElementLabel"));

@@ -227,8 +227,8 @@ void TestWindow::noTextMovesTheFrames_data() {
         QTest::newRow(item) << item;
 }
 
-// Every element's name, every text under the pointer, every language: the frames, the pictures
-// and the buttons stay where they were in the first language.
+// Every element's name, every text under the pointer, every language: the frames, the pictures,
+// the buttons and the boxes stay where they were in the first language.
 void TestWindow::noTextMovesTheFrames() {
     QFETCH(QString, language);
     WindowFixture w;
@@ -242,7 +242,7 @@ void TestWindow::noTextMovesTheFrames() {
         QList<QRect> places;
         for (QWidget* c : w.window.findChildren<QWidget*>())
             if (qobject_cast<QGroupBox*>(c) || qobject_cast<PixelView*>(c) ||
-                qobject_cast<QAbstractButton*>(c))
+                qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c))
                 places << QRect(c->mapTo(&w.window, QPoint()), c->size());
         return places;
     };
