@@ -3,6 +3,7 @@
 #include "editor/element_list_handlers.h"
 #include "editor/preview_failure.h"
 #include "preview/preview.h"
+#include "scheme/scheme_reader.h"
 
 Editor::Editor(UserDialogs& dialogs, SettingsStore settings)
     : dialogs(dialogs), settings(std::move(settings)) {
@@ -21,6 +22,7 @@ void Editor::setNameBoxText(const QString& text) {
     if (text == nameBox_)
         return;
     nameBox_ = text;
+    nameWarningShown_ = !NameReadsBack(text);
     document.schemeName = text;
     if (list.SchemeReady)
         document.modified = true;

@@ -85,6 +85,9 @@ public:
     // modified while SchemeReady is raised.
     const QString& nameBoxText() const { return nameBox_; }
     void setNameBoxText(const QString& text);
+    // The name in the box would be saved into a file that does not open again; the box says so
+    // and lets the user go on.
+    bool nameWarningShown() const { return nameWarningShown_; }
 
     // The preview, when one is attached; the scheme commands work without one.
     Preview* preview = nullptr;
@@ -100,6 +103,7 @@ public:
 
 private:
     QString nameBox_;
+    bool nameWarningShown_ = false;
 };
 
 // What the preview's screens are composed from now.

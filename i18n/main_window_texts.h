@@ -54,6 +54,13 @@ inline constexpr LocalisedText transparencyExplanation{
     "bezeichnen Fach 'Sicher Schema', die unzulässige "
     "Aufspeicherung transparent Schema."};
 
+// The mark in the name box while the name holds the word that ends a name in the file.
+inline constexpr LocalisedText nameWarning{
+    "Název se slovem Data nelze načíst zpět: uložený soubor už nepůjde znovu otevřít.",
+    "A name with the word Data in it cannot be read back: the saved file will not open again.",
+    "Ein Name mit dem Wort Data kann nicht zurückgelesen werden: Die gespeicherte Datei lässt "
+    "sich nicht wieder öffnen."};
+
 // Tool tips of the icon buttons, which are also their accessible names.
 inline constexpr LocalisedText refreshButton{"Obnovit", "Refresh", "Erfrischen"};
 inline constexpr LocalisedText mixColourButton{"Namíchat barvu", "Mix Color", "Farbe mixen"};

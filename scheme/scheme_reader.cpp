@@ -63,6 +63,24 @@ std::optional<qint16> ToInt16(const QString& word) {
     return qint16(value);
 }
 
+// The lines, each without its trailing spaces, joined by single spaces, without trailing spaces.
+QString JoinedLines(const QString& text) {
+    QString buffer;
+    for (const QString& line : SplitLines(text))
+        buffer += WithoutTrailingSpaces(line) + QLatin1Char(' ');
+    return WithoutTrailingSpaces(buffer);
+}
+
+// Two adjacent spaces give an empty word between them.
+QStringList Words(const QString& joinedLines) {
+    return joinedLines.split(QLatin1Char(' '));
+}
+
+// The first word "Data" at or after `from` ends the name; the colour data follow it.
+qsizetype DataTagPosition(const QStringList& words, qsizetype from) {
+    return words.indexOf(QStringLiteral("Data"), from);
+}
+
 ParsedScheme Failed(ReadFailure failure, const QString& acceptedHeader = QString()) {
     ParsedScheme result;
     result.failure = failure;
@@ -92,22 +110,18 @@ const LocalisedText& ReadFailureMessage(ReadFailure failure) {
 }
 
 ParsedScheme ParseSchemeText(const QString& text) {
-    QString buffer;
-    for (const QString& line : SplitLines(text))
-        buffer += WithoutTrailingSpaces(line) + QLatin1Char(' ');
-    buffer = WithoutTrailingSpaces(buffer);
+    const QString buffer = JoinedLines(text);
     // An empty file, or one of nothing but spaces and line ends, holds no word at all.
     if (buffer.isEmpty())
         return Failed(ReadFailure::ReadError);
 
-    // Two adjacent spaces give an empty word between them.
-    const QStringList words = buffer.split(QLatin1Char(' '));
+    const QStringList words = Words(buffer);
     if (words.at(0) != QLatin1String("ColourScheme"))
         return Failed(ReadFailure::NotAScheme);
 
     const QString& header = words.at(0);
 
-    const qsizetype d = words.indexOf(QStringLiteral("Data"), 1);
+    const qsizetype d = DataTagPosition(words, 1);
     if (d < 0)
         return Failed(ReadFailure::ReadError, header);
     if (d == 1)
@@ -132,6 +146,14 @@ ParsedScheme ParseSchemeText(const QString& text) {
         scheme.elementOpacity[k] = *opacity;
     }
     return scheme;
+}
+
+bool NameReadsBack(const QString& name) {
+    // The name goes into the file through the code page, and its lines become words of the file
+    // like any others. A word "Data" among them is taken for the file's own: the name ends there
+    // (or is missing), and too many words follow.
+    const QString stored = DecodeSchemeBytes(EncodeSchemeText(name));
+    return DataTagPosition(Words(JoinedLines(stored)), 0) < 0;
 }
 
 std::optional<QByteArray> ReadSchemeFileBytes(const QString& path) {

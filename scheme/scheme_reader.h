@@ -26,6 +26,10 @@ struct ParsedScheme {
 };
 ParsedScheme ParseSchemeText(const QString& text);
 
+// Whether a file written under this scheme name reads again. The reader takes the name to end
+// at the first word "Data", so a name with that word in it makes a file it cannot read.
+bool NameReadsBack(const QString& name);
+
 // The reader's message for a failure, in the three languages.
 const LocalisedText& ReadFailureMessage(ReadFailure failure);
 

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 
 using namespace MainWindowTexts;
 
@@ -55,6 +56,11 @@ ElementFrame::ElementFrame(Editor& editor, QWidget* parent)
         editor_.setNameBoxText(text);
         emit edited();
     });
+    // Inside the box, so that the box keeps its size when the mark shows.
+    nameWarningMark = schemeNameBox->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                                               QLineEdit::TrailingPosition);
+    nameWarningMark->setObjectName(QStringLiteral("nameWarningMark"));
+    nameWarningMark->setVisible(false);
     layout->addWidget(schemeNameCaption, 1, 0);
     layout->addWidget(schemeNameBox, 1, 1, 1, 3);
 
@@ -69,6 +75,16 @@ ElementFrame::ElementFrame(Editor& editor, QWidget* parent)
     fileNameCaption->setBuddy(fileNameLabel);
     layout->addWidget(fileNameCaption, 2, 0);
     layout->addWidget(fileNameLabel, 2, 1, 1, 3);
+    // The captions' column is as wide as the widest caption of any language, so that the name
+    // box keeps its place and size whatever the language.
+    int captionWidth = 0;
+    for (const Language language : {Language::Czech, Language::English, Language::German})
+        for (const LocalisedText* caption :
+             {&MainWindowTexts::schemeNameCaption, &MainWindowTexts::fileNameCaption}) {
+            fileNameCaption->setText(Caption(*caption, language));
+            captionWidth = std::max(captionWidth, fileNameCaption->sizeHint().width());
+        }
+    layout->setColumnMinimumWidth(0, captionWidth);
 
     selectedElementLabel = new QLabel;
     selectedElementLabel->setObjectName(QStringLiteral("selectedElementLabel"));
@@ -95,6 +111,19 @@ void ElementFrame::setTexts(Language language) {
     schemeNameCaption->setText(Caption(MainWindowTexts::schemeNameCaption, language));
     schemeNameBox->setAccessibleName(Caption(MainWindowTexts::schemeNameCaption, language));
     fileNameCaption->setText(Caption(MainWindowTexts::fileNameCaption, language));
+    // The mark's text is its tool tip and what a screen reader says of it; it draws only its icon.
+    nameWarningMark->setText(Caption(MainWindowTexts::nameWarning, language));
+    nameWarningMark->setToolTip(nameWarningMark->text());
+    showNameWarning();
+}
+
+void ElementFrame::showNameWarning() {
+    const bool shown = editor_.nameWarningShown();
+    nameWarningMark->setVisible(shown);
+    // The box itself says it too, to the pointer anywhere over it and to a screen reader in it.
+    const QString warning = shown ? nameWarningMark->text() : QString();
+    schemeNameBox->setToolTip(warning);
+    schemeNameBox->setAccessibleDescription(warning);
 }
 
 void ElementFrame::showState() {
@@ -115,6 +144,7 @@ void ElementFrame::showState() {
         elementList->setCurrentRow(list.current());
     if (schemeNameBox->text() != editor_.nameBoxText())
         schemeNameBox->setText(editor_.nameBoxText());
+    showNameWarning();
     fileNameLabel->setText(editor_.shown.fileLabel);
     selectedElementLabel->setText(editor_.shown.selectedItemText);
     selectedElementLabel->setToolTip(editor_.shown.selectedItemText);

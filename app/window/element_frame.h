@@ -4,6 +4,7 @@
 
 class ElementListView;
 class PixelView;
+class QAction;
 class QLabel;
 class QLineEdit;
 
@@ -17,9 +18,12 @@ public:
     void setTexts(Language language) override;
 
 private:
+    void showNameWarning();
+
     ElementListView* elementList;
     QLabel* schemeNameCaption;
     QLineEdit* schemeNameBox;
+    QAction* nameWarningMark; // in the name box, while the name would make an unreadable file
     QLabel* fileNameCaption;
     QLabel* fileNameLabel;
     QLabel* selectedElementLabel;

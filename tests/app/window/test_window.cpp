@@ -4,6 +4,7 @@
 #include "app/window/main_window.h"
 #include "app/window/pixel_view.h"
 #include "editor_fixture.h"
+#include "i18n/main_window_texts.h"
 #include "menu/pop_menu.h"
 #include "recorded_opener.h"
 
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -227,8 +229,9 @@ void TestWindow::noTextMovesTheFrames_data() {
         QTest::newRow(item) << item;
 }
 
-// Every element's name, every text under the pointer, every language: the frames, the pictures
-// and the buttons stay where they were in the first language.
+// Every element's name, every text under the pointer, every language, the mark of a name the
+// file would not read back: the frames, the pictures, the buttons and the boxes stay where they
+// were in the first language.
 void TestWindow::noTextMovesTheFrames() {
     QFETCH(QString, language);
     WindowFixture w;
@@ -242,7 +245,7 @@ void TestWindow::noTextMovesTheFrames() {
         QList<QRect> places;
         for (QWidget* c : w.window.findChildren<QWidget*>())
             if (qobject_cast<QGroupBox*>(c) || qobject_cast<PixelView*>(c) ||
-                qobject_cast<QAbstractButton*>(c))
+                qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c))
                 places << QRect(c->mapTo(&w.window, QPoint()), c->size());
         return places;
     };
@@ -256,10 +259,38 @@ void TestWindow::noTextMovesTheFrames() {
         w.point(QStringLiteral("Preview screen %1").arg(n), QPoint(50, n * 7));
     w.point(QStringLiteral("S55 palette"), QPoint(60, 60));
     QCOMPARE(places(), first);
+    using namespace MainWindowTexts;
+    // A name with the word Data in it gets a mark in the box until the word goes. The mark says
+    // why in the interface language, by its tool tip and to a screen reader, and so does the box.
+    const Language& speaks = w.phone.f.editor.language;
+    auto* box = Named<QLineEdit>(&w.window, schemeNameCaption.inOrBuiltIn(speaks));
+    const auto said = [box] {
+        QStringList texts;
+        for (QToolButton* mark : box->findChildren<QToolButton*>())
+            if (mark->isVisible())
+                texts << QAccessible::queryAccessibleInterface(mark)->text(QAccessible::Name)
+                      << mark->toolTip();
+        return texts << box->toolTip()
+                     << QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
+    };
+    const auto warning = [&speaks] {
+        return QStringList(4, nameWarning.inOrBuiltIn(speaks));
+    };
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClicks(box, "My Data scheme");
+    QCOMPARE(said(), warning());
     for (const char* item : {"mnuCzechIco", "mnuEnglishIco", "mnuDeutschIco"}) {
         choose(QLatin1String(item));
-        QVERIFY2(places() == first, item);
+        QCOMPARE(std::pair(places(), said()), std::pair(first, warning()));
     }
+    QTest::keyClick(box, Qt::Key_Home);
+    for (int k = 0; k < 8; ++k)
+        QTest::keyClick(box, k < 3 ? Qt::Key_Right : Qt::Key_Delete);
+    QCOMPARE(std::pair(box->text(), said()),
+             std::pair(QStringLiteral("My scheme"), QStringList(2)));
+    QCOMPARE(places(), first);
 }
 
 // As on a desktop whose panel shows the menu bars, and owns this name on the session bus (run on
