@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "app/qt_options.h"
 #include "editor/editor.h"
 #include "editor/scheme_loading.h"
 #include "editor/scheme_saving.h"
@@ -10,6 +11,7 @@
 #include "scheme/scheme_text_codec.h"
 #include "scheme/starter_schemes.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSaveFile>
 #include <algorithm>
@@ -18,6 +20,8 @@
 namespace {
 
 constexpr int UsageError = 2;
+// The pixel formats the preview can be painted in, whatever the display's.
+const QList<int> PreviewDepths{16, 24, 32};
 
 // Answers the editor's dialogs without a person: messages go to the error stream, and the
 // overwrite question is answered Yes, since the output file was named on purpose.
@@ -104,7 +108,7 @@ int RunCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     return allRead ? 0 : 1;
 }
 
-int RunStarter(const QStringList& arguments, QTextStream& err) {
+int RunStarter(const QStringList& arguments, QTextStream&, QTextStream& err) {
     const OptionArguments args =
         SplitArguments(arguments, {QStringLiteral("--language"), QStringLiteral("-o")});
     if (!args.problem.isEmpty())
@@ -200,7 +204,7 @@ int SavePicture(const QImage& picture, const QString& output, QTextStream& err) 
     return 0;
 }
 
-int RunRender(const QStringList& arguments, QTextStream& err) {
+int RunRender(const QStringList& arguments, QTextStream&, QTextStream& err) {
     const OptionArguments args =
         SplitArguments(arguments,
                        {QStringLiteral("-o"), QStringLiteral("--screen"), QStringLiteral("--depth"),
@@ -214,7 +218,7 @@ int RunRender(const QStringList& arguments, QTextStream& err) {
     const std::optional<int> screen =
         NumberOption(args, QStringLiteral("--screen"), -1, Range(0, ScreenCount - 1), err);
     const std::optional<int> depth =
-        NumberOption(args, QStringLiteral("--depth"), 32, {16, 24, 32}, err);
+        NumberOption(args, QStringLiteral("--depth"), 32, PreviewDepths, err);
     const std::optional<int> scale =
         NumberOption(args, QStringLiteral("--scale"), 1, Range(1, 16), err);
     if (!screen || !depth || !scale)
@@ -233,7 +237,7 @@ int RunRender(const QStringList& arguments, QTextStream& err) {
 
 // --thumbnail IN OUT SIZE, as the desktop's thumbnailers are called: the standby screen, as
 // large as fits in SIZE x SIZE with every phone pixel the same size, smaller ones shrunk.
-int RunThumbnail(const QStringList& arguments, QTextStream& err) {
+int RunThumbnail(const QStringList& arguments, QTextStream&, QTextStream& err) {
     constexpr int MaxSize = 4096;
     bool ok = arguments.size() == 3;
     const int size = ok ? arguments.at(2).toInt(&ok) : 0;
@@ -282,6 +286,51 @@ int RunAssociation(bool ticked, const QStringList& arguments, QTextStream& err) 
     return 1;
 }
 
+// The options that run without a window, each with what it does with the other arguments; the
+// first argument that names one chooses it. A new such option is a row here and its lines in
+// UsageText.
+using WindowlessRun = int (*)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+struct WindowlessOption {
+    QLatin1String name;
+    WindowlessRun run;
+};
+const WindowlessOption WindowlessOptions[] = {
+    {QLatin1String("--help"),
+     [](const QStringList&, QTextStream& out, QTextStream&) {
+         out << UsageText();
+         return 0;
+     }},
+    {QLatin1String("--version"),
+     [](const QStringList&, QTextStream& out, QTextStream&) {
+         out << "zef " << ZEF_VERSION << Qt::endl;
+         return 0;
+     }},
+    {QLatin1String("--check"), RunCheck},
+    {QLatin1String("--starter"), RunStarter},
+    {QLatin1String("--render"), RunRender},
+    {QLatin1String("--thumbnail"), RunThumbnail},
+    {QLatin1String("--hit-map"), RunHitMap},
+    {QLatin1String("--associate"),
+     [](const QStringList& arguments, QTextStream&, QTextStream& err) {
+         return RunAssociation(true, arguments, err);
+     }},
+    {QLatin1String("--unassociate"),
+     [](const QStringList& arguments, QTextStream&, QTextStream& err) {
+         return RunAssociation(false, arguments, err);
+     }},
+};
+
+// The editor window's own options, read as Qt's parser reads a command line.
+struct WindowOptions {
+    explicit WindowOptions(const QStringList& arguments) {
+        parser.addOption(depth);
+        read = parser.parse(QStringList{QStringLiteral("zef")} + arguments);
+    }
+    QCommandLineParser parser;
+    const QCommandLineOption depth{QStringLiteral("depth"), QString(), QStringLiteral("BITS")};
+    bool read = false;
+};
+
 } // namespace
 
 QString UsageText() {
@@ -297,6 +346,9 @@ QString UsageText() {
         "\n"
         "Without an option zef opens its editor window, with FILE opened in it;\n"
         "--depth paints the preview in that many bits per pixel, whatever the display's.\n"
+        "Options may stand before or after the files. The options of every Qt program\n"
+        "(-style NAME, -platform NAME, -reverse, -qwindowgeometry WxH+X+Y, ...) are\n"
+        "taken anywhere and left to Qt; they change only the editor window.\n"
         "\n"
         "  --check FILE...   read each colour scheme and print FILE: OK or the reason\n"
         "                    it cannot be read; exit 1 when one cannot be read\n"
@@ -316,53 +368,44 @@ QString UsageText() {
 }
 
 std::optional<WindowArguments> WindowArgumentsOf(const QStringList& arguments) {
-    WindowArguments window;
-    QStringList rest = arguments;
-    if (!rest.isEmpty() && rest.first() == QLatin1String("--depth")) {
-        bool ok = false;
-        const int depth = rest.value(1).toInt(&ok);
-        if (!ok || !QList<int>{16, 24, 32}.contains(depth))
-            return std::nullopt;
-        window.depth = depth;
-        rest = rest.mid(2);
-    }
-    if (rest.size() > 1)
+    const WindowOptions options(WithoutQtOptions(arguments));
+    const QStringList files = options.parser.positionalArguments();
+    const QStringList depths = options.parser.values(options.depth);
+    if (!options.read || files.size() > 1 || depths.size() > 1)
         return std::nullopt;
-    window.file = rest.value(0);
+    WindowArguments window{std::nullopt, files.value(0)};
+    if (!depths.isEmpty()) {
+        bool ok = false;
+        window.depth = depths.first().toInt(&ok);
+        if (!ok || !PreviewDepths.contains(*window.depth))
+            return std::nullopt;
+    }
     return window;
+}
+
+int RunWithoutWindow(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QStringList own = WithoutQtOptions(arguments);
+    // After "--" every argument is a file.
+    const QStringList options = own.mid(0, own.indexOf(QLatin1String("--")));
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        for (const WindowlessOption& option : WindowlessOptions) {
+            if (options.at(i) == option.name) {
+                own.removeAt(i);
+                return option.run(own, out, err);
+            }
+        }
+    }
+    const WindowOptions window(own);
+    for (const QString& name : window.parser.unknownOptionNames()) {
+        if (options.contains(QStringLiteral("--") + name))
+            return UsageProblem(err, QStringLiteral("unknown option --") + name);
+    }
+    return UsageProblem(err, QStringLiteral("the editor takes [--depth 16|24|32] [FILE]"));
 }
 
 std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out,
                                   QTextStream& err) {
-    if (arguments.isEmpty())
+    if (WindowArgumentsOf(arguments))
         return std::nullopt;
-    const QString& command = arguments.first();
-    const QStringList rest = arguments.mid(1);
-    if (command == QLatin1String("--help")) {
-        out << UsageText();
-        return 0;
-    }
-    if (command == QLatin1String("--version")) {
-        out << "zef " << ZEF_VERSION << Qt::endl;
-        return 0;
-    }
-    if (command == QLatin1String("--check"))
-        return RunCheck(rest, out, err);
-    if (command == QLatin1String("--starter"))
-        return RunStarter(rest, err);
-    if (command == QLatin1String("--render"))
-        return RunRender(rest, err);
-    if (command == QLatin1String("--thumbnail"))
-        return RunThumbnail(rest, err);
-    if (command == QLatin1String("--hit-map"))
-        return RunHitMap(rest, out, err);
-    if (command == QLatin1String("--associate"))
-        return RunAssociation(true, rest, err);
-    if (command == QLatin1String("--unassociate"))
-        return RunAssociation(false, rest, err);
-    if (command.startsWith(QLatin1String("--")) && command != QLatin1String("--depth"))
-        return UsageProblem(err, QStringLiteral("unknown option ") + command);
-    if (!WindowArgumentsOf(arguments))
-        return UsageProblem(err, QStringLiteral("the editor takes [--depth 16|24|32] [FILE]"));
-    return std::nullopt;
+    return RunWithoutWindow(arguments, out, err);
 }

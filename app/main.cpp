@@ -10,16 +10,16 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
 
-    {
-        // The command-line options need no display, so they run without a GUI application.
-        QCoreApplication app(argc, argv);
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        if (const std::optional<int> code = RunCommandLine(arguments, out, err))
-            return *code;
+    // The arguments choose the one application object before it is made: the editor window's
+    // QApplication, which takes Qt's own options out of argv and applies them, or for everything
+    // else a QCoreApplication, which needs no display and no platform plugin.
+    if (const std::optional<WindowArguments> window = WindowArgumentsOf(arguments)) {
+        QApplication app(argc, argv);
+        QApplication::setWindowIcon(ApplicationIcon());
+        return RunEditor(*window);
     }
-
-    QApplication app(argc, argv);
-    QApplication::setWindowIcon(ApplicationIcon());
-    return RunEditor(*WindowArgumentsOf(arguments));
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return RunWithoutWindow(arguments, out, err);
 }

@@ -1,6 +1,6 @@
 // Feeds arbitrary command lines (one argument per line of the input) to the options that work
 // without a window: whatever the arguments, the result is an exit code of 0, 1 or 2, or the
-// editor window with arguments it can take.
+// editor window with arguments it can take; and a Qt option in front changes nothing.
 #include "app/command_line.h"
 
 #include <QDir>
@@ -50,12 +50,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QString outText, errText;
     QTextStream out(&outText), err(&errText);
     const std::optional<int> code = RunCommandLine(arguments, out, err);
+    const std::optional<WindowArguments> window = WindowArgumentsOf(arguments);
     if (!code) {
-        // The window is only asked for with arguments it can start with.
-        if (!WindowArgumentsOf(arguments))
+        // The window starts with one of the arguments as its file and a depth it can paint in.
+        if (!window || (!window->file.isEmpty() && !arguments.contains(window->file)) ||
+            (window->depth && !QList<int>{16, 24, 32}.contains(*window->depth)))
             std::abort();
     } else if (*code < 0 || *code > 2 || (*code == 2 && errText.isEmpty())) {
         std::abort();
     }
+    const auto reversed = WindowArgumentsOf(QStringList{QStringLiteral("-reverse")} + arguments);
+    if (window ? !reversed || reversed->file != window->file || reversed->depth != window->depth
+               : bool(reversed))
+        std::abort();
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "app/command_line.h"
+#include "editor/language_command.h"
 #include "editor_fixture.h"
 #include "golden.h"
+#include "host/settings_store.h"
 
 #include <QProcess>
 #include <QTest>
@@ -12,24 +14,36 @@ struct Run {
     QString out, err;
 };
 
+// The run in-process; for the editor window, what it starts with goes to the output.
 Run RunWith(const QStringList& arguments) {
     Run run;
     QTextStream out(&run.out), err(&run.err);
     run.code = RunCommandLine(arguments, out, err).value_or(-1);
+    if (const std::optional<WindowArguments> window = WindowArgumentsOf(arguments))
+        out << "window: " << window->file << " at " << window->depth.value_or(0) << Qt::endl;
     return run;
 }
 
-// The real program, without any display, with the user's folders in the test's folder.
-Run RunProgram(const QStringList& arguments, const EditorFixture& home) {
-    QProcess zef;
+// The real program in the test's folder, on the given Qt platform or else without a display.
+void Start(QProcess& zef, const QStringList& arguments, const EditorFixture& home,
+           const QString& platform = QString()) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QLatin1String(name));
+    if (!platform.isEmpty())
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
         environment.insert(QLatin1String(name), home.path(QLatin1String(name)));
     environment.insert(QStringLiteral("XDG_DATA_DIRS"), QStringLiteral("/usr/share"));
+    environment.insert(QStringLiteral("ZEF_SETTINGS"), home.editor.settings.filePath());
     zef.setProcessEnvironment(environment);
+    zef.setWorkingDirectory(home.path(QString()));
     zef.start(QStringLiteral(ZEF_BINARY), arguments);
+}
+
+Run RunProgram(const QStringList& arguments, const EditorFixture& home) {
+    QProcess zef;
+    Start(zef, arguments, home);
     zef.waitForFinished(30000);
     return {zef.exitCode(), zef.readAllStandardOutput(), zef.readAllStandardError()};
 }
@@ -42,14 +56,14 @@ class TestCommandLine : public QObject {
 private slots:
     void runsAnswerAsRecorded();
     void renderDrawsThePreview();
-    void theWindowsArguments();
+    void theWindowStartsAmongQtsOptions();
     void theProgramRunsWithoutADisplay();
 };
 
 // Each "$ " line of the file is a command line, split at spaces, run in a folder of a good, a bad
 // and a foreign file; after it its standard output, its errors after "2> " and its exit code
-// after "= " (-1: the editor window). On a difference the runs as they are go to
-// command_line_runs.txt.actual.
+// after "= " (-1: the editor window, with its file and depth, 0 for the display's). On a
+// difference the runs as they are go to command_line_runs.txt.actual.
 void TestCommandLine::runsAnswerAsRecorded() {
     const QString here = QDir::currentPath();
     QVERIFY(QDir::setCurrent(f.path(QString())));
@@ -113,16 +127,42 @@ void TestCommandLine::renderDrawsThePreview() {
     }
 }
 
-// What the window is started with; a quoted name with a space is one file.
-void TestCommandLine::theWindowsArguments() {
-    const std::optional<WindowArguments> window = WindowArgumentsOf({"--depth", "24", "a.col"});
-    QVERIFY(window && window->depth == 24 && window->file == u"a.col");
-    QCOMPARE(RunWith({QStringLiteral("\"my scheme.col\"")}).code, -1);
+// The real program among Qt's options, on Qt's offscreen platform: its window comes up and opens
+// the file, which enters the recent list, and the program stays until it is closed.
+void TestCommandLine::theWindowStartsAmongQtsOptions() {
+    EditorFixture home;
+    StoreChosenLanguage(home.editor.settings, QStringLiteral("English"));
+    const QString scheme = home.writeFile(QStringLiteral("good.col"), SchemeFileBytes("Good"));
+    QProcess zef;
+    Start(zef, {"-style", "Fusion", "good.col", "-reverse", "--depth", "24"}, home, "offscreen");
+    QTRY_COMPARE_WITH_TIMEOUT(
+        home.editor.settings.ReadRegValue("Tesmira\\ZEF\\Recent", "File1", RegValueKind::String)
+            .toString(),
+        scheme, 30000);
+    QCOMPARE(zef.state(), QProcess::Running);
+    zef.kill();
+    zef.waitForFinished();
 }
 
+// The options without a window need no display and no platform plugin, with Qt's options anywhere
+// among them; nor does a usage error.
 void TestCommandLine::theProgramRunsWithoutADisplay() {
     EditorFixture home;
-    QCOMPARE(RunProgram({"--starter", "Red", "-o", home.path("red.col")}, home).code, 0);
+    home.writeFile(QStringLiteral("red.col"), SchemeFileBytes("Red"));
+    const QList<std::pair<QStringList, int>> runs{
+        {{"--help", "-reverse"}, 0},
+        {{"-style", "Fusion", "--version"}, 0},
+        {{"--starter", "Red", "-style=Fusion", "-o", "red.col"}, 0},
+        {{"-platform", "xcb", "red.col", "--check"}, 0},
+        {{"--render", "red.col", "-o", "r.png", "-reverse"}, 0},
+        {{"-qwindowtitle", "T", "--thumbnail", "red.col", "t.png", "64"}, 0},
+        {{"--hit-map", "--platform", "wayland", "3"}, 0},
+        {{"-reverse", "a.col", "b.col"}, 2}};
+    for (const auto& [arguments, code] : runs) {
+        const Run run = RunProgram(arguments, home);
+        QVERIFY2(run.code == code && run.err.isEmpty() == (code == 0),
+                 qPrintable(arguments.join(u' ') + ": " + run.err));
+    }
 
     // The desktop entry starts the program that registered itself, wherever it was started from.
     QCOMPARE(RunProgram({"--associate"}, home).code, 0);
