@@ -3,6 +3,7 @@
 #include "assets/palette_pictures.h"
 #include "editor/editor.h"
 #include "editor/undo_redo.h"
+#include "i18n/main_window_texts.h"
 
 #include <QImage>
 #include <array>
@@ -50,6 +51,16 @@ std::optional<ColourValue> ColourAt(const Editor& editor, ColourPicture picture,
         return std::nullopt;
     const QRgb pixel = image.pixel(x, y);
     return MakeColour(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
+
+QString DescribedColourAt(const Editor& editor, ColourPicture picture, int x, int y) {
+    const std::optional<ColourValue> c = ColourAt(editor, picture, x, y);
+    if (!c)
+        return QString();
+    return MainWindowTexts::Caption(MainWindowTexts::colourAtKeyboardPoint, editor.language)
+        .arg(RedOf(*c))
+        .arg(GreenOf(*c))
+        .arg(BlueOf(*c));
 }
 
 // A step that fails (a position off the picture reads no colour) is skipped, and the next one

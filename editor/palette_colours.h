@@ -27,6 +27,10 @@ struct ColourFrameState {
 // point of the custom swatch has the custom colour.
 std::optional<ColourValue> ColourAt(const Editor& editor, ColourPicture picture, int x, int y);
 
+// The colour of a picture at a pixel in words of the interface language ("Red 0, green 146,
+// blue 85"), for a screen reader; empty where the picture has no colour.
+QString DescribedColourAt(const Editor& editor, ColourPicture picture, int x, int y);
+
 // The pointer over a picture: shows the colour under it and remembers where it is.
 void HoverPaletteColour(Editor& editor, ColourPicture picture, int x, int y);
 

@@ -73,6 +73,9 @@ inline constexpr LocalisedText tabS55{"S55", "S55", "S55"};
 inline constexpr LocalisedText tab256{"256", "256", "256"};
 inline constexpr LocalisedText tab16bit{"16bit", "16bit", "16bit"};
 inline constexpr LocalisedText tabCustom{"Vlastní", "Custom", "Speziell"};
+// What a screen reader hears of a palette picture: the colour at its keyboard point.
+inline constexpr LocalisedText colourAtKeyboardPoint{
+    "Červená %1, zelená %2, modrá %3", "Red %1, green %2, blue %3", "Rot %1, grün %2, blau %3"};
 
 inline constexpr LocalisedText mnuSouborTOP{"Soubor", "File", "Datei"};
 inline constexpr LocalisedText mnuNovyIco{"Nový", "New", "Neu"};

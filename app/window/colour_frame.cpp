@@ -19,6 +19,11 @@ constexpr QSize PaletteSize(133, 133);
 
 constexpr QSize CustomSwatchSize(133, 104);
 
+// The keyboard moves over every picture in the S55 palette's cells, which begin inside its
+// 1-pixel frame; it starts in the middle of the top left one.
+constexpr int KeyboardCell = 8;
+constexpr QPoint FirstKeyboardPoint(1 + KeyboardCell / 2, 1 + KeyboardCell / 2);
+
 // Each picture sits at the same spot on its tab.
 QWidget* TabPage(QWidget* picture, QWidget* below = nullptr) {
     auto* page = new QWidget;
@@ -88,6 +93,8 @@ PixelView* ColourFrame::colourPicture(ColourPicture which, QSize size, const cha
                                       const QString& accessibleName) {
     auto* view = new PixelView(size, 1, 0, accessibleName);
     view->setObjectName(QLatin1String(objectName));
+    view->takeKeyboard(FirstKeyboardPoint, KeyboardCell);
+    colourPictures[size_t(which)] = view;
     connect(view, &PixelView::pointerMoved, this, [this, which](int x, int y) {
         HoverPaletteColour(editor_, which, x, y);
         showState();
@@ -115,4 +122,14 @@ void ColourFrame::showState() {
     hoverRedLabel->setText(state.redText);
     hoverGreenLabel->setText(state.greenText);
     hoverBlueLabel->setText(state.blueText);
+    // The colour at each keyboard point, in the language of the moment. Qt tells a screen reader
+    // of every description set, so only a changed one is set.
+    for (size_t which = 0; which < colourPictures.size(); ++which) {
+        PixelView* view = colourPictures[which];
+        const QPoint point = view->keyboardPoint();
+        const QString description =
+            DescribedColourAt(editor_, ColourPicture(which), point.x(), point.y());
+        if (view->accessibleDescription() != description)
+            view->setAccessibleDescription(description);
+    }
 }

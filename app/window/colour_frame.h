@@ -27,6 +27,7 @@ private:
     QTabWidget* paletteTabs;
     std::array<PixelView*, 3> palettes{}; // s55Palette, colours256Palette, hueBrightnessPalette
     PixelView* customColourPicture;
+    std::array<PixelView*, 4> colourPictures{}; // the four above, by ColourPicture
     QToolButton* mixColourButton;
     PixelView* hoverColourPicture;
     QLabel* hoverRedLabel;

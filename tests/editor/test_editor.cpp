@@ -144,6 +144,9 @@ private slots:
             HoverPaletteColour(editor, picture, -1, -1);
         QCOMPARE(editor.colourFrame.overColour, colour);
         QCOMPARE(Shown(editor.colourFrame), Components(colour));
+        QCOMPARE(DescribedColourAt(editor, picture, point.x(), point.y()),
+                 QString::asprintf("Red %d, green %d, blue %d", RedOf(colour), GreenOf(colour),
+                                   BlueOf(colour)));
         // LCD colours change only what the preview shows, never the stored colour.
         editor.options.lcdColours = true;
         ApplyPaletteColour(editor, picture);

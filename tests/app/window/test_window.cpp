@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -77,6 +78,8 @@ private slots:
     void noTextMovesTheFrames_data();
     void noTextMovesTheFrames();
     void menuBarStaysInTheWindowUnderAGlobalMenu();
+    void coloursWithoutAMouse_data();
+    void coloursWithoutAMouse();
 };
 
 // A click on an entry's box clears it and redraws; the Safe Scheme option paints it again; the
@@ -302,6 +305,55 @@ void TestWindow::menuBarStaysInTheWindowUnderAGlobalMenu() {
     WindowFixture w;
     QVERIFY(!w.window.menuBar()->isNativeMenuBar());
     QTRY_VERIFY(w.window.menuBar()->isVisible() && w.window.menuBar()->height() > 0);
+}
+
+void TestWindow::coloursWithoutAMouse_data() {
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("keys"); // after Tab: moves, then the key that clicks
+    QTest::addColumn<QPoint>("point"); // where the keyboard points then
+    const auto row = [](const char* tag, const char* picture, const QString& keys, QPoint point) {
+        QTest::newRow(tag) << picture << keys << point;
+    };
+    row("a cell right, Return", "S55 palette", "Right Return", {13, 5});
+    row("by pixels, Enter", "16bit palette", "Right Shift+Right Shift+Down Enter", {14, 6});
+    row("edges, Space", "256 palette", "Left " + QString("Down ").repeated(17) + "Space", {0, 132});
+    row("the custom colour, Return", "Custom colour", "Return", {5, 5});
+}
+
+// Tab reaches each picture after the palette tabs; the keys point and click as the mouse would.
+void TestWindow::coloursWithoutAMouse() {
+    QFETCH(QString, picture);
+    QFETCH(QString, keys);
+    QFETCH(QPoint, point);
+    WindowFixture w;
+    PixelView* view = Named(&w.window, picture);
+    w.window.findChild<QTabWidget*>()->setCurrentWidget(view->parentWidget());
+    w.window.findChild<QTabWidget*>()->setFocus(); // on its tab bar
+    const QImage unmarked = view->grab().toImage();
+    const auto press = [&w](const QString& keys) {
+        for (const QString& key : keys.split(u' ', Qt::SkipEmptyParts))
+            key == u"pointer" ? w.point("S55 palette", {60, 60})
+                              : QTest::keySequence(w.window.focusWidget(), QKeySequence(key));
+    };
+    const QRgb colour = view->picture().pixel(point) & 0xFFFFFF;
+    ColourValue& element = w.phone.f.editor.document.elementColour[1]; // the current one
+    const ColourValue before = element;
+    press("Tab " + keys.section(' ', 0, -2));
+    QCOMPARE(Shown(Named(&w.window, "Colour under the pointer"), {}), colour);
+    press("pointer " + keys.section(' ', -1)); // the mouse elsewhere meanwhile
+    QCOMPARE(element, MakeColour(qRed(colour), qGreen(colour), qBlue(colour)));
+    press("Ctrl+Z Shift+Tab"); // one step undone, and the keyboard elsewhere
+    QCOMPARE(element, before);
+    QCOMPARE(view->grab().toImage(), unmarked);
+    press("Tab"); // the mark, where the point was
+    QCOMPARE(Shown(view, point - QPoint(0, 5)), QRgb(0));
+    const auto says = [view, colour](const char* words) {
+        return QAccessible::queryAccessibleInterface(view)->text(QAccessible::Description) ==
+               QString::asprintf(words, qRed(colour), qGreen(colour), qBlue(colour));
+    };
+    QVERIFY(says("Red %d, green %d, blue %d"));
+    w.window.findChild<QAction*>("mnuCzechIco")->trigger();
+    QVERIFY(says("Červená %d, zelená %d, modrá %d"));
 }
 
 QTEST_MAIN(TestWindow)
