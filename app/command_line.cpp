@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "app/contrast_command.h"
 #include "app/qt_options.h"
 #include "editor/editor.h"
 #include "editor/scheme_loading.h"
@@ -306,6 +307,7 @@ const WindowlessOption WindowlessOptions[] = {
          return 0;
      }},
     {QLatin1String("--check"), RunCheck},
+    {QLatin1String("--contrast"), RunContrast},
     {QLatin1String("--starter"), RunStarter},
     {QLatin1String("--render"), RunRender},
     {QLatin1String("--thumbnail"), RunThumbnail},
@@ -337,6 +339,7 @@ QString UsageText() {
     return QStringLiteral(
         "Usage: zef [--depth 16|24|32] [FILE]\n"
         "       zef --check [--language L] FILE...\n"
+        "       zef --contrast FILE [--lcd] [--language L]\n"
         "       zef --starter Blue|Red|Green [--language L] -o OUT.col\n"
         "       zef --render FILE -o OUT.png [--screen N] [--lcd] [--depth 16|24|32] [--scale K]\n"
         "       zef --thumbnail FILE OUT.png SIZE\n"
@@ -352,9 +355,12 @@ QString UsageText() {
         "\n"
         "  --check FILE...   read each colour scheme and print FILE: OK or the reason\n"
         "                    it cannot be read; exit 1 when one cannot be read\n"
+        "  --contrast FILE   list the touching elements that are hard to read on each\n"
+        "                    other (contrast below 3:1), weakest first; exit 1 when\n"
+        "                    there is one; --lcd takes the phone's display colours\n"
         "  --starter NAME    write the built-in Blue, Red or Green scheme to OUT.col\n"
-        "  --language L      Czech, English (the default) or Deutsch, for messages\n"
-        "                    and scheme names\n"
+        "  --language L      Czech, English (the default) or Deutsch, for messages,\n"
+        "                    scheme and element names\n"
         "  --render FILE     draw the phone display preview of a scheme into a PNG:\n"
         "                    all ten screens, or screen N (0-9), K times enlarged;\n"
         "                    --lcd maps the colours as the phone's display shows them\n"

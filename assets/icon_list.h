@@ -9,7 +9,7 @@
 
 // The menu icon list: every menu item whose name ends in "Ico" finds its icon here under its own
 // name. The position in this list (from 1) is the icon's index.
-constexpr int MenuIconCount = 26;
+constexpr int MenuIconCount = 27;
 constexpr std::array<const char*, MenuIconCount> MenuIconKeys{
     "mnuNovyIco",    "mnuOtevritIco", "mnuOtevritPosledniIco", "mnuMobilExplorerIco",
     "mnuUlozitIco",  "mnuSaveAsIco",  "mnuKonecIco",           "mnuSecureIco",
@@ -17,7 +17,7 @@ constexpr std::array<const char*, MenuIconCount> MenuIconKeys{
     "mnuEnglishIco", "mnuDeutschIco", "mnuLanguageIco",        "mnuAsoIco",
     "mnuBlueIco",    "mnuRedIco",     "mnuGreenIco",           "mnuRecent1Ico",
     "mnuRecent2Ico", "mnuRecent3Ico", "mnuRecent4Ico",         "mnuRecent5Ico",
-    "mnuUndoIco",    "mnuRedoIco",
+    "mnuUndoIco",    "mnuRedoIco",    "mnuReadabilityIco",
 };
 
 // The small icon buttons of the main window.

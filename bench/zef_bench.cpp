@@ -1,6 +1,6 @@
 // Speed of the preview: the pixel routine beside a plain copy of the same buffer, a full and a
-// one-element redraw, building the image map, one pointer move, a palette click and the start
-// of a flash.
+// one-element redraw, building the image map, one pointer move, a palette click, the start of
+// a flash and the readability check.
 #include "editor/editor.h"
 #include "editor/element_list_handlers.h"
 #include "editor/flash.h"
@@ -11,6 +11,7 @@
 #include "editor/user_dialogs.h"
 #include "preview/mask_fill.h"
 #include "preview/preview.h"
+#include "preview/weak_pairs.h"
 #include "scheme/starter_schemes.h"
 
 #include <QCoreApplication>
@@ -148,6 +149,24 @@ void BM_StartFlash(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StartFlash)->Unit(benchmark::kMicrosecond);
+
+void BM_FindWeakPairs(benchmark::State& state) {
+    // The Blue starter, whose ten screens hold some thirty weak pairs, as after start-up.
+    StartedEditor started(DesktopDepth);
+    const PaintOwners owners(started.preview);
+    const PreviewInput input = PreviewInputOf(started.editor);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindWeakPairs(owners, input));
+}
+BENCHMARK(BM_FindWeakPairs)->Unit(benchmark::kMicrosecond);
+
+void BM_PaintOwners(benchmark::State& state) {
+    // What the readability window takes from the layers once, when it first opens.
+    const Preview preview(DesktopDepth);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PaintOwners(preview));
+}
+BENCHMARK(BM_PaintOwners)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

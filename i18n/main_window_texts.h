@@ -1,6 +1,7 @@
 #pragma once
 
 #include "i18n/language.h"
+#include "i18n/readability_texts.h"
 
 // The texts of the main window and its menus, by control.
 namespace MainWindowTexts {
@@ -102,6 +103,7 @@ inline constexpr LocalisedText mnuEnglishIco{"English", "English", "English"};
 inline constexpr LocalisedText mnuDeutschIco{"Deutsch", "Deutsch", "Deutsch"};
 inline constexpr LocalisedText mnuAsoIco{"Asociace souboru", "File Association",
                                          "Datei Assoziation"};
+inline constexpr LocalisedText mnuReadabilityIco = ReadabilityTexts::readabilityWindow;
 inline constexpr LocalisedText mnuNapovedaTOP{"Nápověda", "Help", "Hilfe"};
 inline constexpr LocalisedText mnuSecureIco{"Bezpečné schéma", "Safe Scheme", "Sicher Schema"};
 inline constexpr LocalisedText mnuFlashIco{"Bliknutí při...", "Flash on Select",

@@ -37,5 +37,5 @@ private:
     QList<Image> images_;
 };
 
-// The menu icons of the main window (ilsIcons): the 26 icons under their item names, 16 pixels.
+// The menu icons of the main window (ilsIcons): the 27 icons under their item names, 16 pixels.
 IconList MenuIconList();

@@ -1,6 +1,7 @@
 #include "preview/preview.h"
 
 #include "preview/display_depth.h"
+#include "preview/layer_paint.h"
 #include "preview/mask_fill.h"
 
 #include <cstring>
@@ -124,30 +125,15 @@ void Preview::copyOverlay(int screen) {
 }
 
 void Preview::composeScreen(const PreviewInput& input, int i) {
-    const SchemeDocument& doc = input.document;
     std::memcpy(screens_[i].bits(), transparencyPattern_.constBits(),
                 transparencyPattern_.sizeInBytes());
     for (const PreviewLayer& layer : layers_[i]) {
         maskPicture = layer.picture;
-        QString key = layer.key;
-        QString inverseElement;
-        if (key.startsWith(QLatin1String("neg"))) {
-            inverseElement = key.mid(3);
-            key.clear();
-        }
-        const bool overlay = layer.tag.isEmpty();
-        if (!overlay && input.ticks[layer.tag.toInt() - 1]) {
-            PaintElementMask(i, doc.elementColour[layer.tag.toInt()], input.lcdColours);
-        } else if (!inverseElement.isEmpty()) {
-            const int n = inverseElement.toInt();
-            if (input.ticks[n - 1])
-                PaintElementMask(i, InverseColour(doc.elementColour[n]), input.lcdColours);
-        } else if (overlay) {
-            // A conditional overlay follows the opacity of the last open, creation or save,
-            // not the tick.
-            if (key.isEmpty() || doc.elementOpacity[key.mid(1).toInt()] == 100)
-                copyOverlay(i);
-        }
+        const LayerPaint paint = PaintOf(layer, input);
+        if (paint.kind == LayerPaint::Colour)
+            PaintElementMask(i, paint.colour, input.lcdColours);
+        else if (paint.kind == LayerPaint::Artwork)
+            copyOverlay(i);
         if (ended_)
             return;
     }

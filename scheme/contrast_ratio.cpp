@@ -1,29 +1,44 @@
 #include "scheme/contrast_ratio.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
 
-// Relative luminance: each sRGB component made linear, weighted by how bright the eye sees it.
-double Luminance(ColourValue c) {
-    const auto linear = [](int component) {
-        const double v = component / 255.0;
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(RedOf(c)) + 0.7152 * linear(GreenOf(c)) + 0.0722 * linear(BlueOf(c));
-}
-
-int Mix(int from, int to, int step, int steps) {
-    return from + (to - from) * step / steps;
+// The sRGB curve undone for each of the 256 component values, once: the check runs on every
+// edit and would otherwise raise thousands of components to a power each time.
+const std::array<double, 256>& LinearComponents() {
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> linear{};
+        for (int v = 0; v < 256; ++v) {
+            const double c = v / 255.0;
+            linear[size_t(v)] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return linear;
+    }();
+    return table;
 }
 
 } // namespace
 
-double ContrastRatio(ColourValue a, ColourValue b) {
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+double RelativeLuminance(int red, int green, int blue) {
+    const std::array<double, 256>& linear = LinearComponents();
+    return 0.2126 * linear[size_t(red)] + 0.7152 * linear[size_t(green)] +
+           0.0722 * linear[size_t(blue)];
+}
+
+double RelativeLuminance(ColourValue colour) {
+    return RelativeLuminance(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+
+double ContrastRatio(double luminance, double otherLuminance) {
+    const auto [darker, lighter] = std::minmax(luminance, otherLuminance);
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+double ContrastRatio(ColourValue colour, ColourValue other) {
+    return ContrastRatio(RelativeLuminance(colour), RelativeLuminance(other));
 }
 
 ColourValue ReadableOn(ColourValue colour, ColourValue background, double minimum) {
@@ -32,11 +47,13 @@ ColourValue ReadableOn(ColourValue colour, ColourValue background, double minimu
                                ContrastRatio(background, MakeColour(0, 0, 0))
                            ? 255
                            : 0;
+    const auto mix = [target](int from, int step, int steps) {
+        return from + (target - from) * step / steps;
+    };
     constexpr int Steps = 64;
     ColourValue mixed = colour;
     for (int step = 0; step <= Steps && ContrastRatio(mixed, background) < minimum; ++step)
-        mixed = MakeColour(Mix(RedOf(colour), target, step, Steps),
-                           Mix(GreenOf(colour), target, step, Steps),
-                           Mix(BlueOf(colour), target, step, Steps));
+        mixed = MakeColour(mix(RedOf(colour), step, Steps), mix(GreenOf(colour), step, Steps),
+                           mix(BlueOf(colour), step, Steps));
     return mixed;
 }

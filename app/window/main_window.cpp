@@ -5,6 +5,7 @@
 #include "app/window/element_frame.h"
 #include "app/window/option_frame.h"
 #include "app/window/preview_frame.h"
+#include "app/window/readability_window.h"
 #include "app/window/zoom_frame.h"
 #include "editor/about_info.h"
 #include "editor/association_command.h"
@@ -68,6 +69,7 @@ const QHash<QString, LocalisedText>& MenuCaptions() {
         {QStringLiteral("mnuCzechIco"), mnuCzechIco},
         {QStringLiteral("mnuEnglishIco"), mnuEnglishIco},
         {QStringLiteral("mnuDeutschIco"), mnuDeutschIco},
+        {QStringLiteral("mnuReadabilityIco"), mnuReadabilityIco},
         {QStringLiteral("mnuMobilExplorerIco"), mnuMobilExplorerIco},
         {QStringLiteral("mnuNapovedaTOP"), mnuNapovedaTOP},
         {QStringLiteral("mnuSecureIco"), mnuSecureIco},
@@ -200,6 +202,7 @@ void MainWindow::buildMenus() {
     }
     addCommand(tools, "mnuAsoIco", {},
                [this] { ShowFileAssociation(editor_, QCoreApplication::applicationFilePath()); });
+    addCommand(tools, "mnuReadabilityIco", {}, [this] { showReadability(); });
 
     QMenu* help = addMenu(menuBar(), "mnuNapovedaTOP");
     addCommand(help, "mnuSecureIco", {}, [this] { ShowSafeSchemeInfo(editor_); });
@@ -279,9 +282,19 @@ void MainWindow::firstActivation() {
     showState();
 }
 
+void MainWindow::showReadability() {
+    if (!readabilityWindow) {
+        readabilityWindow = new ReadabilityWindow(editor_, this);
+        connect(readabilityWindow, &ReadabilityWindow::edited, this, &MainWindow::showState);
+    }
+    readabilityWindow->showBesideParent();
+}
+
 void MainWindow::showState() {
     for (EditorFrame* frame : frames_)
         frame->showState();
+    if (readabilityWindow)
+        readabilityWindow->showState();
     undoAction->setEnabled(editor_.history.commands.undoEnabled);
     redoAction->setEnabled(editor_.history.commands.redoEnabled);
     bool recentChanged = false;

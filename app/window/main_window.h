@@ -14,6 +14,7 @@ class OptionFrame;
 class PreviewFrame;
 class ZoomFrame;
 class PopMenu;
+class ReadabilityWindow;
 class QAction;
 class QMenu;
 
@@ -45,6 +46,8 @@ private:
     QAction* addCommand(QMenu* menu, const char* name, const QKeySequence& shortcut,
                         const std::function<void()>& command);
     void firstActivation();
+    // Tools, Readability: the window beside the editor, made at the first use.
+    void showReadability();
     void showPictures();
 
     Editor& editor_;
@@ -61,4 +64,5 @@ private:
     QAction* redoAction = nullptr;
     std::array<QAction*, 5> recentFileActions{}; // mnuRecent1Ico .. mnuRecent5Ico
     PopMenu* menuPresentation = nullptr;
+    ReadabilityWindow* readabilityWindow = nullptr;
 };

@@ -10,7 +10,7 @@ namespace {
 
 // Text must reach 4.5:1 as drawn; styles draw a selection as a gradient around its colour and tint
 // the current row's text with it, so the colours themselves are kept further apart.
-constexpr double ReadableContrast = 5.5;
+constexpr double DesktopTextContrast = 5.5;
 
 ColourValue ValueOf(const QColor& colour) {
     return MakeColour(colour.red(), colour.green(), colour.blue());
@@ -41,7 +41,7 @@ private:
         for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
             const QColor from = start_.value_or(desktop.color(group, adjusted_));
             const ColourValue colour = ReadableOn(
-                ValueOf(from), ValueOf(readable.color(group, against_)), ReadableContrast);
+                ValueOf(from), ValueOf(readable.color(group, against_)), DesktopTextContrast);
             readable.setColor(group, adjusted_,
                               QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
         }

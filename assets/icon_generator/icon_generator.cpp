@@ -596,6 +596,29 @@ void Redo(IconCanvas& c) {
     c.Mirror();
 }
 
+// Readability: the same letter on a light and on a dark ground, the two halves of a round sign.
+void Contrast(IconCanvas& c) {
+    const QPainterPath sign = Circle(8, 8, 7);
+    c.Shape(sign, ink::Paper);
+    c.Inside(sign, Rect(8, 0, 8, 16), ink::BlueDark);
+    if (c.Big()) {
+        const auto letter = [&c](double x, QRgb colour) {
+            c.Glyph(
+                x, 6, 0.5,
+                {"..##..", ".####.", "##..##", "##..##", "######", "##..##", "##..##", "##..##"},
+                colour);
+        };
+        letter(3.5, ink::BlueDark);
+        letter(9.5, ink::Paper);
+    } else {
+        const auto letter = [&c](double x, QRgb colour) {
+            c.Glyph(x, 5, 1, {".#.", "#.#", "###", "#.#", "#.#"}, colour);
+        };
+        letter(3, ink::BlueDark);
+        letter(10, ink::Paper);
+    }
+}
+
 // The button icons.
 
 void RefreshArrows(IconCanvas& c) {
@@ -710,6 +733,7 @@ constexpr MenuDrawing kMenuDrawings[] = {
     {"mnuRecent5Ico", Recent5},
     {"mnuUndoIco", Undo},
     {"mnuRedoIco", Redo},
+    {"mnuReadabilityIco", Contrast},
 };
 
 bool IsSmallSize(int size) {

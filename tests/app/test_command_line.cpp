@@ -6,6 +6,7 @@
 
 #include <QProcess>
 #include <QTest>
+#include <numeric>
 
 namespace {
 
@@ -61,15 +62,24 @@ private slots:
 };
 
 // Each "$ " line of the file is a command line, split at spaces, run in a folder of a good, a bad
-// and a foreign file; after it its standard output, its errors after "2> " and its exit code
-// after "= " (-1: the editor window, with its file and depth, 0 for the display's). On a
-// difference the runs as they are go to command_line_runs.txt.actual.
+// and a foreign file and two schemes for the contrast check; after it its standard output, its
+// errors after "2> " and its exit code after "= " (-1: the editor window, with its file and depth,
+// 0 for the display's). On a difference the runs as they are go to command_line_runs.txt.actual.
 void TestCommandLine::runsAnswerAsRecorded() {
     const QString here = QDir::currentPath();
     QVERIFY(QDir::setCurrent(f.path(QString())));
     f.writeFile(QStringLiteral("good.col"), SchemeFileBytes("Good"));
     f.writeFile(QStringLiteral("bad.col"), SchemeFileBytes("Bad") + "1\r\n");
     f.writeFile(QStringLiteral("other.txt"), "hello");
+    // Every element transparent but the soft keys: black on grey, 3.5:1, which the LCD's
+    // colours bring below 3:1.
+    QList<int> all(60);
+    std::iota(all.begin(), all.end(), 1);
+    f.writeFile(QStringLiteral("clear.col"), SchemeFileBytes("Clear", all));
+    f.writeFile(
+        QStringLiteral("softkeys.col"),
+        SchemeFileBytes("Softkeys", all)
+            .replace("\r\n6 12 18 0\r\n7 14 21 0\r\n", "\r\n0 0 0 100\r\n100 100 100 100\r\n"));
     QFile golden(QFINDTESTDATA("golden/command_line_runs.txt"));
     QVERIFY(golden.open(QIODevice::ReadOnly | QIODevice::Text));
     const QString expected = QString::fromUtf8(golden.readAll());

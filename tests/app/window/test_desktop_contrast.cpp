@@ -32,7 +32,7 @@
 
 namespace {
 
-constexpr double ReadableContrast = 4.5;
+constexpr double DesktopTextContrast = 4.5;
 
 // How far a text stands out in an area of a grab: the most common colour there is what lies
 // behind it, and the pixel furthest from that is the text's own colour.
@@ -101,7 +101,7 @@ QStringList FaintTexts(QWidget* window) {
         for (const QRect& area : TextAreas(widget)) {
             const double contrast =
                 ContrastIn(grab, QRect(widget->mapTo(window, area.topLeft()), area.size()));
-            if (contrast < ReadableContrast)
+            if (contrast < DesktopTextContrast)
                 faint << QStringLiteral("%1 %2 in %3: %4:1")
                              .arg(QLatin1String(widget->metaObject()->className()),
                                   widget->objectName(), window->objectName())
@@ -126,7 +126,7 @@ void LookAtMenuItems(QWidget* menuWidget, const QList<QAction*>& actions,
         const QRect item = geometry(action);
         const QString name = action->objectName();
         const double contrast = ContrastIn(grab, item.adjusted(captionLeft, 0, 0, 0));
-        if (contrast < ReadableContrast)
+        if (contrast < DesktopTextContrast)
             problems.faint << QStringLiteral("%1: %2:1").arg(name).arg(contrast, 0, 'f', 1);
         // The last two pixels before a drop-down's edge hold no text.
         const QRect edge(item.right() - 1, item.top(), 2, item.height());

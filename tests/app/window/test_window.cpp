@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -80,6 +81,7 @@ private slots:
     void menuBarStaysInTheWindowUnderAGlobalMenu();
     void coloursWithoutAMouse_data();
     void coloursWithoutAMouse();
+    void readabilityFollowsTheScheme();
 };
 
 // A click on an entry's box clears it and redraws; the Safe Scheme option paints it again; the
@@ -354,6 +356,40 @@ void TestWindow::coloursWithoutAMouse() {
     QVERIFY(says("Red %d, green %d, blue %d"));
     w.window.findChild<QAction*>("mnuCzechIco")->trigger();
     QVERIFY(says("Červená %d, zelená %d, modrá %d"));
+}
+
+// Tools, Readability stays open beside the editor and follows a palette click and its undo at
+// once; Enter on a row selects the element in front, and the window stays.
+void TestWindow::readabilityFollowsTheScheme() {
+    WindowFixture w;
+    w.window.findChild<QAction*>(QStringLiteral("mnuReadabilityIco"))->trigger();
+    auto* pairs = Named<QTreeWidget>(&w.window, QStringLiteral("Below 3:1, the weakest first:"));
+    QVERIFY(pairs->window()->isVisible() && !QApplication::activeModalWidget());
+    const auto softkeysRow = [pairs]() -> QTreeWidgetItem* {
+        for (int row = 0; row < pairs->topLevelItemCount(); ++row) {
+            QTreeWidgetItem* item = pairs->topLevelItem(row);
+            if (item->text(1) == u"06 - Softkeys font" &&
+                item->text(2) == u"07 - Softkeys background")
+                return item;
+        }
+        return nullptr;
+    };
+    QVERIFY(pairs->topLevelItemCount() > 0 && !softkeysRow());
+    QListWidget* list = w.list();
+    // The soft keys' white text made black, on their (0, 0, 192) bar.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(5)).center());
+    w.point(QStringLiteral("S55 palette"), QPoint(2, 2), true);
+    QVERIFY(softkeysRow());
+    QCOMPARE(softkeysRow()->text(0), QStringLiteral("1.7:1"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(10)).center());
+    pairs->setCurrentItem(softkeysRow());
+    QTest::keyClick(pairs, Qt::Key_Return);
+    QCOMPARE(list->currentRow(), 5);
+    QVERIFY(pairs->window()->isVisible());
+    QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!softkeysRow());
 }
 
 QTEST_MAIN(TestWindow)

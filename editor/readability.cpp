@@ -1,0 +1,30 @@
+#include "editor/readability.h"
+
+#include "editor/editor.h"
+#include "i18n/readability_texts.h"
+#include "preview/weak_pairs.h"
+
+// The window keeps its built-in Czech texts for a word that selects no language.
+ReadabilityInfo ReadabilityInfoFor(const Editor& editor, const PaintOwners& owners) {
+    using namespace ReadabilityTexts;
+    const Language language = editor.language;
+    ReadabilityInfo info{readabilityWindow.inOrBuiltIn(language),
+                         explanationLabel.inOrBuiltIn(language),
+                         weakPairsCaption.inOrBuiltIn(language),
+                         noWeakPairLabel.inOrBuiltIn(language),
+                         closeButton.inOrBuiltIn(language),
+                         {contrastColumn.inOrBuiltIn(language), frontColumn.inOrBuiltIn(language),
+                          behindColumn.inOrBuiltIn(language), screensColumn.inOrBuiltIn(language)},
+                         {}};
+    const ElementList& list = editor.list.elements;
+    const QString artwork = QStringLiteral("-- - ") + artworkName.inOrBuiltIn(language);
+    for (const WeakPair& pair : FindWeakPairs(owners, PreviewInputOf(editor))) {
+        QStringList screens;
+        for (const int screen : pair.screens)
+            screens.append(QString::number(screen + 1));
+        info.rows.append({pair.upper, pair.lower, list.entry(pair.upper - 1).text,
+                          pair.lower == 0 ? artwork : list.entry(pair.lower - 1).text,
+                          RatioText(pair.ratio), screens.join(QStringLiteral(", "))});
+    }
+    return info;
+}
