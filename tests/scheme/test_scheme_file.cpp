@@ -1,0 +1,219 @@
+// The .col file without an editor: what the reader makes of bytes, what the writer makes of a
+// document, and a file that is replaced whole or not at all.
+#include "scheme/scheme_reader.h"
+#include "scheme/scheme_text_codec.h"
+#include "scheme/scheme_writer.h"
+#include "test_files.h"
+
+#include <QDir>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mount.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray ReplaceLine(const QByteArray& file, int line, const QByteArray& text) {
+    QList<QByteArray> lines = file.split('\n');
+    lines[line - 1] = text + '\r';
+    return lines.join('\n');
+}
+
+// The reader's English message, or the name and elements 1, 2 and 60 (red green blue opacity).
+QString Outcome(const ParsedScheme& scheme) {
+    if (scheme.failure)
+        return ReadFailureMessage(*scheme.failure).in(Language::English).value_or(u"?"_s);
+    const auto element = [&](int k) {
+        const ColourValue c = scheme.elementColour[k];
+        return u"%1 %2 %3 %4"_s.arg(RedOf(c))
+            .arg(GreenOf(c))
+            .arg(BlueOf(c))
+            .arg(scheme.elementOpacity[k]);
+    };
+    return u"%1 | %2, %3, %4"_s.arg(scheme.schemeName, element(1), element(2), element(60));
+}
+
+// A file read as the editor reads it.
+ParsedScheme ReadFile(const QString& path) {
+    if (const std::optional<QByteArray> bytes = ReadSchemeFileBytes(path))
+        return ParseSchemeText(DecodeSchemeBytes(*bytes));
+    ParsedScheme unread;
+    unread.failure = ReadFailure::ReadError;
+    return unread;
+}
+
+} // namespace
+
+class TestSchemeFile : public QObject {
+    Q_OBJECT
+private slots:
+    void reading_data() {
+        QTest::addColumn<QByteArray>("bytes"); // written to "bad.col"
+        QTest::addColumn<QString>("file");     // what is read
+        QTest::addColumn<QString>("outcome");
+        const QString noScheme = u"This file is no colour scheme!"_s, bad = u"This file is bad!"_s;
+        const QString readError = u"File read error!"_s;
+        const QString plain = u" | 1 2 3 100, 2 4 6 100, 60 120 180 100"_s;
+        const auto row = [](const char* tag, const QByteArray& bytes, const QString& outcome,
+                            const QString& file = u"bad.col"_s) {
+            QTest::newRow(tag) << bytes << file << outcome;
+        };
+        const QByteArray good = SchemeFileBytes("Name");
+        row("empty file", QByteArray(), readError);
+        row("only line ends and spaces", "\r\n  \r\n\n", readError);
+        row("header in lower case", QByteArray(good).replace("Colour", "colour"), noScheme);
+        row("no name line", QByteArray(good).replace("Name\r\n", ""), noScheme);
+        row("no Data word", QByteArray(good).replace("Data", "Date"), readError);
+        row("empty line between elements", ReplaceLine(good, 10, "5 10 15 100\r\n"), bad);
+        row("double space in a line", ReplaceLine(good, 4, "1  2 3 100"), bad);
+        row("one number missing", ReplaceLine(good, 63, "60 120 180"), bad);
+        row("one number too many", ReplaceLine(good, 63, "60 120 180 100 1"), bad);
+        row("name with the word Data", SchemeFileBytes("My Data scheme"), bad);
+        row("word that is no number", ReplaceLine(good, 20, "17 x 51 100"), readError);
+        row("tab inside a line", ReplaceLine(good, 20, "17\t34 51 100 0"), readError);
+        row("negative component", ReplaceLine(good, 5, "2 -4 6 100"), readError);
+        row("number beyond 16 bits", ReplaceLine(good, 5, "2 32768 6 100"), readError);
+        row("opacity beyond 16 bits", ReplaceLine(good, 5, "2 4 6 99999"), readError);
+        row("binary garbage", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), noScheme);
+        row("header only", "ColourScheme\r\n", readError);
+        row("larger than any scheme", good + QByteArray(MaxSchemeFileSize, ' '), readError);
+        row("missing file", good, readError, u"missing.col"_s);
+        row("a folder", good, readError, QString());
+        row("unreadable file", good, readError, u"unreadable.col"_s);
+        row("transparent", SchemeFileBytes("Mine", {2, 60}),
+            u"Mine | 1 2 3 100, 2 4 6 0, 60 120 180 0"_s);
+        row("inner spaces", SchemeFileBytes("  two  spaces   "), u"  two  spaces"_s + plain);
+        row("LF, trailing spaces, empty lines",
+            SchemeFileBytes("Lf").replace("\r\n", " \n") + "\n\n", u"Lf"_s + plain);
+        row("CR", SchemeFileBytes("Cr").replace("\r\n", "\r"), u"Cr"_s + plain);
+        row("one line", SchemeFileBytes("Flat").replace("\r\n", " "), u"Flat"_s + plain);
+        row("values clamped, signs, any opacity",
+            ReplaceLine(ReplaceLine(good, 4, "300 0 256 32767"), 5, "+7 007 -0 -32768"),
+            u"Name | 255 0 255 32767, 7 7 0 -32768, 60 120 180 100"_s);
+        row("code page", SchemeFileBytes("Modr\xe1 \x9a\xe8\xf8"), u"Modrá ščř"_s + plain);
+        QByteArray large = SchemeFileBytes("Large");
+        row("just under the size limit", large + QByteArray(MaxSchemeFileSize - large.size(), ' '),
+            u"Large"_s + plain);
+    }
+    void reading() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, file);
+        QFETCH(QString, outcome);
+        QTemporaryDir folder;
+        WriteFile(folder.filePath(u"bad.col"_s), bytes);
+        QFile::setPermissions(WriteFile(folder.filePath(u"unreadable.col"_s), "ColourScheme"),
+                              QFileDevice::WriteOwner);
+        QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7777));
+        const PermissionsEnforced asAUser;
+        QCOMPARE(Outcome(ReadFile(folder.filePath(file))), outcome);
+    }
+
+    // A document written and read back is the same document, but for the name's trailing
+    // spaces and the letters the code page cannot hold.
+    void writingAndReadingBack_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("read"); // the name read back, or the reader's message
+        QTest::newRow("plain") << u"Blue ZEF"_s << u"Blue ZEF"_s;
+        QTest::newRow("spaces") << u"  two  spaces  "_s << u"  two  spaces"_s;
+        QTest::newRow("code page") << u"Grünn Čer€"_s << u"Grünn Čer€"_s;
+        QTest::newRow("beyond the code page") << u"Ω 日😀 x"_s << u"? ?? x"_s;
+        QTest::newRow("the word Data") << u"My Data scheme"_s << u"This file is bad!"_s;
+    }
+    void writingAndReadingBack() {
+        QFETCH(QString, name);
+        QFETCH(QString, read);
+        SchemeDocument doc;
+        doc.schemeName = name;
+        for (int k = 1; k <= ElementCount; ++k) {
+            doc.elementColour[k] = k * 0x1f3d5b & 0xffffff;
+            doc.elementOpacity[k] = qint16(k % 3 == 0 ? 0 : k % 3 == 1 ? 100 : 50);
+        }
+        doc.elementColour[1] = MakeColour(0, 0, 128);
+        doc.elementColour[2] = MakeColour(255, 255, 255);
+        const QByteArray bytes = EncodeSchemeText(BuildSchemeText(doc));
+        // 63 lines, each ending in CR LF; the elements as four plain numbers.
+        QVERIFY(bytes.endsWith("\r\n") && bytes.count("\r\n") == 63 && bytes.count('\n') == 63 &&
+                bytes.contains("\r\nData\r\n0 0 128 100\r\n255 255 255 50\r\n"));
+        const ParsedScheme scheme = ParseSchemeText(DecodeSchemeBytes(bytes));
+        QCOMPARE(scheme.failure ? Outcome(scheme) : scheme.schemeName, read);
+        QCOMPARE(scheme.elementColour,
+                 scheme.failure ? ParsedScheme().elementColour : doc.elementColour);
+        QCOMPARE(scheme.elementOpacity,
+                 scheme.failure ? ParsedScheme().elementOpacity : doc.elementOpacity);
+    }
+
+    // A write replaces the file whole or leaves what was there, and leaves nothing beside it.
+    void writingWholeFiles_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("locked"); // made read-only first
+        QTest::addColumn<bool>("written");
+        QTest::newRow("new file") << u"new.col"_s << QString() << true;
+        QTest::newRow("over an old file") << u"old.col"_s << QString() << true;
+        QTest::newRow("read-only file") << u"old.col"_s << u"old.col"_s << false;
+        QTest::newRow("read-only folder") << u"old.col"_s << u"."_s << false;
+        QTest::newRow("new file, read-only folder") << u"new.col"_s << u"."_s << false;
+        QTest::newRow("no such folder") << u"no/new.col"_s << QString() << false;
+    }
+    void writingWholeFiles() {
+        QFETCH(QString, target);
+        QFETCH(QString, locked);
+        QFETCH(bool, written);
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        const QString old = WriteFile(dir.filePath(u"old.col"_s), "old");
+        QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+        QFile::setPermissions(old, QFileDevice::Permissions(0x6666));
+        if (!locked.isEmpty())
+            QVERIFY(QFile::setPermissions(dir.filePath(locked), QFileDevice::Permissions(0x5555)));
+        const QByteArray bytes = SchemeFileBytes("New");
+        bool ok = false;
+        {
+            const PermissionsEnforced asAUser;
+            ok = WriteWholeFile(dir.filePath(target), bytes);
+        }
+        QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+        QCOMPARE(ok, written);
+        QCOMPARE(Contents(old), target == u"old.col" && written ? bytes : "old");
+        QStringList files{u"old.col"_s};
+        if (target == u"new.col" && written) {
+            QCOMPARE(Contents(dir.filePath(target)), bytes);
+            files.prepend(target);
+        }
+        QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), files);
+    }
+
+    void aFullDiskKeepsTheOldFile() {
+        // A file system of a few pages of memory, which needs root to mount.
+        QTemporaryDir disk;
+        if (::mount("tmpfs", qPrintable(disk.path()), "tmpfs", 0, "size=16k,mode=0755") != 0)
+            QSKIP(qPrintable(u"this machine does not let the test mount a small file system to "
+                             u"fill (it needs root): "_s +
+                             QString::fromLocal8Bit(std::strerror(errno))));
+        const auto unmount = qScopeGuard([&] { ::umount2(qPrintable(disk.path()), MNT_DETACH); });
+        const QString path = disk.filePath(u"scheme.col"_s), added = disk.filePath(u"new.col"_s);
+        QVERIFY(WriteWholeFile(path, SchemeFileBytes("Old")));
+        const int fd = ::open(qPrintable(disk.filePath(u"filler"_s)), O_WRONLY | O_CREAT, 0644);
+        const QByteArray block(1024, 'x');
+        while (::write(fd, block.constData(), size_t(block.size())) > 0) {
+        }
+        ::close(fd);
+
+        const QByteArray edited = SchemeFileBytes("Edited");
+        QVERIFY(!WriteWholeFile(path, edited) && !WriteWholeFile(added, edited));
+        QCOMPARE(Contents(path), SchemeFileBytes("Old"));
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{u"filler"_s, u"scheme.col"_s}));
+        // Once there is room again, the same write goes through.
+        QVERIFY(QFile::remove(disk.filePath(u"filler"_s)));
+        QVERIFY(WriteWholeFile(path, edited));
+        QCOMPARE(Contents(path), edited);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSchemeFile)
+#include "test_scheme_file.moc"

@@ -1,0 +1,47 @@
+// Files as the tests make and read them.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QString>
+#include <sys/fsuid.h>
+#include <unistd.h>
+
+// A file's bytes, or "(unreadable)" where it cannot be read, which no written file holds.
+inline QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// Writes the bytes to a file and returns its path.
+inline QString WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+// A valid scheme file: the given name, then element k painted in (k, 2k, 3k) except the
+// transparent ones, CR LF line ends.
+inline QByteArray SchemeFileBytes(const QByteArray& name, const QList<int>& transparent = {}) {
+    QByteArray text = "ColourScheme\r\n" + name + "\r\nData\r\n";
+    for (int k = 1; k <= 60; ++k) {
+        text += QByteArray::number(k) + ' ' + QByteArray::number(2 * k) + ' ' +
+                QByteArray::number(3 * k) + ' ' + (transparent.contains(k) ? "0" : "100") + "\r\n";
+    }
+    return text;
+}
+
+// Runs a block with file permissions enforced even for root, so that a read-only folder stops
+// a write as it would for any user.
+class PermissionsEnforced {
+public:
+    PermissionsEnforced() : previous_(setfsuid(geteuid() == 0 ? 65534 : getuid())) {}
+    ~PermissionsEnforced() { setfsuid(previous_); }
+    PermissionsEnforced(const PermissionsEnforced&) = delete;
+    PermissionsEnforced& operator=(const PermissionsEnforced&) = delete;
+
+private:
+    int previous_;
+};
