@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QList>
+#include <QScopeGuard>
 #include <QString>
 #include <sys/fsuid.h>
 #include <unistd.h>
@@ -33,15 +34,9 @@ inline QByteArray SchemeFileBytes(const QByteArray& name, const QList<int>& tran
     return text;
 }
 
-// Runs a block with file permissions enforced even for root, so that a read-only folder stops
-// a write as it would for any user.
-class PermissionsEnforced {
-public:
-    PermissionsEnforced() : previous_(setfsuid(geteuid() == 0 ? 65534 : getuid())) {}
-    ~PermissionsEnforced() { setfsuid(previous_); }
-    PermissionsEnforced(const PermissionsEnforced&) = delete;
-    PermissionsEnforced& operator=(const PermissionsEnforced&) = delete;
-
-private:
-    int previous_;
-};
+// File permissions enforced even for root until the returned guard goes, so that a read-only
+// folder stops a write as it would for any user.
+[[nodiscard]] inline auto EnforcePermissions() {
+    const int previous = setfsuid(geteuid() == 0 ? 65534 : getuid());
+    return qScopeGuard([previous] { setfsuid(previous); });
+}

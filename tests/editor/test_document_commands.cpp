@@ -174,7 +174,6 @@ private slots:
             return;
         }
         QCOMPARE(f.editor.nameBoxText(), doc.schemeName);
-        QCOMPARE(doc.elementColour[60], MakeColour(60, 120, 180));
         // Every opacity but 0 is painted; a scheme without a transparent element is safe.
         QCOMPARE(f.editor.list.elements.isChecked(1), doc.elementOpacity[2] != 0);
         QCOMPARE(f.editor.options.safeScheme,
@@ -193,36 +192,29 @@ private slots:
     void saving_data() {
         QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("target"); // chosen in Save As; none for a scheme without name
-        QTest::addColumn<QString>("locked"); // made read-only first
         QTest::addColumn<QList<int>>("answers"); // to the overwrite question, one per dialog
-        QTest::addColumn<QString>("message");    // the error shown, if any
+        QTest::addColumn<QString>("message");    // the error shown; a file to save is read-only
         const auto row = [](const char* tag, Language language, const char* target,
-                            const char* locked, const QList<int>& answers,
-                            const QString& message = QString()) {
-            QTest::newRow(tag) << language << QString::fromUtf8(target) << QString::fromUtf8(locked)
-                               << answers << message;
+                            const QList<int>& answers, const QString& message = QString()) {
+            QTest::newRow(tag) << language << QString::fromUtf8(target) << answers << message;
         };
         const int yes = int(MessageAnswer::Yes), no = int(MessageAnswer::No);
         const int cancel = int(MessageAnswer::Cancel);
-        row("overwrite, yes, cs", Cs, "old.col", "", {yes});
-        row("no asks for another name, en", En, "old.col", "", {no, cancel});
-        row("overwrite, cancel, de", De, "old.col", "", {cancel});
-        row("read-only file, de", De, "old.col", "old.col", {yes},
-            u"Datei kann nicht speichern!"_s);
-        row("no name, cs", Cs, "", "", {}, u"Vložte název schéma!"_s);
+        row("overwrite, yes, cs", Cs, "old.col", {yes});
+        row("no asks for another name, en", En, "old.col", {no, cancel});
+        row("overwrite, cancel, de", De, "old.col", {cancel});
+        row("read-only file, de", De, "old.col", {yes}, u"Datei kann nicht speichern!"_s);
+        row("no name, cs", Cs, "", {}, u"Vložte název schéma!"_s);
     }
     void saving() {
         QFETCH(Language, language);
         QFETCH(QString, target);
-        QFETCH(QString, locked);
         QFETCH(QList<int>, answers);
         QFETCH(QString, message);
         EditorFixture f{language};
         QFile::setPermissions(f.folder.path(), QFileDevice::Permissions(0x7777));
         const QString old = f.writeFile(u"old.col"_s, "old");
-        QFile::setPermissions(old, QFileDevice::Permissions(0x6666));
-        if (!locked.isEmpty())
-            QFile::setPermissions(f.path(locked), QFileDevice::Permissions(0x5555));
+        QFile::setPermissions(old, QFileDevice::Permissions(message.isEmpty() ? 0x6666 : 0x4444));
         RecordStep(f.editor, 3, 1, 2);
         RecordStep(f.editor, 3, 2, 3);
         Undo(f.editor);
@@ -235,7 +227,7 @@ private slots:
                                 Message{MessageIcon::Exclamation, u"Přepsat existující soubor?"_s,
                                         u"Uložit jako..."_s, MessageButtons::YesNoCancel});
         {
-            PermissionsEnforced asAUser;
+            const auto asAUser = EnforcePermissions();
             if (target.isEmpty()) { // neither Save As nor Save writes a scheme without name
                 f.editor.setNameBoxText(QString());
                 f.editor.document.filePath = old;
