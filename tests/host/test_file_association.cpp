@@ -1,6 +1,5 @@
-#include "editor/association_command.h"
-#include "editor_fixture.h"
 #include "host/file_association.h"
+#include "test_files.h"
 
 #include <QDirIterator>
 #include <QProcess>
@@ -73,7 +72,6 @@ private slots:
     void theProgramPathIsOneExecArgument();
     void aFileThatCannotBeWrittenIsReported();
     void theDatabaseGivesColFilesTheType();
-    void theDialogsOkRegistersOrRemoves();
 };
 
 // With no list and with each reviewed one: registering writes the MIME package and the desktop
@@ -205,29 +203,6 @@ void TestFileAssociation::theDatabaseGivesColFilesTheType() {
     QCOMPARE(HandlerSeenAfresh(), QStringLiteral("text/x-other-scheme"));
     QVERIFY(ApplyAssociation(true, Program).ok());
     QCOMPARE(HandlerSeenAfresh(), ZefType);
-}
-
-void TestFileAssociation::theDialogsOkRegistersOrRemoves() {
-    DesktopHome home;
-    EditorFixture f(Language::German);
-    // Closed without OK: nothing happens.
-    f.dialogs.associationAnswers = {std::nullopt, true, false, std::nullopt};
-    ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
-    QVERIFY(f.editor.DialogWasShown);
-    const AssociationDialogState closed{AssociationDialogTextsFor(Language::German), false};
-    QCOMPARE(f.dialogs.associationDialogs, QList{closed});
-    QVERIFY(!QFile::exists(home.folders.dataHome) && !QFile::exists(home.folders.configHome));
-    ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
-    QCOMPARE(ExecOf(home.folders.desktopEntry()), QStringLiteral("\"/opt/zef/zef\" %f"));
-    QVERIFY(Contents(home.folders.mimeAppsList()).contains(ZefType.toUtf8() + "=zef.desktop;"));
-    // Reopened at once, the dialog shows what OK has just written.
-    ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
-    QVERIFY(!QFile::exists(home.folders.desktopEntry()) &&
-            !QFile::exists(home.folders.mimeAppsList()));
-    ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
-    QCOMPARE(f.dialogs.associationDialogs.size(), 4);
-    QCOMPARE(f.dialogs.associationDialogs.at(2).ticked, true);
-    QCOMPARE(f.dialogs.associationDialogs.at(3).ticked, false);
 }
 
 int main(int argc, char* argv[]) {

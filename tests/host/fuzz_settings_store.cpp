@@ -1,6 +1,5 @@
 // Feeds arbitrary bytes to the settings store as the contents of its file: whatever the bytes,
 // reading gives a value or nothing, and a value written afterwards reads back as written.
-#include "editor/language_command.h"
 #include "host/settings_store.h"
 #include "memory_folder.h"
 
@@ -24,20 +23,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SettingsStore store(path);
     const QString settings = QStringLiteral("Tesmira\\ZEF\\Settings");
     const QString recent = QStringLiteral("Tesmira\\ZEF\\Recent");
-    ReadStoredLanguage(store);
-    for (int k = 1; k <= 5; ++k)
-        store.ReadRegValue(recent, QStringLiteral("File%1").arg(k), RegValueKind::String);
-    store.ReadRegValue(settings, QStringLiteral("Count"), RegValueKind::Integer);
+    const auto read = [&](const QString& key, const char* name, RegValueKind kind) {
+        return store.ReadRegValue(key, QLatin1String(name), kind);
+    };
+    read(settings, "Language", RegValueKind::String);
+    for (const char* name : {"File1", "File2", "File3", "File4", "File5"})
+        read(recent, name, RegValueKind::String);
+    read(settings, "Count", RegValueKind::Integer);
 
     if (qint64(size) <= MaxSettingsFileSize) {
-        StoreChosenLanguage(store, QStringLiteral("English"));
+        // As the first-run chooser stores its word and empties the recent list.
+        store.WriteRegValue(settings, QStringLiteral("Language"), QStringLiteral("English"),
+                            RegValueKind::String);
+        store.WriteRegValue(recent, QStringLiteral("File1"), QString(), RegValueKind::String);
         store.WriteRegValue(settings, QStringLiteral("Count"), 1234, RegValueKind::Integer);
-        if (ReadStoredLanguage(store) != QLatin1String("English") ||
-            store.ReadRegValue(settings, QStringLiteral("Count"), RegValueKind::Integer) !=
-                QVariant(1234) ||
-            !store.ReadRegValue(recent, QStringLiteral("File1"), RegValueKind::String)
-                 .toString()
-                 .isEmpty())
+        if (read(settings, "Language", RegValueKind::String) != QVariant("English") ||
+            read(settings, "Count", RegValueKind::Integer) != QVariant(1234) ||
+            !read(recent, "File1", RegValueKind::String).toString().isEmpty())
             std::abort();
     }
     QFile::remove(path);
