@@ -5,7 +5,6 @@
 #include "scripted_dialogs.h"
 #include "test_files.h"
 
-#include <QByteArray>
 #include <QStringList>
 #include <QTemporaryDir>
 

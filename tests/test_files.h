@@ -1,11 +1,9 @@
 // Files as the tests make and read them.
 #pragma once
 
-#include <QByteArray>
+#include <QDir>
 #include <QFile>
-#include <QList>
 #include <QScopeGuard>
-#include <QString>
 #include <sys/fsuid.h>
 #include <unistd.h>
 
@@ -15,8 +13,9 @@ inline QByteArray Contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
-// Writes the bytes to a file and returns its path.
+// Writes the bytes to a file, in a folder made for it where there is none, and returns its path.
 inline QString WriteFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);

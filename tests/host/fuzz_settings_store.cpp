@@ -21,25 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     }
     SettingsStore store(path);
-    const QString settings = QStringLiteral("Tesmira\\ZEF\\Settings");
-    const QString recent = QStringLiteral("Tesmira\\ZEF\\Recent");
-    const auto read = [&](const QString& key, const char* name, RegValueKind kind) {
-        return store.ReadRegValue(key, QLatin1String(name), kind);
-    };
-    read(settings, "Language", RegValueKind::String);
-    for (const char* name : {"File1", "File2", "File3", "File4", "File5"})
-        read(recent, name, RegValueKind::String);
-    read(settings, "Count", RegValueKind::Integer);
-
+    const QString key = QStringLiteral("Tesmira\\ZEF\\Settings");
+    store.ReadRegValue(key, "Language", RegValueKind::String);
+    store.ReadRegValue(key, "Count", RegValueKind::Integer);
     if (qint64(size) <= MaxSettingsFileSize) {
-        // As the first-run chooser stores its word and empties the recent list.
-        store.WriteRegValue(settings, QStringLiteral("Language"), QStringLiteral("English"),
-                            RegValueKind::String);
-        store.WriteRegValue(recent, QStringLiteral("File1"), QString(), RegValueKind::String);
-        store.WriteRegValue(settings, QStringLiteral("Count"), 1234, RegValueKind::Integer);
-        if (read(settings, "Language", RegValueKind::String) != QVariant("English") ||
-            read(settings, "Count", RegValueKind::Integer) != QVariant(1234) ||
-            !read(recent, "File1", RegValueKind::String).toString().isEmpty())
+        store.WriteRegValue(key, "Language", QStringLiteral("English"), RegValueKind::String);
+        store.WriteRegValue(key, "Count", 1234, RegValueKind::Integer);
+        if (store.ReadRegValue(key, "Language", RegValueKind::String) != QVariant("English") ||
+            store.ReadRegValue(key, "Count", RegValueKind::Integer) != QVariant(1234))
             std::abort();
     }
     QFile::remove(path);

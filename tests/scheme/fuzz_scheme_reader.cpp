@@ -18,10 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::abort();
         return 0;
     }
-    SchemeDocument doc;
-    doc.schemeName = scheme.schemeName;
-    doc.elementColour = scheme.elementColour;
-    doc.elementOpacity = scheme.elementOpacity;
+    const SchemeDocument doc{.schemeName = scheme.schemeName,
+                             .elementColour = scheme.elementColour,
+                             .elementOpacity = scheme.elementOpacity};
     const ParsedScheme again =
         ParseSchemeText(DecodeSchemeBytes(EncodeSchemeText(BuildSchemeText(doc))));
     QString name = DecodeSchemeBytes(EncodeSchemeText(scheme.schemeName));
