@@ -49,7 +49,6 @@ class TestHelpMenu : public QObject {
 private slots:
     void theDialogsSpeakTheInterfaceLanguage();
     void theCommandsShowTheirDialogAndTheLinksOpen();
-    void theAssociationDialogsOkAppliesItsTick();
     void machinesAreReadFromTheirFirstProcessor();
     void theSpeedAdvisesAndStandsOnTheGauge_data();
     void theSpeedAdvisesAndStandsOnTheGauge();
@@ -68,6 +67,23 @@ void TestHelpMenu::theDialogsSpeakTheInterfaceLanguage() {
 
 void TestHelpMenu::theCommandsShowTheirDialogAndTheLinksOpen() {
     EditorFixture f(Language::German);
+    // File Association opens ticked while ".col" has a handler; OK registers or removes this
+    // program as the row says, closing it does nothing. The desktop's folders are the test's own.
+    QTemporaryDir home;
+    const DesktopFolders folders{home.filePath("data"), home.filePath("config")};
+    qputenv("XDG_DATA_HOME", folders.dataHome.toUtf8());
+    qputenv("XDG_CONFIG_HOME", folders.configHome.toUtf8());
+    qputenv("XDG_CONFIG_DIRS", home.filePath("etc-xdg").toUtf8());
+    f.dialogs.associationAnswers = {std::nullopt, true, false};
+    ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
+    QVERIFY(f.editor.DialogWasShown && QDir(home.path()).isEmpty());
+    ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
+    QVERIFY(Contents(folders.desktopEntry()).contains("\nExec=\"/opt/zef/zef\" %f\n"));
+    ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
+    QVERIFY(!QFile::exists(folders.desktopEntry()) && !QFile::exists(folders.mimeAppsList()));
+    QCOMPARE(f.dialogs.associationDialogs.value(2),
+             (AssociationDialogState{AssociationDialogTextsFor(Language::German), true}));
+
     for (void (*command)(Editor&) : {ShowAbout, ShowLinks, ShowFlashAdvice}) {
         f.editor.DialogWasShown = false;
         command(f.editor);
@@ -85,30 +101,6 @@ void TestHelpMenu::theCommandsShowTheirDialogAndTheLinksOpen() {
     const LinksTexts links = LinksTextsFor(f.editor);
     QCOMPARE(opener.opened, (QList<QUrl>{QUrl::fromLocalFile("/home/jana/Modrá nebe.col"),
                                          QUrl(links.homePage), QUrl("mailto:" + links.email)}));
-}
-
-// The dialog opens ticked while ".col" has a handler; OK registers or removes this program as
-// the row says, closing the dialog does nothing. The desktop's folders are the test's own.
-void TestHelpMenu::theAssociationDialogsOkAppliesItsTick() {
-    QTemporaryDir home;
-    const DesktopFolders folders{home.filePath("data"), home.filePath("config")};
-    qputenv("XDG_DATA_HOME", folders.dataHome.toUtf8());
-    qputenv("XDG_CONFIG_HOME", folders.configHome.toUtf8());
-    qputenv("XDG_CONFIG_DIRS", home.filePath("etc-xdg").toUtf8());
-    EditorFixture f(Language::German);
-    f.dialogs.associationAnswers = {std::nullopt, true, false, std::nullopt};
-    const QString program = QStringLiteral("/opt/zef/zef");
-    ShowFileAssociation(f.editor, program);
-    QVERIFY(f.editor.DialogWasShown && QDir(home.path()).isEmpty());
-    ShowFileAssociation(f.editor, program);
-    QVERIFY(Contents(folders.desktopEntry()).contains("\nExec=\"/opt/zef/zef\" %f\n"));
-    ShowFileAssociation(f.editor, program);
-    QVERIFY(!QFile::exists(folders.desktopEntry()) && !QFile::exists(folders.mimeAppsList()));
-    ShowFileAssociation(f.editor, program);
-    const AssociationDialogTexts texts = AssociationDialogTextsFor(Language::German);
-    QCOMPARE(f.dialogs.associationDialogs,
-             (QList<AssociationDialogState>{
-                 {texts, false}, {texts, false}, {texts, true}, {texts, false}}));
 }
 
 // Each machine in machines/ (cpuinfo, then after a NUL byte, if any, cpufreq's maximum
