@@ -2,9 +2,11 @@
 
 #include "editor/user_dialogs.h"
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
 
-// The editor's questions as the desktop's own dialogs.
+// The editor's questions as the desktop's own dialogs, over the parent window while it exists:
+// a dialog asked for after the window has gone stands on its own.
 class QtUserDialogs : public UserDialogs {
 public:
     explicit QtUserDialogs(QWidget* parent = nullptr) : parent_(parent) {}
@@ -21,7 +23,7 @@ public:
     std::optional<bool> showFileAssociation(const AssociationDialogState& state) override;
 
 private:
-    QWidget* parent_;
+    QPointer<QWidget> parent_;
 };
 
 // "Files colour Scheme (*.col)|*.col" as a Qt file dialog filter: "Files colour Scheme (*.col)".

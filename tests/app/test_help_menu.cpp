@@ -1,6 +1,7 @@
-// The Help menu's dialogs and the world outside the editor they lead to: the author's addresses,
-// this computer's processor and speed, the phone's folder.
+// The Help and Tools menus' dialogs and the world outside the editor they lead to: the author's
+// addresses, this computer's processor and speed, the phone's folder, the file association.
 #include "editor/about_info.h"
+#include "editor/association_command.h"
 #include "editor/flash_advice.h"
 #include "editor_fixture.h"
 #include "golden.h"
@@ -66,6 +67,23 @@ void TestHelpMenu::theDialogsSpeakTheInterfaceLanguage() {
 
 void TestHelpMenu::theCommandsShowTheirDialogAndTheLinksOpen() {
     EditorFixture f(Language::German);
+    // File Association opens ticked while ".col" has a handler; OK registers or removes this
+    // program as the row says, closing it does nothing. The desktop's folders are the test's own.
+    QTemporaryDir home;
+    const DesktopFolders folders{home.filePath("data"), home.filePath("config")};
+    qputenv("XDG_DATA_HOME", folders.dataHome.toUtf8());
+    qputenv("XDG_CONFIG_HOME", folders.configHome.toUtf8());
+    qputenv("XDG_CONFIG_DIRS", home.filePath("etc-xdg").toUtf8());
+    f.dialogs.associationAnswers = {std::nullopt, true, false};
+    ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
+    QVERIFY(f.editor.DialogWasShown && QDir(home.path()).isEmpty());
+    ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
+    QVERIFY(Contents(folders.desktopEntry()).contains("\nExec=\"/opt/zef/zef\" %f\n"));
+    ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
+    QVERIFY(!QFile::exists(folders.desktopEntry()) && !QFile::exists(folders.mimeAppsList()));
+    QCOMPARE(f.dialogs.associationDialogs.value(2),
+             (AssociationDialogState{AssociationDialogTextsFor(Language::German), true}));
+
     for (void (*command)(Editor&) : {ShowAbout, ShowLinks, ShowFlashAdvice}) {
         f.editor.DialogWasShown = false;
         command(f.editor);

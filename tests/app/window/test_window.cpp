@@ -133,19 +133,25 @@ void TestWindow::dialogsShowTheirTextsAndOpenTheirLinks() {
     QCOMPARE(opener.opened, (QList<QUrl>{home, home, home, mail, mail}));
 }
 
-// The File Association dialog hands back its row's tick at OK, and nothing when it is closed.
+// The File Association dialog hands back its row's tick at OK, and nothing when it is closed. It
+// stands over its window, and on its own once the window has gone.
 void TestWindow::theAssociationDialogAnswersOnlyAtOk() {
     const AssociationDialogState state{AssociationDialogTextsFor(Language::English), true};
+    auto* window = new QWidget;
+    QtUserDialogs desktop(window);
     for (const bool ok : {true, false}) {
-        QTimer::singleShot(50, [ok] {
+        QWidget* over = window;
+        QTimer::singleShot(50, [ok, &over] {
             QWidget* dialog = QApplication::activeModalWidget();
+            over = dialog->parentWidget();
             if (ok)
                 QTest::mouseClick(Named<QPushButton>(dialog, QStringLiteral("OK")), Qt::LeftButton);
             else
                 QTest::keyClick(dialog, Qt::Key_Escape);
         });
-        QCOMPARE(QtUserDialogs().showFileAssociation(state),
-                 ok ? std::optional(true) : std::nullopt);
+        QCOMPARE(desktop.showFileAssociation(state), ok ? std::optional(true) : std::nullopt);
+        QCOMPARE(over, window);
+        delete std::exchange(window, nullptr);
     }
 }
 
