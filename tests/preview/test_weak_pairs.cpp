@@ -50,6 +50,8 @@ void TestWeakPairs::contrastRatioOfReferencePairs_data() {
     // 3.998:1 is not 4:1: the text is cut, never rounded up.
     QTest::newRow("red on white") << MakeColour(255, 0, 0) << White << 3.998 << "3.9:1";
     QTest::newRow("blue on black") << MakeColour(0, 0, 255) << 0 << 2.44 << "2.4:1";
+    QTest::newRow("near black on black, below the curve's knee")
+        << MakeColour(10, 10, 10) << 0 << 1.06 << "1.0:1";
     QTest::newRow("grey 204 on white, the pattern")
         << MakeColour(204, 204, 204) << White << 1.61 << "1.6:1";
 }
