@@ -7,6 +7,7 @@
 #include "app/window/language_chooser.h"
 #include "app/window/links_dialog.h"
 #include "app/window/main_window.h"
+#include "app/window/readability_window.h"
 #include "app/window/safe_scheme_dialog.h"
 #include "app/window/splash_window.h"
 #include "editor/about_info.h"
@@ -234,7 +235,9 @@ void TestDesktopContrast::everyTextStandsOut() {
             AssociationDialogState{AssociationDialogTextsFor(editor.language), true}),
         std::make_unique<LanguageChooser>(editor.settings),
         std::make_unique<SplashWindow>(),
+        std::make_unique<ReadabilityWindow>(editor),
     };
+    static_cast<ReadabilityWindow*>(dialogs[7].get())->showState(); // its list of pairs
     for (const auto& dialog : dialogs) {
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
