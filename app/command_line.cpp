@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "app/command_line_support.h"
 #include "app/contrast_command.h"
 #include "app/qt_options.h"
 #include "editor/editor.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr int UsageError = 2;
 // The pixel formats the preview can be painted in, whatever the display's.
 const QList<int> PreviewDepths{16, 24, 32};
 
@@ -78,11 +78,6 @@ std::optional<Language> LanguageOption(const OptionArguments& args, QTextStream&
         return std::nullopt;
     }
     return language;
-}
-
-int UsageProblem(QTextStream& err, const QString& problem) {
-    err << "zef: " << problem << Qt::endl << "Try 'zef --help'." << Qt::endl;
-    return UsageError;
 }
 
 int RunCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -173,25 +168,14 @@ QImage PreviewSheet(const Preview& preview) {
     return sheet;
 }
 
-// Reads the scheme in the file and composes the preview's screens from it as the editor shows
-// a scheme it has just opened: each element ticked unless the file makes it transparent. False,
-// with the reader's message, when the file is no readable scheme.
+// Composes the preview's screens from the scheme in the file, as the editor shows a scheme it has
+// just opened. False, with the reader's message, when the file is no readable scheme.
 bool ComposeScheme(const QString& path, bool lcdColours, Preview& preview, QTextStream& err) {
-    const std::optional<QByteArray> bytes = ReadSchemeFileBytes(path);
-    const ParsedScheme scheme = bytes ? ParseSchemeText(DecodeSchemeBytes(*bytes)) : ParsedScheme{};
-    const std::optional<ReadFailure> failure = bytes ? scheme.failure : ReadFailure::ReadError;
-    if (failure) {
-        err << *ReadFailureMessage(*failure).in(Language::English) << Qt::endl;
+    const std::optional<OpenedScheme> scheme = OpenSchemeFile(path, Language::English, err);
+    if (!scheme)
         return false;
-    }
-    SchemeDocument document;
-    document.elementColour = scheme.elementColour;
-    document.elementOpacity = scheme.elementOpacity;
-    PreviewInput input{document};
-    for (int element = 1; element <= ElementCount; ++element)
-        input.ticks[element - 1] = IsPainted(document, element);
-    input.lcdColours = lcdColours;
-    preview.redraw(QStringLiteral("all"), input);
+    preview.redraw(QStringLiteral("all"),
+                   PreviewInput{scheme->document, scheme->ticks, lcdColours});
     return true;
 }
 

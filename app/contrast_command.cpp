@@ -1,18 +1,10 @@
 #include "app/contrast_command.h"
 
+#include "app/command_line_support.h"
 #include "i18n/readability_texts.h"
 #include "preview/weak_pairs.h"
-#include "scheme/scheme_reader.h"
-#include "scheme/scheme_text_codec.h"
 
 namespace {
-
-constexpr int UsageError = 2;
-
-int UsageProblem(QTextStream& err, const QString& problem) {
-    err << "zef: " << problem << Qt::endl << "Try 'zef --help'." << Qt::endl;
-    return UsageError;
-}
 
 QString NumberOf(int element) {
     return element == 0 ? QStringLiteral("--")
@@ -68,22 +60,10 @@ int RunContrast(const QStringList& arguments, QTextStream& out, QTextStream& err
         return UsageError;
     }
 
-    const std::optional<QByteArray> bytes = ReadSchemeFileBytes(file);
-    const ParsedScheme scheme = bytes ? ParseSchemeText(DecodeSchemeBytes(*bytes)) : ParsedScheme{};
-    const std::optional<ReadFailure> failure = bytes ? scheme.failure : ReadFailure::ReadError;
-    if (failure) {
-        err << *ReadFailureMessage(*failure).in(language) << Qt::endl;
+    const std::optional<OpenedScheme> scheme = OpenSchemeFile(file, language, err);
+    if (!scheme)
         return UsageError;
-    }
-    // As the editor shows a scheme it has just opened: each element ticked unless the file
-    // makes it transparent.
-    SchemeDocument document;
-    document.elementColour = scheme.elementColour;
-    document.elementOpacity = scheme.elementOpacity;
-    PreviewInput input{document};
-    for (int element = 1; element <= ElementCount; ++element)
-        input.ticks[element - 1] = IsPainted(document, element);
-    input.lcdColours = lcdColours;
+    const PreviewInput input{scheme->document, scheme->ticks, lcdColours};
 
     const Preview preview(32);
     const std::vector<WeakPair> pairs = FindWeakPairs(PaintOwners(preview), input);
