@@ -1,5 +1,5 @@
-// The readability check: the contrast formula against published reference pairs, and the pairs
-// the Blue starter's screens give when an element's colour, tick or the LCD option changes.
+// The readability check: the ratio as it is shown, and the pairs the Blue starter's screens give
+// when an element's colour, tick or the LCD option changes.
 #include "preview/weak_pairs.h"
 #include "scheme/contrast_ratio.h"
 #include "scheme/starter_schemes.h"
@@ -32,37 +32,28 @@ class TestWeakPairs : public QObject {
     Preview preview{32};
     PaintOwners owners{preview};
 private slots:
-    void contrastRatioOfReferencePairs_data();
-    void contrastRatioOfReferencePairs();
+    void ratioTextIsCut_data();
+    void ratioTextIsCut();
     void pairsFollowTheScheme_data();
     void pairsFollowTheScheme();
 };
 
-void TestWeakPairs::contrastRatioOfReferencePairs_data() {
-    QTest::addColumn<ColourValue>("colour");
-    QTest::addColumn<ColourValue>("other");
+// The ratio as the check shows it, cut to a tenth, never rounded up: 3.998:1 is not 4:1. The
+// formula itself is the contrast ratio's own test.
+void TestWeakPairs::ratioTextIsCut_data() {
     QTest::addColumn<double>("ratio");
     QTest::addColumn<QString>("text");
-    QTest::newRow("black on white") << 0 << White << 21.0 << "21.0:1";
-    QTest::newRow("equal colours")
-        << MakeColour(90, 10, 200) << MakeColour(90, 10, 200) << 1.0 << "1.0:1";
-    QTest::newRow("grey 118 on white") << MakeColour(118, 118, 118) << White << 4.54 << "4.5:1";
-    // 3.998:1 is not 4:1: the text is cut, never rounded up.
-    QTest::newRow("red on white") << MakeColour(255, 0, 0) << White << 3.998 << "3.9:1";
-    QTest::newRow("blue on black") << MakeColour(0, 0, 255) << 0 << 2.44 << "2.4:1";
-    QTest::newRow("grey 204 on white, the pattern")
-        << MakeColour(204, 204, 204) << White << 1.61 << "1.6:1";
+    const ColourValue grey = MakeColour(118, 118, 118), violet = MakeColour(90, 10, 200);
+    QTest::newRow("black on white") << ContrastRatio(0, White) << "21.0:1";
+    QTest::newRow("equal colours") << ContrastRatio(violet, violet) << "1.0:1";
+    QTest::newRow("grey 118 on white") << ContrastRatio(grey, White) << "4.5:1";
+    QTest::newRow("red on white") << ContrastRatio(MakeColour(255, 0, 0), White) << "3.9:1";
 }
 
-void TestWeakPairs::contrastRatioOfReferencePairs() {
-    QFETCH(ColourValue, colour);
-    QFETCH(ColourValue, other);
+void TestWeakPairs::ratioTextIsCut() {
     QFETCH(double, ratio);
     QFETCH(QString, text);
-    QVERIFY2(qAbs(ContrastRatio(colour, other) - ratio) < 0.005,
-             qPrintable(QString::number(ContrastRatio(colour, other))));
-    QCOMPARE(ContrastRatio(other, colour), ContrastRatio(colour, other));
-    QCOMPARE(RatioText(ContrastRatio(colour, other)), text);
+    QCOMPARE(RatioText(ratio), text);
 }
 
 void TestWeakPairs::pairsFollowTheScheme_data() {
