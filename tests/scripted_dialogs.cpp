@@ -29,14 +29,6 @@ ColourValue ScriptedDialogs::chooseColour(ColourValue initial) {
     return colourAnswers.isEmpty() ? initial : colourAnswers.takeFirst();
 }
 
-void ScriptedDialogs::showSafeSchemeInfo(const SafeSchemeInfo& info) {
-    safeSchemeDialogs.append(info);
-}
-
-void ScriptedDialogs::showFlashAdvice(const FlashAdvice& advice) {
-    flashAdviceDialogs.append(advice);
-}
-
 std::optional<bool> ScriptedDialogs::showFileAssociation(const AssociationDialogState& state) {
     associationDialogs.append(state);
     if (associationAnswers.isEmpty()) {
@@ -44,14 +36,6 @@ std::optional<bool> ScriptedDialogs::showFileAssociation(const AssociationDialog
         return std::nullopt;
     }
     return associationAnswers.takeFirst();
-}
-
-void ScriptedDialogs::showAbout(const AboutTexts& texts) {
-    aboutDialogs.append(texts);
-}
-
-void ScriptedDialogs::showLinks(const LinksTexts& texts) {
-    linksDialogs.append(texts);
 }
 
 Message ErrorMessage(const QString& text, const QString& title) {

@@ -31,11 +31,11 @@ public:
     QString chooseFileToOpen(const FileDialogTexts& texts) override;
     QString chooseFileToSave(const FileDialogTexts& texts) override;
     ColourValue chooseColour(ColourValue initial) override;
-    void showSafeSchemeInfo(const SafeSchemeInfo& info) override;
-    void showFlashAdvice(const FlashAdvice& advice) override;
+    void showSafeSchemeInfo(const SafeSchemeInfo& info) override { safeSchemeDialogs << info; }
+    void showFlashAdvice(const FlashAdvice& advice) override { flashAdviceDialogs << advice; }
     std::optional<bool> showFileAssociation(const AssociationDialogState& state) override;
-    void showAbout(const AboutTexts& texts) override;
-    void showLinks(const LinksTexts& texts) override;
+    void showAbout(const AboutTexts& texts) override { aboutDialogs << texts; }
+    void showLinks(const LinksTexts& texts) override { linksDialogs << texts; }
 };
 
 // The messages the editor shows, built the way the tests expect to see them.

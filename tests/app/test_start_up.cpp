@@ -121,39 +121,29 @@ void TestStartUp::startsInTheStoredLanguage_data() {
     QTest::addColumn<QString>("recent");
     QTest::addColumn<QString>("cancel");
     QTest::addColumn<QString>("file"); // named on the command line
+    const auto row = [](const char* tag, const char* stored, Language language, int depth,
+                        const char* status, const char* recent = "", const char* cancel = "",
+                        const char* file = "") {
+        QTest::newRow(tag) << QByteArray(stored) << language << depth << QString::fromUtf8(status)
+                           << QString::fromUtf8(recent) << QString(cancel) << QString(file);
+    };
     // No language yet: the chooser, whose choice empties the recent files.
-    QTest::newRow("first run") << QByteArray("[Recent]\nFile1=/old/gone.col\n") << Language::German
-                               << 16 << "Einlesen: Bildmappe"
-                               << "(nichts)|(nichts)|(nichts)|(nichts)|(nichts)"
-                               << "Abbrechen"
-                               << "";
-    QTest::newRow("English")
-        << QByteArray("[Settings]\nLanguage=English\n[Recent]\nFile1=/home/jana/blue.col\n"
-                      "File2=/home/jana/s55/red.col\n")
-        << Language::English << 24 << "Loading: Generating ImageMap"
-        << "start.col|blue.col|red.col|(none)|(none)"
-        << "Cancel"
-        << "start.col";
-    QTest::newRow("a word of no language")
-        << QByteArray("[Settings]\nLanguage=French\n") << Language::None << 32
-        << "Spouštím aplikaci: Generuji klikací mapu"
-        << "(žádný)|(žádný)|(žádný)|(žádný)|(žádný)"
-        << "Cancel"
-        << "";
+    row("first run", "[Recent]\nFile1=/old/gone.col\n", Language::German, 16, "Einlesen: Bildmappe",
+        "(nichts)|(nichts)|(nichts)|(nichts)|(nichts)", "Abbrechen");
+    row("English",
+        "[Settings]\nLanguage=English\n[Recent]\nFile1=/home/jana/blue.col\n"
+        "File2=/home/jana/s55/red.col\n",
+        Language::English, 24, "Loading: Generating ImageMap",
+        "start.col|blue.col|red.col|(none)|(none)", "Cancel", "start.col");
+    row("a word of no language", "[Settings]\nLanguage=French\n", Language::None, 32,
+        "Spouštím aplikaci: Generuji klikací mapu", "(žádný)|(žádný)|(žádný)|(žádný)|(žádný)",
+        "Cancel");
     // Below 16 bits no window can be drawn: the message goes to the error stream, and to
     // xmessage, kept out of reach here; the message's CR becomes a line end.
-    QTest::newRow("15 bits") << QByteArray("[Settings]\nLanguage=Deutsch\n") << Language::German
-                             << 15
-                             << "zef: Es werden nur 16-Bit, 24-Bit, 32-Bit Bitmaps unterstützt!\n"
-                             << ""
-                             << ""
-                             << "";
-    QTest::newRow("8 bits, Czech")
-        << QByteArray("[Settings]\nLanguage=Czech\n") << Language::Czech << 8
-        << "zef: Barevné rozlišení musí být nejméně 16 bitů na 1 bod!\n\nAplikace bude ukončena.\n"
-        << ""
-        << ""
-        << "";
+    row("15 bits", "[Settings]\nLanguage=Deutsch\n", Language::German, 15,
+        "zef: Es werden nur 16-Bit, 24-Bit, 32-Bit Bitmaps unterstützt!\n");
+    row("8 bits, Czech", "[Settings]\nLanguage=Czech\n", Language::Czech, 8,
+        "zef: Barevné rozlišení musí být nejméně 16 bitů na 1 bod!\n\nAplikace bude ukončena.\n");
 }
 
 void TestStartUp::startsInTheStoredLanguage() {
