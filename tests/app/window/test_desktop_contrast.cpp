@@ -79,6 +79,13 @@ QList<QRect> TextAreas(QWidget* widget) {
     if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
         return {text->viewport()->geometry()};
     QList<QRect> areas;
+    const auto* menu = qobject_cast<QMenu*>(widget);
+    if (menu || qobject_cast<QMenuBar*>(widget))
+        for (QAction* action : widget->actions())
+            if (!action->isSeparator() && action->isEnabled() && action->isVisible())
+                // A drop-down's captions start right of the icon column.
+                areas << (menu ? menu->actionGeometry(action).adjusted(26, 0, 0, 0)
+                               : static_cast<QMenuBar*>(widget)->actionGeometry(action));
     if (auto* tabs = qobject_cast<QTabBar*>(widget))
         for (int i = 0; i < tabs->count(); ++i)
             areas << tabs->tabRect(i).adjusted(3, 3, -3, -3);
@@ -96,7 +103,8 @@ QList<QRect> TextAreas(QWidget* widget) {
 QStringList FaintTexts(QWidget* window) {
     const QImage grab = window->grab().toImage();
     QStringList faint;
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    for (QWidget* widget : widgets << window) {
         if (!widget->isVisibleTo(window) || widget->window() != window)
             continue;
         for (const QRect& area : TextAreas(widget)) {
@@ -112,58 +120,32 @@ QStringList FaintTexts(QWidget* window) {
     return faint;
 }
 
-// What is wrong with the texts of a menu bar and its drop-downs: items below 4.5:1, and items
-// whose text reaches a drop-down's right edge.
-struct MenuProblems {
-    QStringList faint, cut;
-};
-void LookAtMenuItems(QWidget* menuWidget, const QList<QAction*>& actions,
-                     const std::function<QRect(QAction*)>& geometry, int captionLeft,
-                     MenuProblems& problems) {
-    const QImage grab = menuWidget->grab().toImage();
-    for (QAction* action : actions) {
-        if (action->isSeparator() || !action->isEnabled() || !action->isVisible())
-            continue;
-        const QRect item = geometry(action);
-        const QString name = action->objectName();
-        const double contrast = ContrastIn(grab, item.adjusted(captionLeft, 0, 0, 0));
-        if (contrast < DesktopTextContrast)
-            problems.faint << QStringLiteral("%1: %2:1").arg(name).arg(contrast, 0, 'f', 1);
-        // The last two pixels before a drop-down's edge hold no text.
-        const QRect edge(item.right() - 1, item.top(), 2, item.height());
-        if (qobject_cast<QMenu*>(menuWidget) && ContrastIn(grab, edge) > 1.5)
-            problems.cut << name;
-    }
-}
-
-// Every drop-down is opened in turn, submenus too.
-MenuProblems LookAtMenus(QMainWindow& window) {
-    QMenuBar* bar = window.menuBar();
-    MenuProblems problems;
-    LookAtMenuItems(
-        bar, bar->actions(), [bar](QAction* a) { return bar->actionGeometry(a); }, 0, problems);
-    QList<QMenu*> menus;
-    const std::function<void(const QList<QAction*>&)> collect = [&](const QList<QAction*>& items) {
+// Every drop-down of the menu bar, submenus too, opened in turn.
+void ForEachMenu(QMainWindow& window, const std::function<void(QMenu*)>& lookAt) {
+    const std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& items) {
         for (QAction* item : items)
             if (QMenu* menu = item->menu()) {
-                menus << menu;
-                collect(menu->actions());
+                menu->popup(window.mapToGlobal(QPoint(40, 40)));
+                QVERIFY(QTest::qWaitForWindowExposed(menu));
+                lookAt(menu);
+                menu->hide();
+                walk(menu->actions());
             }
     };
-    collect(bar->actions());
-    for (QMenu* menu : menus) {
-        menu->popup(window.mapToGlobal(QPoint(40, 40)));
-        if (!QTest::qWaitForWindowExposed(menu)) {
-            problems.cut << menu->menuAction()->objectName() + QStringLiteral(" did not open");
-            continue;
-        }
-        // Captions start right of the icon column.
-        LookAtMenuItems(
-            menu, menu->actions(), [menu](QAction* a) { return menu->actionGeometry(a); }, 26,
-            problems);
-        menu->hide();
+    walk(window.menuBar()->actions());
+}
+
+// The items of a drop-down whose text reaches into its last two pixels before the edge.
+QStringList CutItems(QMenu* menu) {
+    const QImage grab = menu->grab().toImage();
+    QStringList cut;
+    for (QAction* action : menu->actions()) {
+        const QRect item = menu->actionGeometry(action);
+        if (!action->isSeparator() &&
+            ContrastIn(grab, QRect(item.right() - 1, item.top(), 2, item.height())) > 1.5)
+            cut << action->objectName();
     }
-    return problems;
+    return cut;
 }
 
 // The main window over the phone's screens in a language, shown and captioned.
@@ -225,7 +207,8 @@ void TestDesktopContrast::everyTextStandsOut() {
     ShownWindow shown(language);
     QVERIFY(shown.ready());
     Editor& editor = shown.phone.f.editor;
-    QStringList faint = FaintTexts(&shown.window) + LookAtMenus(shown.window).faint;
+    QStringList faint = FaintTexts(&shown.window);
+    ForEachMenu(shown.window, [&faint](QMenu* menu) { faint << FaintTexts(menu); });
     const std::unique_ptr<QWidget> dialogs[] = {
         std::make_unique<AboutDialog>(AboutTextsFor(editor)),
         std::make_unique<LinksDialog>(LinksTextsFor(editor)),
@@ -255,7 +238,8 @@ void TestDesktopContrast::noMenuCutsAGlyph() {
     QFETCH(QString, language);
     ShownWindow shown(language);
     QVERIFY(shown.ready());
-    const QStringList cut = LookAtMenus(shown.window).cut;
+    QStringList cut;
+    ForEachMenu(shown.window, [&cut](QMenu* menu) { cut << CutItems(menu); });
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
 }
 
