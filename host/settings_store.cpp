@@ -1,6 +1,7 @@
 #include "host/settings_store.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -21,7 +22,12 @@ bool MayOpen(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
         return true;
-    return info.isFile() && info.size() <= MaxSettingsFileSize;
+    if (!info.isFile() || info.size() > MaxSettingsFileSize)
+        return false;
+    // QSettings rebuilds a value stored as "@Variant(...)" from the sizes written inside it, so a
+    // damaged one can ask for gigabytes. This program never stores one: such a file is not its.
+    QFile file(path);
+    return !file.open(QIODevice::ReadOnly) || !file.readAll().contains("@Variant(");
 }
 
 // QSettings keeps a value it could not write to an existing file in its cache and reads it back

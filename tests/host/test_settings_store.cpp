@@ -78,6 +78,10 @@ private slots:
         for (int i = 0; i < 5000; ++i)
             garbage.append(char((i * 7919 + 13) % 256));
         QTest::newRow("corrupt bytes") << garbage << 0x6666 << "" << true;
+        QTest::newRow("a stored object, not ours")
+            << QByteArray(
+                   "[Settings]\nLanguage=Czech\nCount=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n")
+            << 0x6666 << "" << false;
         QTest::newRow("largest file") << Padded(MaxSettingsFileSize) << 0x6666 << "Czech" << true;
         QTest::newRow("huge file") << Padded(MaxSettingsFileSize + 1) << 0x6666 << "" << false;
         QTest::newRow("read-only file") << Padded(100) << 0x4444 << "Czech" << false;
