@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the settings store as the contents of its file: whatever the bytes,
-// reading gives a value or nothing, and a value written afterwards reads back as written.
+// reading gives a value or nothing, and a value written afterwards reads back as written or
+// leaves the file as it was.
 #include "host/settings_store.h"
 #include "memory_folder.h"
 
@@ -24,13 +25,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString key = QStringLiteral("Tesmira\\ZEF\\Settings");
     store.ReadRegValue(key, "Language", RegValueKind::String);
     store.ReadRegValue(key, "Count", RegValueKind::Integer);
-    if (qint64(size) <= MaxSettingsFileSize) {
-        store.WriteRegValue(key, "Language", QStringLiteral("English"), RegValueKind::String);
-        store.WriteRegValue(key, "Count", 1234, RegValueKind::Integer);
-        if (store.ReadRegValue(key, "Language", RegValueKind::String) != QVariant("English") ||
-            store.ReadRegValue(key, "Count", RegValueKind::Integer) != QVariant(1234))
-            std::abort();
-    }
+    // A write is taken whole, or refused with the file left exactly as it was.
+    store.WriteRegValue(key, "Language", QStringLiteral("English"), RegValueKind::String);
+    store.WriteRegValue(key, "Count", 1234, RegValueKind::Integer);
+    const bool taken =
+        store.ReadRegValue(key, "Language", RegValueKind::String) == QVariant("English") &&
+        store.ReadRegValue(key, "Count", RegValueKind::Integer) == QVariant(1234);
+    QFile written(path);
+    if (!taken &&
+        (!written.open(QIODevice::ReadOnly) ||
+         written.readAll() != QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))))
+        std::abort();
     QFile::remove(path);
     return 0;
 }
