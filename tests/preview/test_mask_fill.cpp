@@ -3,15 +3,14 @@
 
 #include <QTest>
 #include <algorithm>
+#include <hwy/targets.h>
 #include <random>
 #include <sys/mman.h>
 #include <unistd.h>
 
-Q_DECLARE_METATYPE(MaskFillKernel)
-
 namespace {
 
-// The fill rule one pixel at a time, as plainly as it can be put, to hold the fast loops to.
+// The fill rule one pixel at a time, as plainly as it can be put, to hold the plain loops to.
 void FillPixelByPixel(const std::vector<uchar>& mask, std::vector<uchar>& target,
                       const BitmapGeometry& g, const std::vector<uchar>& encoded) {
     const int size = g.bitsPerPixel / 8;
@@ -29,10 +28,6 @@ void FillPixelByPixel(const std::vector<uchar>& mask, std::vector<uchar>& target
         }
     }
 }
-
-const char* const KernelNames[] = {"plain", "SSE2", "AVX2"}; // in the order of MaskFillKernel
-constexpr MaskFillKernel Kernels[] = {MaskFillKernel::Plain, MaskFillKernel::Sse2,
-                                      MaskFillKernel::Avx2};
 
 // A mask of the given geometry: black, magenta, near black and random pixels, either each drawn
 // on its own or in runs up to a few rows long, so that whole vectors and rows are black or
@@ -64,111 +59,187 @@ std::vector<uchar> RandomMask(const BitmapGeometry& g, bool inRuns, std::mt19937
     return mask;
 }
 
+// Bytes that can be read but not written: a store into them, even of the bytes they hold, ends
+// the test program, where a comparison of the buffers could not tell it from none.
+struct Pages {
+    explicit Pages(size_t bytes) : size(bytes) {
+        void* mapped =
+            mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        data = mapped == MAP_FAILED ? nullptr : static_cast<uchar*>(mapped);
+    }
+    ~Pages() {
+        if (data)
+            munmap(data, size);
+    }
+    bool protect(size_t offset, size_t bytes) {
+        return mprotect(data + offset, bytes, PROT_READ) == 0;
+    }
+    uchar* data;
+    size_t size;
+};
+
+const size_t PageSize = size_t(sysconf(_SC_PAGESIZE));
+
 } // namespace
 
 class TestMaskFill : public QObject {
     Q_OBJECT
 private slots:
-    void otherDepthsChangeNothing();
-    void everyKernelAgreesWithThePixelRule_data();
-    void everyKernelAgreesWithThePixelRule();
+    void cleanup();
+    void geometryWithoutPixelsChangesNothing_data();
+    void geometryWithoutPixelsChangesNothing();
+    void everyTargetAgreesWithThePlainLoops_data();
+    void everyTargetAgreesWithThePlainLoops();
+    void magentaRowsStayUnwritten_data();
+    void magentaRowsStayUnwritten();
 };
 
-void TestMaskFill::otherDepthsChangeNothing() {
-    const std::vector<uchar> mask(404 * 80, 0), untouched(404 * 80, 0x5A);
-    for (const quint16 depth : {quint16(8), quint16(15), quint16(1)}) {
-        std::vector<uchar> target = untouched;
-        MaskFill(mask.data(), target.data(), BitmapGeometry{101, 80, 404, depth}, 0xFFFFFF);
-        QCOMPARE(target, untouched);
-    }
+void TestMaskFill::cleanup() {
+    hwy::SetSupportedTargetsForTest(0);
 }
 
-void TestMaskFill::everyKernelAgreesWithThePixelRule_data() {
-    QTest::addColumn<MaskFillKernel>("kernel");
+void TestMaskFill::geometryWithoutPixelsChangesNothing_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("depth");
+    QTest::newRow("8 bits") << 101 << 80 << 8;
+    QTest::newRow("15 bits") << 101 << 80 << 15;
+    QTest::newRow("1 bit") << 101 << 80 << 1;
+    QTest::newRow("no width") << 0 << 80 << 24;
+    QTest::newRow("negative width") << -101 << 80 << 32;
+    QTest::newRow("no height") << 101 << 0 << 16;
+    QTest::newRow("negative height") << 101 << -80 << 32;
+}
+
+void TestMaskFill::geometryWithoutPixelsChangesNothing() {
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, depth);
+    const std::vector<uchar> mask(404 * 80, 0), untouched(404 * 80, 0x5A);
+    std::vector<uchar> target = untouched, plain = untouched;
+    MaskFill(mask.data(), target.data(), BitmapGeometry{width, height, 404, quint16(depth)},
+             0xFFFFFF);
+    QCOMPARE(target, untouched);
+    MaskFillPlain(mask.data(), plain.data(), BitmapGeometry{width, height, 404, quint16(depth)},
+                  0xFFFFFF);
+    QCOMPARE(plain, untouched);
+}
+
+void TestMaskFill::everyTargetAgreesWithThePlainLoops_data() {
+    QTest::addColumn<qint64>("target");
     QTest::addColumn<int>("depth");
     QTest::addColumn<int>("width");
-    QTest::addColumn<int>("padding");
+    QTest::addColumn<int>("bytesPerRow");
     // Every narrow width, so that each kind of row end is met, and widths around whole runs of
-    // vectors; rows end on a 2-byte boundary (tight) or two bytes later. At 32 bits the
-    // picture is one run of pixels without padding. Padding -1: rows end on a page boundary.
+    // vectors up to 64 bytes; rows end on a 2-byte boundary (as 202, 304 and 404 bytes do) or
+    // padded to a 4-byte boundary beyond that. At 32 bits the picture is one run of pixels
+    // without padding. No bytes per row: rows end on a page boundary.
     std::vector<int> widths;
     for (int width = 1; width <= 40; ++width)
         widths.push_back(width);
     for (const int width : {47, 48, 49, 63, 64, 65, 95, 96, 97, 101, 128, 129, 130})
         widths.push_back(width);
-    for (const MaskFillKernel kernel : Kernels) {
+    for (const qint64 target : hwy::SupportedAndGeneratedTargets()) {
         for (const int depth : {16, 24, 32}) {
             for (const int width : widths) {
-                const int size = depth / 8;
-                const int tight = (width * size + 1) / 2 * 2 - width * size;
-                for (const int padding :
-                     depth == 32 ? std::vector{0} : std::vector{tight, tight + 2})
-                    QTest::addRow("%s, %d bits, %d wide, %d padding", KernelNames[int(kernel)],
-                                  depth, width, padding)
-                        << kernel << depth << width << padding;
+                const int pixelBytes = width * depth / 8;
+                const int even = (pixelBytes + 1) / 2 * 2, padded = (pixelBytes + 5) / 4 * 4;
+                for (const int bytesPerRow :
+                     depth == 32 ? std::vector{pixelBytes} : std::vector{even, padded})
+                    QTest::addRow("%s, %d bits, %d wide, %d bytes a row", hwy::TargetName(target),
+                                  depth, width, bytesPerRow)
+                        << target << depth << width << bytesPerRow;
             }
             if (depth != 32)
-                QTest::addRow("%s, %d bits, a page of padding", KernelNames[int(kernel)], depth)
-                    << kernel << depth << 0 << -1;
+                QTest::addRow("%s, %d bits, rows ending on a page", hwy::TargetName(target), depth)
+                    << target << depth << 0 << 0;
         }
     }
 }
 
-void TestMaskFill::everyKernelAgreesWithThePixelRule() {
-    QFETCH(MaskFillKernel, kernel);
+void TestMaskFill::everyTargetAgreesWithThePlainLoops() {
+    QFETCH(qint64, target);
     QFETCH(int, depth);
     QFETCH(int, width);
-    QFETCH(int, padding);
-#if defined(__x86_64__)
-    QVERIFY(kernel == MaskFillKernel::Avx2 || MaskFillKernelRuns(kernel)); // SSE2 is in all x86-64
-#endif
-    if (!MaskFillKernelRuns(kernel))
-        QSKIP("this processor or build cannot run this kernel");
-    // At 32 bits the fourth byte is 255: Qt takes it as the opacity where windows are composed
-    // with alpha (Wayland), and a painted pixel with 0 there shows as empty.
+    QFETCH(int, bytesPerRow);
+    hwy::SetSupportedTargetsForTest(target);
     const ColourValue colour = MakeColour(0x9C, 0x4E, 0x21);
     const std::vector<uchar> encoded = depth == 16   ? std::vector<uchar>{0x64, 0x9A}
                                        : depth == 24 ? std::vector<uchar>{0x21, 0x4E, 0x9C}
                                                      : std::vector<uchar>{0x21, 0x4E, 0x9C, 0xFF};
-    // With a page of padding each row's pixels end on a page boundary, and the padding can be
-    // read but not written: a store into it, even of the bytes it holds, ends the test program,
-    // where a comparison of the buffers could not tell it from none. Otherwise the buffers are
-    // exactly as long as the geometry says, so that a read or write beyond them shows under
-    // AddressSanitizer. One row is both the first and the last.
-    const int page = int(sysconf(_SC_PAGESIZE));
-    const bool guarded = padding < 0;
+    // Rows ending on a page are followed by a page of padding that cannot be written. Otherwise
+    // the buffers are exactly as long as the geometry says, so that a read or write beyond them
+    // shows under AddressSanitizer. One row is both the first and the last.
+    const bool guarded = bytesPerRow == 0;
     if (guarded) {
-        width = 3 * page / (depth / 8); // a whole number of pixels at 16 and at 24 bits
-        padding = page;
+        width = int(3 * PageSize) / (depth / 8); // a whole number of pixels at 16 and at 24 bits
+        bytesPerRow = int(4 * PageSize);
     }
     for (const int height : {1, 7}) {
-        const BitmapGeometry geometry{width, height, width * (depth / 8) + padding, quint16(depth)};
-        const size_t bytes = size_t(geometry.bytesPerRow) * height;
-        std::vector<uchar> plain(guarded ? 0 : bytes);
-        void* mapped = guarded ? mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
-                                      MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)
-                               : plain.data();
-        QVERIFY(mapped != MAP_FAILED);
-        uchar* target = static_cast<uchar*>(mapped);
-        std::mt19937 random(uint(depth * 100000 + width * 100 + padding * 10 + height));
-        std::generate(target, target + bytes, [&random] { return uchar(random()); });
+        const BitmapGeometry geometry{width, height, bytesPerRow, quint16(depth)};
+        const size_t bytes = size_t(bytesPerRow) * height;
+        std::vector<uchar> unguarded(guarded ? 0 : bytes);
+        Pages pages(guarded ? bytes : 0);
+        uchar* painted = guarded ? pages.data : unguarded.data();
+        QVERIFY(painted);
+        std::mt19937 random(uint(depth * 100000 + width * 100 + bytesPerRow * 10 + height));
+        std::generate(painted, painted + bytes, [&random] { return uchar(random()); });
         for (int y = 1; guarded && y <= height; ++y)
-            QCOMPARE(mprotect(target + size_t(y) * geometry.bytesPerRow - page, page, PROT_READ),
-                     0);
+            QVERIFY(pages.protect(size_t(y) * bytesPerRow - PageSize, PageSize));
         // Masks of single pixels, in runs, and black everywhere, so that every vector is stored.
-        bool same = true;
         for (const int kind : {0, 1, 2}) {
             const std::vector<uchar> mask =
                 kind == 2 ? std::vector<uchar>(bytes, 0) : RandomMask(geometry, kind == 1, random);
-            std::vector<uchar> expected(target, target + bytes);
+            std::vector<uchar> expected(painted, painted + bytes), plain = expected;
             FillPixelByPixel(mask, expected, geometry, encoded);
-            MaskFillWith(kernel, mask.data(), target, geometry, colour);
-            same = same && std::equal(expected.begin(), expected.end(), target);
+            MaskFillPlain(mask.data(), plain.data(), geometry, colour);
+            QVERIFY(plain == expected);
+            MaskFill(mask.data(), painted, geometry, colour);
+            QVERIFY(std::equal(plain.begin(), plain.end(), painted));
         }
-        if (guarded)
-            munmap(mapped, bytes);
-        QVERIFY(same);
     }
+}
+
+void TestMaskFill::magentaRowsStayUnwritten_data() {
+    QTest::addColumn<qint64>("target");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<int>("width");
+    // The narrowest rows the vector loops take, and the screens' width: a row one vector long
+    // at 16 and 32 bits, and at 24 bits a group of as many pixels as a vector has bytes.
+    for (const qint64 target : hwy::SupportedAndGeneratedTargets()) {
+        hwy::SetSupportedTargetsForTest(target);
+        const int vector = int(FillVectorBytes());
+        hwy::SetSupportedTargetsForTest(0);
+        if (vector == 0)
+            continue;
+        for (const int depth : {16, 24, 32}) {
+            const int narrowest = depth == 24 ? vector : vector * 8 / depth;
+            for (const int width : {narrowest, narrowest + 1, 101})
+                QTest::addRow("%s, %d bits, %d wide", hwy::TargetName(target), depth, width)
+                    << target << depth << width;
+        }
+    }
+}
+
+// Outside an element's area a layer mask is magenta: the vector loops leave those rows as they
+// are, without a store into them, from the narrowest row they take on.
+void TestMaskFill::magentaRowsStayUnwritten() {
+    QFETCH(qint64, target);
+    QFETCH(int, depth);
+    QFETCH(int, width);
+    hwy::SetSupportedTargetsForTest(target);
+    const int height = 3, pixelBytes = depth / 8, bytesPerRow = width * pixelBytes;
+    const BitmapGeometry geometry{width, height, bytesPerRow, quint16(depth)};
+    const size_t bytes = size_t(bytesPerRow) * height;
+    std::vector<uchar> mask(bytes);
+    for (size_t i = 0; i < bytes; ++i)
+        mask[i] = i % pixelBytes == 1 ? 0 : 0xFF;
+    Pages pages(bytes);
+    QVERIFY(pages.data);
+    std::fill(pages.data, pages.data + bytes, 0x5A);
+    QVERIFY(pages.protect(0, bytes));
+    MaskFill(mask.data(), pages.data, geometry, 0x123456);
+    QVERIFY(std::all_of(pages.data, pages.data + bytes, [](uchar byte) { return byte == 0x5A; }));
 }
 
 QTEST_GUILESS_MAIN(TestMaskFill)
