@@ -9,6 +9,10 @@
 #include <hwy/foreach_target.h> // before highway.h
 #include <hwy/highway.h>
 
+#include <algorithm>
+#include <bit>
+#include <limits>
+
 HWY_BEFORE_NAMESPACE();
 namespace MaskFillKernels {
 namespace HWY_NAMESPACE {
@@ -35,16 +39,14 @@ std::size_t VectorBytes() {
 
 #else
 
-// A row is first looked at: its mask is read once for the smallest and the bitwise OR of its
-// pixels' deciding bits. A row without a black pixel is left alone, and in a layer mask, black
-// over one element's area, most rows are. A row black throughout is stored in the colour without
-// a look at the target. Any other row is painted, each vector tested and blended without a
-// branch.
+// A row is first looked at, one load and one minimum a vector: a row without a black pixel is
+// left alone, and in a layer mask, black over one element's area, most rows are. Any other row
+// is painted, each vector tested and blended without a branch.
 //
 // The last vector of a row ends at the row's last pixel byte and overlaps the one before it
 // where the row is not a whole number of vectors: painting a pixel twice gives it the same
 // value, as the mask does not change. It is worked out before the row is written, so that its
-// loads never wait for a store they partly overlap. Padding bytes are neither read nor written.
+// loads never wait for a store they partly overlap. Padding bytes are never written.
 
 // The deciding bits of a 16-bit pixel are all of them; of a 32-bit pixel all but the fourth
 // byte, shifted out here. Zero exactly for a black pixel.
@@ -56,7 +58,9 @@ struct Deciding32 {
     template <class V> V operator()(V mask) const { return hn::ShiftLeft<8>(mask); }
 };
 
-// Rows of whole pixels of one lane each, rowBytes long (at least one vector), stride apart.
+// Rows of whole pixels of one lane each, rowBytes long (at least one vector), stride apart. A
+// look costs nearly as much as painting here, so a row that follows one with black pixels is
+// painted without a look, and a mask black throughout is read once a row.
 template <class D, class Deciding>
 void FillWordRows(D d, const PixelBuffers& p, std::int64_t rowBytes, std::int64_t stride,
                   hn::TFromD<D> word, Deciding deciding) {
@@ -71,30 +75,33 @@ void FillWordRows(D d, const PixelBuffers& p, std::int64_t rowBytes, std::int64_
     const std::int64_t last = rowBytes - step;
     const auto zero = hn::Zero(d);
     const auto colour = hn::Set(d, word);
+    bool look = true;
     for (std::int64_t y = 0; y < p.height; ++y) {
         const std::uint8_t* m = p.mask + y * stride;
         std::uint8_t* t = p.target + y * stride;
-        const auto lastMask = deciding(load(m + last));
-        auto lowest = lastMask, bits = lastMask;
-        for (std::int64_t i = 0; i < last; i += step) {
-            const auto vector = deciding(load(m + i));
-            lowest = hn::Min(lowest, vector);
-            bits = hn::Or(bits, vector);
+        if (look) {
+            // Two running minimums, so that each load waits for no other.
+            auto lowest = deciding(load(m + last)), lowest2 = lowest;
+            std::int64_t i = 0;
+            for (; i + step < last; i += 2 * step) {
+                lowest = hn::Min(lowest, deciding(load(m + i)));
+                lowest2 = hn::Min(lowest2, deciding(load(m + i + step)));
+            }
+            if (i < last)
+                lowest = hn::Min(lowest, deciding(load(m + i)));
+            if (hn::AllFalse(d, hn::Eq(hn::Min(lowest, lowest2), zero)))
+                continue;
         }
-        if (hn::AllFalse(d, hn::Eq(lowest, zero)))
-            continue;
-        if (hn::AllTrue(d, hn::Eq(bits, zero))) {
-            for (std::int64_t i = 0; i < last; i += step)
-                store(colour, t + i);
-            store(colour, t + last);
-            continue;
-        }
-        const auto lastVector = hn::IfThenElse(hn::Eq(lastMask, zero), colour, load(t + last));
+        const auto lastBlack = hn::Eq(deciding(load(m + last)), zero);
+        const auto lastVector = hn::IfThenElse(lastBlack, colour, load(t + last));
+        auto anyBlack = lastBlack;
         for (std::int64_t i = 0; i < last; i += step) {
             const auto black = hn::Eq(deciding(load(m + i)), zero);
             store(hn::IfThenElse(black, colour, load(t + i)), t + i);
+            anyBlack = hn::Or(anyBlack, black);
         }
         store(lastVector, t + last);
+        look = hn::AllFalse(d, anyBlack);
     }
 }
 
@@ -115,82 +122,147 @@ void Fill32(const PixelBuffers& p, std::uint32_t colour) {
     FillWordRows(d, p, rowBytes, rowBytes, colour, Deciding32());
 }
 
-// At 24 bits a row is taken in groups of as many pixels as a vector has bytes: three vectors
-// that start on a pixel's first byte. The last group ends at the row's last pixel and overlaps
-// the one before it, as the last vector does at 16 and 32 bits.
-
-// The look at a group. A black pixel's three zero bytes always hold a zero 16-bit word counted
-// from the group's first byte (its first two or its last two), and magenta holds none; another
-// mask colour may hold a zero word without a black pixel, and its row is then painted for
-// nothing, which changes no pixel.
-template <class D, class V16, class V>
-HWY_INLINE void LookAtGroup(D d, const std::uint8_t* m, V16& lowest, V& bits) {
+// At 24 bits a black pixel's three zero bytes always hold a zero 16-bit word counted from the
+// row's first byte, and the magenta around an element's area holds none, so the smallest word
+// of the row finds the rows worth painting. Another mask colour may hold a zero word without a
+// black pixel; its row is then painted for nothing, which changes no pixel.
+template <class D> HWY_INLINE bool MayHoldBlack24(D d, const std::uint8_t* m, std::int64_t n) {
     const hn::Repartition<std::uint16_t, D> d16;
-    const std::size_t n = hn::Lanes(d);
-    const auto a = hn::LoadU(d, m), b = hn::LoadU(d, m + n), c = hn::LoadU(d, m + 2 * n);
-    lowest = hn::Min(
-        lowest, hn::Min(hn::BitCast(d16, a), hn::Min(hn::BitCast(d16, b), hn::BitCast(d16, c))));
-    bits = hn::Or(bits, hn::Or3(a, b, c));
+    const auto load = [d, d16](const std::uint8_t* at) {
+        return hn::BitCast(d16, hn::LoadU(d, at));
+    };
+    const std::int64_t step = std::int64_t(hn::Lanes(d));
+    const std::int64_t last = (n & ~std::int64_t(1)) - step;
+    // Three running minimums, so that each load waits for no other.
+    auto a = load(m + last), b = a, c = a;
+    std::int64_t i = 0;
+    for (; i + 3 * step <= last; i += 3 * step) {
+        a = hn::Min(a, load(m + i));
+        b = hn::Min(b, load(m + i + step));
+        c = hn::Min(c, load(m + i + 2 * step));
+    }
+    for (; i < last; i += step)
+        a = hn::Min(a, load(m + i));
+    return !hn::AllFalse(d16, hn::Eq(hn::Min(a, hn::Min(b, c)), hn::Zero(d16)));
 }
 
-// A group painted: its pixels' three bytes taken apart, each pixel tested, and the target's
-// bytes blended with the colour's.
-template <class D, class V>
-HWY_INLINE void PaintGroup(D d, const std::uint8_t* m, const std::uint8_t* t, V blue, V green,
-                           V red, V& b, V& g, V& r) {
-    V maskBlue, maskGreen, maskRed;
-    hn::LoadInterleaved3(d, m, maskBlue, maskGreen, maskRed);
-    const auto black = hn::Eq(hn::Or3(maskBlue, maskGreen, maskRed), hn::Zero(d));
-    hn::LoadInterleaved3(d, t, b, g, r);
-    b = hn::IfThenElse(black, blue, b);
-    g = hn::IfThenElse(black, green, g);
-    r = hn::IfThenElse(black, red, r);
+// Leaves at the first vector with a byte that is not black: in a row of an element's edge that
+// is most often the first.
+template <class D> bool AllBlack24(D d, const std::uint8_t* m, std::int64_t n) {
+    const std::int64_t step = std::int64_t(hn::Lanes(d));
+    for (std::int64_t i = 0; i < n - step; i += step) {
+        if (!hn::AllTrue(d, hn::Eq(hn::LoadU(d, m + i), hn::Zero(d))))
+            return false;
+    }
+    return hn::AllTrue(d, hn::Eq(hn::LoadU(d, m + n - step), hn::Zero(d)));
+}
+
+// A row is painted three vectors at a time from a pixel's first byte, and the last three end at
+// its last pixel. Which bytes of those three vectors are a pixel's first and third bytes:
+struct PixelBytes24 {
+    std::uint8_t firsts[3 * HWY_MAX_BYTES];
+    std::uint8_t thirds[3 * HWY_MAX_BYTES];
+};
+
+constexpr PixelBytes24 MakePixelBytes24() {
+    PixelBytes24 bytes{};
+    for (int i = 0; i < 3 * HWY_MAX_BYTES; ++i) {
+        bytes.firsts[i] = i % 3 == 0 ? 0xFF : 0;
+        bytes.thirds[i] = i % 3 == 2 ? 0xFF : 0;
+    }
+    return bytes;
+}
+
+HWY_ALIGN constexpr PixelBytes24 Pixel24 = MakePixelBytes24();
+
+// The vector at byte k of three from a pixel's first byte. Each mask byte is ORed with the
+// other two bytes of its pixel, read by loads one and two bytes before and after the vector: a
+// pixel's first byte takes its two followers, its second byte both neighbours, its third the
+// two bytes before it. Zero exactly on black pixels.
+template <class D>
+HWY_INLINE hn::Vec<D> Paint24(D d, const std::uint8_t* m, const std::uint8_t* t,
+                              const std::uint8_t* colour, std::int64_t k) {
+    const auto firsts = hn::Load(d, Pixel24.firsts + k), thirds = hn::Load(d, Pixel24.thirds + k);
+    auto pixel = hn::Or(hn::LoadU(d, m + k), hn::AndNot(thirds, hn::LoadU(d, m + k + 1)));
+    pixel = hn::Or(pixel, hn::AndNot(firsts, hn::LoadU(d, m + k - 1)));
+    pixel = hn::Or(pixel, hn::And(firsts, hn::LoadU(d, m + k + 2)));
+    pixel = hn::Or(pixel, hn::And(thirds, hn::LoadU(d, m + k - 2)));
+    return hn::IfThenElse(hn::Eq(pixel, hn::Zero(d)), hn::Load(d, colour + k), hn::LoadU(d, t + k));
+}
+
+// A row that holds black somewhere: its loads reach two bytes before and after its pixels.
+template <class D>
+void PaintRow24(D d, const std::uint8_t* m, std::uint8_t* t, std::int64_t n,
+                const std::uint8_t* colour) {
+    const std::int64_t step = std::int64_t(hn::Lanes(d)), three = 3 * step;
+    const std::int64_t last = n - three;
+    const auto last0 = Paint24(d, m + last, t + last, colour, 0);
+    const auto last1 = Paint24(d, m + last, t + last, colour, step);
+    const auto last2 = Paint24(d, m + last, t + last, colour, 2 * step);
+    for (std::int64_t i = 0; i < last; i += three) {
+        hn::StoreU(Paint24(d, m + i, t + i, colour, 0), d, t + i);
+        hn::StoreU(Paint24(d, m + i, t + i, colour, step), d, t + i + step);
+        hn::StoreU(Paint24(d, m + i, t + i, colour, 2 * step), d, t + i + 2 * step);
+    }
+    hn::StoreU(last0, d, t + last);
+    hn::StoreU(last1, d, t + last + step);
+    hn::StoreU(last2, d, t + last + 2 * step);
+}
+
+// A row black throughout takes the colour without a look at the target.
+template <class D>
+void FillRow24(D d, std::uint8_t* t, std::int64_t n, const std::uint8_t* colour) {
+    const std::int64_t step = std::int64_t(hn::Lanes(d)), three = 3 * step;
+    const auto colour0 = hn::Load(d, colour), colour1 = hn::Load(d, colour + step),
+               colour2 = hn::Load(d, colour + 2 * step);
+    for (std::int64_t i = 0; i < n - three; i += three) {
+        hn::StoreU(colour0, d, t + i);
+        hn::StoreU(colour1, d, t + i + step);
+        hn::StoreU(colour2, d, t + i + 2 * step);
+    }
+    hn::StoreU(colour0, d, t + n - three);
+    hn::StoreU(colour1, d, t + n - three + step);
+    hn::StoreU(colour2, d, t + n - three + 2 * step);
 }
 
 void Fill24(const PixelBuffers& p, const std::uint8_t* bgr) {
     const hn::ScalableTag<std::uint8_t> d;
-    const hn::Repartition<std::uint16_t, decltype(d)> d16;
-    const std::int64_t n = std::int64_t(hn::Lanes(d));
-    if (p.width < n)
+    const std::int64_t step = std::int64_t(hn::Lanes(d));
+    const std::int64_t n = std::int64_t(p.width) * 3;
+    if (n < 3 * step)
         return Fill24Plain(p, bgr);
-    const std::int64_t group = 3 * n;
-    const std::int64_t last = std::int64_t(p.width) * 3 - group;
-    const auto blue = hn::Set(d, bgr[0]), green = hn::Set(d, bgr[1]), red = hn::Set(d, bgr[2]);
-    // A group's three vectors in the colour, for rows black throughout.
-    HWY_ALIGN std::uint8_t colourGroup[3 * HWY_MAX_BYTES];
-    hn::StoreInterleaved3(blue, green, red, d, colourGroup);
-    const auto colour0 = hn::Load(d, colourGroup);
-    const auto colour1 = hn::Load(d, colourGroup + n);
-    const auto colour2 = hn::Load(d, colourGroup + 2 * n);
-    for (std::int64_t y = 0; y < p.height; ++y) {
-        const std::uint8_t* m = p.mask + y * p.bytesPerRow;
-        std::uint8_t* t = p.target + y * p.bytesPerRow;
-        auto lowest = hn::Set(d16, 0xFFFF);
-        auto bits = hn::Zero(d);
-        for (std::int64_t i = 0; i < last; i += group)
-            LookAtGroup(d, m + i, lowest, bits);
-        LookAtGroup(d, m + last, lowest, bits);
-        if (hn::AllFalse(d16, hn::Eq(lowest, hn::Zero(d16))))
-            continue;
-        if (hn::AllTrue(d, hn::Eq(bits, hn::Zero(d)))) {
-            for (std::int64_t i = 0; i < last; i += group) {
-                hn::StoreU(colour0, d, t + i);
-                hn::StoreU(colour1, d, t + i + n);
-                hn::StoreU(colour2, d, t + i + 2 * n);
-            }
-            hn::StoreU(colour0, d, t + last);
-            hn::StoreU(colour1, d, t + last + n);
-            hn::StoreU(colour2, d, t + last + 2 * n);
-            continue;
+    // The colour over three vectors from a pixel's first byte.
+    HWY_ALIGN std::uint8_t colour[3 * HWY_MAX_BYTES];
+    for (std::int64_t k = 0; k < 3 * step; k += step) {
+        const auto firsts = hn::MaskFromVec(hn::Load(d, Pixel24.firsts + k));
+        const auto thirds = hn::MaskFromVec(hn::Load(d, Pixel24.thirds + k));
+        hn::Store(hn::IfThenElse(firsts, hn::Set(d, bgr[0]),
+                                 hn::IfThenElse(thirds, hn::Set(d, bgr[2]), hn::Set(d, bgr[1]))),
+                  d, colour + k);
+    }
+    const std::int64_t size = std::int64_t(p.bytesPerRow) * p.height;
+    // As many rows as a word has bits are looked at first, without a branch, and then only the
+    // rows that may hold black are visited: a branch per row would guess wrong at every edge of
+    // an element's area.
+    constexpr int batch = std::numeric_limits<std::uint64_t>::digits;
+    for (std::int64_t first = 0; first < p.height; first += batch) {
+        const std::int64_t rows = std::min<std::int64_t>(batch, p.height - first);
+        std::uint64_t marked = 0;
+        for (std::int64_t r = 0; r < rows; ++r) {
+            const std::uint8_t* m = p.mask + (first + r) * p.bytesPerRow;
+            marked |= std::uint64_t(MayHoldBlack24(d, m, n)) << r;
         }
-        hn::Vec<decltype(d)> lastBlue, lastGreen, lastRed;
-        PaintGroup(d, m + last, t + last, blue, green, red, lastBlue, lastGreen, lastRed);
-        for (std::int64_t i = 0; i < last; i += group) {
-            hn::Vec<decltype(d)> b, g, r;
-            PaintGroup(d, m + i, t + i, blue, green, red, b, g, r);
-            hn::StoreInterleaved3(b, g, r, d, t + i);
+        for (; marked != 0; marked &= marked - 1) {
+            const std::int64_t start = (first + std::countr_zero(marked)) * p.bytesPerRow;
+            const std::uint8_t* m = p.mask + start;
+            std::uint8_t* t = p.target + start;
+            if (AllBlack24(d, m, n))
+                FillRow24(d, t, n, colour);
+            else if (start >= 2 && size - start - n >= 2)
+                PaintRow24(d, m, t, n, colour);
+            else // The first and the last row of the pictures may lack that room.
+                Fill24Plain(PixelBuffers{m, t, p.width, 1, p.bytesPerRow}, bgr);
         }
-        hn::StoreInterleaved3(lastBlue, lastGreen, lastRed, d, t + last);
     }
 }
 

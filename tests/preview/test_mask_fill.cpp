@@ -29,56 +29,80 @@ void FillPixelByPixel(const std::vector<uchar>& mask, std::vector<uchar>& target
     }
 }
 
-// A mask of the given geometry: black, magenta, near black and random pixels, either each drawn
-// on its own or in runs up to a few rows long, so that whole vectors and rows are black or
-// without black. A near black pixel has one byte 1, a different one from pixel to pixel (at 32
-// bits, when it is the fourth byte the pixel counts as black). Padding bytes are random too.
-std::vector<uchar> RandomMask(const BitmapGeometry& g, bool inRuns, std::mt19937& random) {
+enum class MaskKind {
+    Pixels,      // black, magenta, near black and random pixels, each drawn on its own
+    Runs,        // the same in runs up to a few rows long: whole vectors and rows are one kind
+    Black,       // black everywhere, padding too: every vector is stored
+    OneBlack,    // magenta with one black pixel a row, a pixel further right each row
+    OneNotBlack, // black with one near black pixel a row, a pixel further right each row
+};
+
+// A mask of the given geometry. A near black pixel has one byte 1, a different one from pixel
+// to pixel (at 32 bits, when it is the fourth byte the pixel counts as black). Padding bytes
+// are random, but for a mask black everywhere.
+std::vector<uchar> Mask(const BitmapGeometry& g, MaskKind kind, std::mt19937& random) {
     const int size = g.bitsPerPixel / 8;
     std::vector<uchar> mask(size_t(g.bytesPerRow) * g.height);
     for (uchar& byte : mask)
-        byte = uchar(random());
-    unsigned kind = 0;
+        byte = kind == MaskKind::Black ? 0 : uchar(random());
+    const auto draw = [size](uchar* pixel, unsigned colour, int nearBlackByte) {
+        for (int i = 0; i < size; ++i) {
+            const uchar magenta = i == 1 ? 0 : 0xFF;
+            pixel[i] = colour == 0   ? 0
+                       : colour == 1 ? magenta
+                       : colour == 2 ? (i == nearBlackByte ? 1 : 0)
+                                     : pixel[i];
+        }
+    };
+    unsigned colour = 0;
     int run = 0;
     for (int y = 0; y < g.height; ++y) {
         for (int x = 0; x < g.width; ++x) {
-            if (run-- <= 0) {
-                kind = random() % 4;
-                run = inRuns ? int(random() % (3 * g.width + 1)) : 0;
-            }
             uchar* pixel = mask.data() + size_t(y) * g.bytesPerRow + size_t(x) * size;
-            for (int i = 0; i < size; ++i) {
-                const uchar magenta = i == 1 ? 0 : 0xFF;
-                pixel[i] = kind == 0   ? 0
-                           : kind == 1 ? magenta
-                           : kind == 2 ? (i == x % size ? 1 : 0)
-                                       : uchar(random());
+            const bool moving = x == y % g.width;
+            if (kind == MaskKind::OneBlack || kind == MaskKind::OneNotBlack) {
+                draw(pixel, (kind == MaskKind::OneBlack) == moving ? 0 : moving ? 2 : 1, y % 3);
+                continue;
             }
+            if (run-- <= 0) {
+                colour = kind == MaskKind::Black ? 0 : random() % 4;
+                run = kind == MaskKind::Runs ? int(random() % (3 * g.width + 1)) : 0;
+            }
+            draw(pixel, colour, x % size);
         }
     }
     return mask;
 }
 
-// Bytes that can be read but not written: a store into them, even of the bytes they hold, ends
-// the test program, where a comparison of the buffers could not tell it from none.
+const size_t PageSize = size_t(sysconf(_SC_PAGESIZE));
+
+// Whole pages of memory between two pages that cannot be touched: a read or a write beyond them
+// ends the test program. Pages made read-only end it at a store, even of the bytes they hold,
+// where a comparison of the buffers could not tell it from none.
 struct Pages {
-    explicit Pages(size_t bytes) : size(bytes) {
+    explicit Pages(size_t bytes) : size((bytes + PageSize - 1) / PageSize * PageSize) {
         void* mapped =
-            mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        data = mapped == MAP_FAILED ? nullptr : static_cast<uchar*>(mapped);
+            mmap(nullptr, size + 2 * PageSize, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (mapped == MAP_FAILED)
+            return;
+        base = static_cast<uchar*>(mapped);
+        if (mprotect(base + PageSize, size, PROT_READ | PROT_WRITE) == 0)
+            data = base + PageSize;
     }
     ~Pages() {
-        if (data)
-            munmap(data, size);
+        if (base)
+            munmap(base, size + 2 * PageSize);
     }
-    bool protect(size_t offset, size_t bytes) {
+    bool readOnly(size_t offset, size_t bytes) {
         return mprotect(data + offset, bytes, PROT_READ) == 0;
     }
-    uchar* data;
     size_t size;
+    uchar* base = nullptr;
+    uchar* data = nullptr;
 };
 
-const size_t PageSize = size_t(sysconf(_SC_PAGESIZE));
+// Bytes per row in the table for the geometries made of whole pages.
+enum PagedGeometry { RowsEndingOnAPage = 0, PicturesBetweenPages = -1 };
 
 } // namespace
 
@@ -133,7 +157,7 @@ void TestMaskFill::everyTargetAgreesWithThePlainLoops_data() {
     // Every narrow width, so that each kind of row end is met, and widths around whole runs of
     // vectors up to 64 bytes; rows end on a 2-byte boundary (as 202, 304 and 404 bytes do) or
     // padded to a 4-byte boundary beyond that. At 32 bits the picture is one run of pixels
-    // without padding. No bytes per row: rows end on a page boundary.
+    // without padding. Two geometries are made of whole pages, see below.
     std::vector<int> widths;
     for (int width = 1; width <= 40; ++width)
         widths.push_back(width);
@@ -152,7 +176,9 @@ void TestMaskFill::everyTargetAgreesWithThePlainLoops_data() {
             }
             if (depth != 32)
                 QTest::addRow("%s, %d bits, rows ending on a page", hwy::TargetName(target), depth)
-                    << target << depth << 0 << 0;
+                    << target << depth << 0 << int(RowsEndingOnAPage);
+            QTest::addRow("%s, %d bits, pictures between pages", hwy::TargetName(target), depth)
+                << target << depth << 0 << int(PicturesBetweenPages);
         }
     }
 }
@@ -167,34 +193,46 @@ void TestMaskFill::everyTargetAgreesWithThePlainLoops() {
     const std::vector<uchar> encoded = depth == 16   ? std::vector<uchar>{0x64, 0x9A}
                                        : depth == 24 ? std::vector<uchar>{0x21, 0x4E, 0x9C}
                                                      : std::vector<uchar>{0x21, 0x4E, 0x9C, 0xFF};
-    // Rows ending on a page are followed by a page of padding that cannot be written. Otherwise
-    // the buffers are exactly as long as the geometry says, so that a read or write beyond them
-    // shows under AddressSanitizer. One row is both the first and the last.
-    const bool guarded = bytesPerRow == 0;
-    if (guarded) {
-        width = int(3 * PageSize) / (depth / 8); // a whole number of pixels at 16 and at 24 bits
-        bytesPerRow = int(4 * PageSize);
+    // Rows ending on a page are followed by a page of padding that cannot be written. Pictures
+    // between pages have rows of one page, with as little padding as the depth allows, and
+    // nothing can be touched before the first row or after the last. Otherwise the buffers are
+    // exactly as long as the geometry says, so that a read or write beyond them shows under
+    // AddressSanitizer. One row is both the first and the last; as many rows as pixels in a row
+    // move a mask's one pixel through every place of a row.
+    const int pixelBytes = depth / 8;
+    std::vector<int> heights{1, 7, width};
+    if (bytesPerRow == RowsEndingOnAPage) {
+        width = int(3 * PageSize) / pixelBytes; // a whole number of pixels at 16 and at 24 bits
+        heights = {1, 7};
+    } else if (bytesPerRow == PicturesBetweenPages) {
+        width = int(PageSize) / pixelBytes;
+        heights = {1, 3};
     }
-    for (const int height : {1, 7}) {
+    const bool paged = bytesPerRow <= 0;
+    if (paged)
+        bytesPerRow = bytesPerRow == RowsEndingOnAPage ? int(4 * PageSize) : int(PageSize);
+    for (const int height : heights) {
         const BitmapGeometry geometry{width, height, bytesPerRow, quint16(depth)};
         const size_t bytes = size_t(bytesPerRow) * height;
-        std::vector<uchar> unguarded(guarded ? 0 : bytes);
-        Pages pages(guarded ? bytes : 0);
-        uchar* painted = guarded ? pages.data : unguarded.data();
-        QVERIFY(painted);
+        std::vector<uchar> unpaged(paged ? 0 : bytes);
+        Pages maskPages(paged ? bytes : 0), targetPages(paged ? bytes : 0);
+        uchar* painted = paged ? targetPages.data : unpaged.data();
+        QVERIFY(painted && (!paged || maskPages.data));
         std::mt19937 random(uint(depth * 100000 + width * 100 + bytesPerRow * 10 + height));
         std::generate(painted, painted + bytes, [&random] { return uchar(random()); });
-        for (int y = 1; guarded && y <= height; ++y)
-            QVERIFY(pages.protect(size_t(y) * bytesPerRow - PageSize, PageSize));
-        // Masks of single pixels, in runs, and black everywhere, so that every vector is stored.
-        for (const int kind : {0, 1, 2}) {
-            const std::vector<uchar> mask =
-                kind == 2 ? std::vector<uchar>(bytes, 0) : RandomMask(geometry, kind == 1, random);
+        for (int y = 1; bytesPerRow == int(4 * PageSize) && y <= height; ++y)
+            QVERIFY(targetPages.readOnly(size_t(y) * bytesPerRow - PageSize, PageSize));
+        // The mask black everywhere comes last: after it the target is the colour throughout.
+        for (const MaskKind kind : {MaskKind::Pixels, MaskKind::Runs, MaskKind::OneBlack,
+                                    MaskKind::OneNotBlack, MaskKind::Black}) {
+            const std::vector<uchar> mask = Mask(geometry, kind, random);
             std::vector<uchar> expected(painted, painted + bytes), plain = expected;
             FillPixelByPixel(mask, expected, geometry, encoded);
             MaskFillPlain(mask.data(), plain.data(), geometry, colour);
             QVERIFY(plain == expected);
-            MaskFill(mask.data(), painted, geometry, colour);
+            if (paged)
+                std::copy(mask.begin(), mask.end(), maskPages.data);
+            MaskFill(paged ? maskPages.data : mask.data(), painted, geometry, colour);
             QVERIFY(std::equal(plain.begin(), plain.end(), painted));
         }
     }
@@ -237,7 +275,7 @@ void TestMaskFill::magentaRowsStayUnwritten() {
     Pages pages(bytes);
     QVERIFY(pages.data);
     std::fill(pages.data, pages.data + bytes, 0x5A);
-    QVERIFY(pages.protect(0, bytes));
+    QVERIFY(pages.readOnly(0, bytes));
     MaskFill(mask.data(), pages.data, geometry, 0x123456);
     QVERIFY(std::all_of(pages.data, pages.data + bytes, [](uchar byte) { return byte == 0x5A; }));
 }
