@@ -39,6 +39,10 @@ std::size_t VectorBytes() {
 
 #else
 
+// Vectors of at most 32 bytes: a preview row is 202 to 404 bytes long, and with longer vectors
+// the last one of a row, which overlaps the one before it, costs more than they save.
+template <class T> using Tag = hn::CappedTag<T, 32 / sizeof(T)>;
+
 // A row is first looked at, one load and one minimum a vector: a row without a black pixel is
 // left alone, and in a layer mask, black over one element's area, most rows are. Any other row
 // is painted, each vector tested and blended without a branch.
@@ -60,9 +64,11 @@ struct Deciding32 {
 
 // Rows of whole pixels of one lane each, rowBytes long (at least one vector), stride apart. A
 // look costs nearly as much as painting here, so a row that follows one with black pixels is
-// painted without a look, and a mask black throughout is read once a row.
+// painted without a look, and a mask black throughout is read once a row. The pictures come by
+// value: a store through the target could change the fields of a reference, for all the
+// compiler knows, and they would be read again for every row.
 template <class D, class Deciding>
-void FillWordRows(D d, const PixelBuffers& p, std::int64_t rowBytes, std::int64_t stride,
+void FillWordRows(D d, const PixelBuffers p, std::int64_t rowBytes, std::int64_t stride,
                   hn::TFromD<D> word, Deciding deciding) {
     const hn::Repartition<std::uint8_t, D> d8;
     const auto load = [d, d8](const std::uint8_t* at) {
@@ -92,21 +98,21 @@ void FillWordRows(D d, const PixelBuffers& p, std::int64_t rowBytes, std::int64_
             if (hn::AllFalse(d, hn::Eq(hn::Min(lowest, lowest2), zero)))
                 continue;
         }
-        const auto lastBlack = hn::Eq(deciding(load(m + last)), zero);
-        const auto lastVector = hn::IfThenElse(lastBlack, colour, load(t + last));
-        auto anyBlack = lastBlack;
+        const auto lastMask = deciding(load(m + last));
+        const auto lastVector = hn::IfThenElse(hn::Eq(lastMask, zero), colour, load(t + last));
+        auto lowest = lastMask;
         for (std::int64_t i = 0; i < last; i += step) {
-            const auto black = hn::Eq(deciding(load(m + i)), zero);
-            store(hn::IfThenElse(black, colour, load(t + i)), t + i);
-            anyBlack = hn::Or(anyBlack, black);
+            const auto vector = deciding(load(m + i));
+            store(hn::IfThenElse(hn::Eq(vector, zero), colour, load(t + i)), t + i);
+            lowest = hn::Min(lowest, vector);
         }
         store(lastVector, t + last);
-        look = hn::AllFalse(d, anyBlack);
+        look = hn::AllFalse(d, hn::Eq(lowest, zero));
     }
 }
 
 void Fill16(const PixelBuffers& p, std::uint16_t colour) {
-    const hn::ScalableTag<std::uint16_t> d;
+    const Tag<std::uint16_t> d;
     const std::int64_t rowBytes = std::int64_t(p.width) * 2;
     if (rowBytes < std::int64_t(hn::Lanes(d)) * 2)
         return Fill16Plain(p, colour);
@@ -115,7 +121,7 @@ void Fill16(const PixelBuffers& p, std::uint16_t colour) {
 
 // The 32-bit picture is one run of pixels without row padding, taken a picture width at a time.
 void Fill32(const PixelBuffers& p, std::uint32_t colour) {
-    const hn::ScalableTag<std::uint32_t> d;
+    const Tag<std::uint32_t> d;
     const std::int64_t rowBytes = std::int64_t(p.width) * 4;
     if (rowBytes < std::int64_t(hn::Lanes(d)) * 4)
         return Fill32Plain(p, colour);
@@ -125,25 +131,33 @@ void Fill32(const PixelBuffers& p, std::uint32_t colour) {
 // At 24 bits a black pixel's three zero bytes always hold a zero 16-bit word counted from the
 // row's first byte, and the magenta around an element's area holds none, so the smallest word
 // of the row finds the rows worth painting. Another mask colour may hold a zero word without a
-// black pixel; its row is then painted for nothing, which changes no pixel.
-template <class D> HWY_INLINE bool MayHoldBlack24(D d, const std::uint8_t* m, std::int64_t n) {
+// black pixel; its row is then painted for nothing, which changes no pixel. Two rows are looked
+// at together, two running minimums each, so that each load waits for no other: bit 0 of the
+// result is for the row at m, bit 1 for the row at m2.
+template <class D>
+HWY_INLINE std::uint64_t MayHoldBlack24(D d, const std::uint8_t* m, const std::uint8_t* m2,
+                                        std::int64_t n) {
     const hn::Repartition<std::uint16_t, D> d16;
     const auto load = [d, d16](const std::uint8_t* at) {
         return hn::BitCast(d16, hn::LoadU(d, at));
     };
     const std::int64_t step = std::int64_t(hn::Lanes(d));
     const std::int64_t last = (n & ~std::int64_t(1)) - step;
-    // Three running minimums, so that each load waits for no other.
-    auto a = load(m + last), b = a, c = a;
+    auto a = load(m + last), b = a, a2 = load(m2 + last), b2 = a2;
     std::int64_t i = 0;
-    for (; i + 3 * step <= last; i += 3 * step) {
+    for (; i + step < last; i += 2 * step) {
         a = hn::Min(a, load(m + i));
         b = hn::Min(b, load(m + i + step));
-        c = hn::Min(c, load(m + i + 2 * step));
+        a2 = hn::Min(a2, load(m2 + i));
+        b2 = hn::Min(b2, load(m2 + i + step));
     }
-    for (; i < last; i += step)
+    if (i < last) {
         a = hn::Min(a, load(m + i));
-    return !hn::AllFalse(d16, hn::Eq(hn::Min(a, hn::Min(b, c)), hn::Zero(d16)));
+        a2 = hn::Min(a2, load(m2 + i));
+    }
+    const auto zero = hn::Zero(d16);
+    return std::uint64_t(!hn::AllFalse(d16, hn::Eq(hn::Min(a, b), zero))) |
+           std::uint64_t(!hn::AllFalse(d16, hn::Eq(hn::Min(a2, b2), zero))) << 1;
 }
 
 // Leaves at the first vector with a byte that is not black: in a row of an element's edge that
@@ -225,8 +239,9 @@ void FillRow24(D d, std::uint8_t* t, std::int64_t n, const std::uint8_t* colour)
     hn::StoreU(colour2, d, t + n - three + 2 * step);
 }
 
-void Fill24(const PixelBuffers& p, const std::uint8_t* bgr) {
-    const hn::ScalableTag<std::uint8_t> d;
+void Fill24(const PixelBuffers& pictures, const std::uint8_t* bgr) {
+    const PixelBuffers p = pictures; // a copy, as FillWordRows takes it
+    const Tag<std::uint8_t> d;
     const std::int64_t step = std::int64_t(hn::Lanes(d));
     const std::int64_t n = std::int64_t(p.width) * 3;
     if (n < 3 * step)
@@ -248,9 +263,12 @@ void Fill24(const PixelBuffers& p, const std::uint8_t* bgr) {
     for (std::int64_t first = 0; first < p.height; first += batch) {
         const std::int64_t rows = std::min<std::int64_t>(batch, p.height - first);
         std::uint64_t marked = 0;
-        for (std::int64_t r = 0; r < rows; ++r) {
+        for (std::int64_t r = 0; r < rows; r += 2) {
             const std::uint8_t* m = p.mask + (first + r) * p.bytesPerRow;
-            marked |= std::uint64_t(MayHoldBlack24(d, m, n)) << r;
+            // A last row without a partner is looked at twice.
+            const bool pair = r + 1 < rows;
+            const std::uint64_t both = MayHoldBlack24(d, m, pair ? m + p.bytesPerRow : m, n);
+            marked |= (pair ? both : both & 1) << r;
         }
         for (; marked != 0; marked &= marked - 1) {
             const std::int64_t start = (first + std::countr_zero(marked)) * p.bytesPerRow;
@@ -267,7 +285,7 @@ void Fill24(const PixelBuffers& p, const std::uint8_t* bgr) {
 }
 
 std::size_t VectorBytes() {
-    return hn::Lanes(hn::ScalableTag<std::uint8_t>());
+    return hn::Lanes(Tag<std::uint8_t>());
 }
 
 #endif // HWY_TARGET == HWY_SCALAR
