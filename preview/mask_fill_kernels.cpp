@@ -100,14 +100,23 @@ void FillWordRows(D d, const PixelBuffers p, std::int64_t rowBytes, std::int64_t
         }
         const auto lastMask = deciding(load(m + last));
         const auto lastVector = hn::IfThenElse(hn::Eq(lastMask, zero), colour, load(t + last));
-        auto lowest = lastMask;
-        for (std::int64_t i = 0; i < last; i += step) {
+        // Two vectors a step, for the same reason.
+        auto lowest = lastMask, lowest2 = lastMask;
+        std::int64_t i = 0;
+        for (; i + step < last; i += 2 * step) {
+            const auto vector = deciding(load(m + i)), vector2 = deciding(load(m + i + step));
+            store(hn::IfThenElse(hn::Eq(vector, zero), colour, load(t + i)), t + i);
+            store(hn::IfThenElse(hn::Eq(vector2, zero), colour, load(t + i + step)), t + i + step);
+            lowest = hn::Min(lowest, vector);
+            lowest2 = hn::Min(lowest2, vector2);
+        }
+        if (i < last) {
             const auto vector = deciding(load(m + i));
             store(hn::IfThenElse(hn::Eq(vector, zero), colour, load(t + i)), t + i);
             lowest = hn::Min(lowest, vector);
         }
         store(lastVector, t + last);
-        look = hn::AllFalse(d, hn::Eq(lowest, zero));
+        look = hn::AllFalse(d, hn::Eq(hn::Min(lowest, lowest2), zero));
     }
 }
 
