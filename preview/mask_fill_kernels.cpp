@@ -180,8 +180,9 @@ template <class D> bool AllBlack24(D d, const std::uint8_t* m, std::int64_t n) {
     return hn::AllTrue(d, hn::Eq(hn::LoadU(d, m + n - step), hn::Zero(d)));
 }
 
-// A row is painted three vectors at a time from a pixel's first byte, and the last three end at
-// its last pixel. Which bytes of those three vectors are a pixel's first and third bytes:
+// A row is painted three vectors at a time from a pixel's first byte, the last vector ends at
+// its last pixel as the third of three does, and at most two vectors lie between: the first
+// and the second of three. Which bytes of three vectors are a pixel's first and third bytes:
 struct PixelBytes24 {
     std::uint8_t firsts[3 * HWY_MAX_BYTES];
     std::uint8_t thirds[3 * HWY_MAX_BYTES];
@@ -198,7 +199,7 @@ constexpr PixelBytes24 MakePixelBytes24() {
 
 HWY_ALIGN constexpr PixelBytes24 Pixel24 = MakePixelBytes24();
 
-// The vector at byte k of three from a pixel's first byte. Each mask byte is ORed with the
+// The vector at m painted into t, the one at byte k of three. Each mask byte is ORed with the
 // other two bytes of its pixel, read by loads one and two bytes before and after the vector: a
 // pixel's first byte takes its two followers, its second byte both neighbours, its third the
 // two bytes before it. Zero exactly on black pixels.
@@ -206,46 +207,50 @@ template <class D>
 HWY_INLINE hn::Vec<D> Paint24(D d, const std::uint8_t* m, const std::uint8_t* t,
                               const std::uint8_t* colour, std::int64_t k) {
     const auto firsts = hn::Load(d, Pixel24.firsts + k), thirds = hn::Load(d, Pixel24.thirds + k);
-    auto pixel = hn::Or(hn::LoadU(d, m + k), hn::AndNot(thirds, hn::LoadU(d, m + k + 1)));
-    pixel = hn::Or(pixel, hn::AndNot(firsts, hn::LoadU(d, m + k - 1)));
-    pixel = hn::Or(pixel, hn::And(firsts, hn::LoadU(d, m + k + 2)));
-    pixel = hn::Or(pixel, hn::And(thirds, hn::LoadU(d, m + k - 2)));
-    return hn::IfThenElse(hn::Eq(pixel, hn::Zero(d)), hn::Load(d, colour + k), hn::LoadU(d, t + k));
+    auto pixel = hn::Or(hn::LoadU(d, m), hn::AndNot(thirds, hn::LoadU(d, m + 1)));
+    pixel = hn::Or(pixel, hn::AndNot(firsts, hn::LoadU(d, m - 1)));
+    pixel = hn::Or(pixel, hn::And(firsts, hn::LoadU(d, m + 2)));
+    pixel = hn::Or(pixel, hn::And(thirds, hn::LoadU(d, m - 2)));
+    return hn::IfThenElse(hn::Eq(pixel, hn::Zero(d)), hn::Load(d, colour + k), hn::LoadU(d, t));
 }
 
 // A row that holds black somewhere: its loads reach two bytes before and after its pixels.
 template <class D>
 void PaintRow24(D d, const std::uint8_t* m, std::uint8_t* t, std::int64_t n,
                 const std::uint8_t* colour) {
-    const std::int64_t step = std::int64_t(hn::Lanes(d)), three = 3 * step;
-    const std::int64_t last = n - three;
-    const auto last0 = Paint24(d, m + last, t + last, colour, 0);
-    const auto last1 = Paint24(d, m + last, t + last, colour, step);
-    const auto last2 = Paint24(d, m + last, t + last, colour, 2 * step);
-    for (std::int64_t i = 0; i < last; i += three) {
+    const std::int64_t step = std::int64_t(hn::Lanes(d)), last = n - step;
+    const auto lastVector = Paint24(d, m + last, t + last, colour, 2 * step);
+    std::int64_t i = 0;
+    for (; i + 3 * step <= n; i += 3 * step) {
         hn::StoreU(Paint24(d, m + i, t + i, colour, 0), d, t + i);
-        hn::StoreU(Paint24(d, m + i, t + i, colour, step), d, t + i + step);
-        hn::StoreU(Paint24(d, m + i, t + i, colour, 2 * step), d, t + i + 2 * step);
+        hn::StoreU(Paint24(d, m + i + step, t + i + step, colour, step), d, t + i + step);
+        hn::StoreU(Paint24(d, m + i + 2 * step, t + i + 2 * step, colour, 2 * step), d,
+                   t + i + 2 * step);
     }
-    hn::StoreU(last0, d, t + last);
-    hn::StoreU(last1, d, t + last + step);
-    hn::StoreU(last2, d, t + last + 2 * step);
+    if (i < last)
+        hn::StoreU(Paint24(d, m + i, t + i, colour, 0), d, t + i);
+    if (i + step < last)
+        hn::StoreU(Paint24(d, m + i + step, t + i + step, colour, step), d, t + i + step);
+    hn::StoreU(lastVector, d, t + last);
 }
 
 // A row black throughout takes the colour without a look at the target.
 template <class D>
 void FillRow24(D d, std::uint8_t* t, std::int64_t n, const std::uint8_t* colour) {
-    const std::int64_t step = std::int64_t(hn::Lanes(d)), three = 3 * step;
+    const std::int64_t step = std::int64_t(hn::Lanes(d)), last = n - step;
     const auto colour0 = hn::Load(d, colour), colour1 = hn::Load(d, colour + step),
                colour2 = hn::Load(d, colour + 2 * step);
-    for (std::int64_t i = 0; i < n - three; i += three) {
+    std::int64_t i = 0;
+    for (; i + 3 * step <= n; i += 3 * step) {
         hn::StoreU(colour0, d, t + i);
         hn::StoreU(colour1, d, t + i + step);
         hn::StoreU(colour2, d, t + i + 2 * step);
     }
-    hn::StoreU(colour0, d, t + n - three);
-    hn::StoreU(colour1, d, t + n - three + step);
-    hn::StoreU(colour2, d, t + n - three + 2 * step);
+    if (i < last)
+        hn::StoreU(colour0, d, t + i);
+    if (i + step < last)
+        hn::StoreU(colour1, d, t + i + step);
+    hn::StoreU(colour2, d, t + last);
 }
 
 void Fill24(const PixelBuffers& pictures, const std::uint8_t* bgr) {
@@ -253,7 +258,7 @@ void Fill24(const PixelBuffers& pictures, const std::uint8_t* bgr) {
     const Tag<std::uint8_t> d;
     const std::int64_t step = std::int64_t(hn::Lanes(d));
     const std::int64_t n = std::int64_t(p.width) * 3;
-    if (n < 3 * step)
+    if (n < step)
         return Fill24Plain(p, bgr);
     // The colour over three vectors from a pixel's first byte.
     HWY_ALIGN std::uint8_t colour[3 * HWY_MAX_BYTES];

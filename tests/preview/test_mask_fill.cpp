@@ -223,8 +223,8 @@ void TestMaskFill::magentaRowsStayUnwritten_data() {
     QTest::addColumn<qint64>("target");
     QTest::addColumn<int>("depth");
     QTest::addColumn<int>("width");
-    // The narrowest rows the vector loops take, and the screens' width: a row one vector long
-    // at 16 and 32 bits, and at 24 bits a group of as many pixels as a vector has bytes.
+    // The narrowest rows the vector loops take, at least one vector long, and the next, and the
+    // screens' width.
     for (const qint64 target : hwy::SupportedAndGeneratedTargets()) {
         hwy::SetSupportedTargetsForTest(target);
         const int vector = int(FillVectorBytes());
@@ -232,7 +232,7 @@ void TestMaskFill::magentaRowsStayUnwritten_data() {
         if (vector == 0)
             continue;
         for (const int depth : {16, 24, 32}) {
-            const int narrowest = depth == 24 ? vector : vector * 8 / depth;
+            const int narrowest = (vector * 8 + depth - 1) / depth;
             for (const int width : {narrowest, narrowest + 1, 101})
                 QTest::addRow("%s, %d bits, %d wide", hwy::TargetName(target), depth, width)
                     << target << depth << width;
