@@ -262,13 +262,16 @@ void Fill24(const PixelBuffers& pictures, const std::uint8_t* bgr) {
         return Fill24Plain(p, bgr);
     // The colour over three vectors from a pixel's first byte.
     HWY_ALIGN std::uint8_t colour[3 * HWY_MAX_BYTES];
-    for (std::int64_t k = 0; k < 3 * step; k += step) {
+    const auto colourAt = [&](std::int64_t k) {
         const auto firsts = hn::MaskFromVec(hn::Load(d, Pixel24.firsts + k));
         const auto thirds = hn::MaskFromVec(hn::Load(d, Pixel24.thirds + k));
         hn::Store(hn::IfThenElse(firsts, hn::Set(d, bgr[0]),
                                  hn::IfThenElse(thirds, hn::Set(d, bgr[2]), hn::Set(d, bgr[1]))),
                   d, colour + k);
-    }
+    };
+    colourAt(0);
+    colourAt(step);
+    colourAt(2 * step);
     const std::int64_t size = std::int64_t(p.bytesPerRow) * p.height;
     // As many rows as a word has bits are looked at first, without a branch, and then only the
     // rows that may hold black are visited: a branch per row would guess wrong at every edge of
