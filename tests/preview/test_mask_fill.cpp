@@ -3,15 +3,14 @@
 
 #include <QTest>
 #include <algorithm>
+#include <hwy/targets.h>
 #include <random>
 #include <sys/mman.h>
 #include <unistd.h>
 
-Q_DECLARE_METATYPE(MaskFillKernel)
-
 namespace {
 
-// The fill rule one pixel at a time, as plainly as it can be put, to hold the fast loops to.
+// The fill rule one pixel at a time, as plainly as it can be put, to hold the plain loops to.
 void FillPixelByPixel(const std::vector<uchar>& mask, std::vector<uchar>& target,
                       const BitmapGeometry& g, const std::vector<uchar>& encoded) {
     const int size = g.bitsPerPixel / 8;
@@ -30,49 +29,97 @@ void FillPixelByPixel(const std::vector<uchar>& mask, std::vector<uchar>& target
     }
 }
 
-const char* const KernelNames[] = {"plain", "SSE2", "AVX2"}; // in the order of MaskFillKernel
-constexpr MaskFillKernel Kernels[] = {MaskFillKernel::Plain, MaskFillKernel::Sse2,
-                                      MaskFillKernel::Avx2};
+enum class MaskKind {
+    Pixels,      // black, magenta, near black and random pixels, each drawn on its own
+    Runs,        // the same in runs up to a few rows long: whole vectors and rows are one kind
+    Black,       // black everywhere, padding too: every vector is stored
+    OneBlack,    // magenta with one black pixel a row, a pixel further right each row
+    OneNotBlack, // black with one near black pixel a row, a pixel further right each row
+};
 
-// A mask of the given geometry: black, magenta, near black and random pixels, either each drawn
-// on its own or in runs up to a few rows long, so that whole vectors and rows are black or
-// without black. A near black pixel has one byte 1, a different one from pixel to pixel (at 32
-// bits, when it is the fourth byte the pixel counts as black). Padding bytes are random too.
-std::vector<uchar> RandomMask(const BitmapGeometry& g, bool inRuns, std::mt19937& random) {
+// A mask of the given geometry. A near black pixel has one byte 1, a different one from pixel
+// to pixel (at 32 bits, when it is the fourth byte the pixel counts as black). Padding bytes
+// are random, but for a mask black everywhere.
+std::vector<uchar> Mask(const BitmapGeometry& g, MaskKind kind, std::mt19937& random) {
     const int size = g.bitsPerPixel / 8;
     std::vector<uchar> mask(size_t(g.bytesPerRow) * g.height);
     for (uchar& byte : mask)
-        byte = uchar(random());
-    unsigned kind = 0;
+        byte = kind == MaskKind::Black ? 0 : uchar(random());
+    const auto draw = [size](uchar* pixel, unsigned colour, int nearBlackByte) {
+        for (int i = 0; i < size; ++i) {
+            const uchar magenta = i == 1 ? 0 : 0xFF;
+            pixel[i] = colour == 0   ? 0
+                       : colour == 1 ? magenta
+                       : colour == 2 ? (i == nearBlackByte ? 1 : 0)
+                                     : pixel[i];
+        }
+    };
+    unsigned colour = 0;
     int run = 0;
     for (int y = 0; y < g.height; ++y) {
         for (int x = 0; x < g.width; ++x) {
-            if (run-- <= 0) {
-                kind = random() % 4;
-                run = inRuns ? int(random() % (3 * g.width + 1)) : 0;
-            }
             uchar* pixel = mask.data() + size_t(y) * g.bytesPerRow + size_t(x) * size;
-            for (int i = 0; i < size; ++i) {
-                const uchar magenta = i == 1 ? 0 : 0xFF;
-                pixel[i] = kind == 0   ? 0
-                           : kind == 1 ? magenta
-                           : kind == 2 ? (i == x % size ? 1 : 0)
-                                       : uchar(random());
+            const bool moving = x == y % g.width;
+            if (kind == MaskKind::OneBlack || kind == MaskKind::OneNotBlack) {
+                draw(pixel, (kind == MaskKind::OneBlack) == moving ? 0 : moving ? 2 : 1, y % 3);
+                continue;
             }
+            if (run-- <= 0) {
+                colour = kind == MaskKind::Black ? 0 : random() % 4;
+                run = kind == MaskKind::Runs ? int(random() % (3 * g.width + 1)) : 0;
+            }
+            draw(pixel, colour, x % size);
         }
     }
     return mask;
 }
+
+const size_t PageSize = size_t(sysconf(_SC_PAGESIZE));
+
+// Whole pages of memory between two pages that cannot be touched: a read or a write beyond them
+// ends the test program. Pages made read-only end it at a store, even of the bytes they hold,
+// where a comparison of the buffers could not tell it from none.
+struct Pages {
+    explicit Pages(size_t bytes) : size((bytes + PageSize - 1) / PageSize * PageSize) {
+        void* mapped =
+            mmap(nullptr, size + 2 * PageSize, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (mapped == MAP_FAILED)
+            return;
+        base = static_cast<uchar*>(mapped);
+        if (mprotect(base + PageSize, size, PROT_READ | PROT_WRITE) == 0)
+            data = base + PageSize;
+    }
+    ~Pages() {
+        if (base)
+            munmap(base, size + 2 * PageSize);
+    }
+    bool readOnly(size_t offset, size_t bytes) {
+        return mprotect(data + offset, bytes, PROT_READ) == 0;
+    }
+    size_t size;
+    uchar* base = nullptr;
+    uchar* data = nullptr;
+};
+
+// Bytes per row in the table for the geometries made of whole pages.
+enum PagedGeometry { RowsEndingOnAPage = 0, PicturesBetweenPages = -1 };
 
 } // namespace
 
 class TestMaskFill : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup();
     void otherDepthsChangeNothing();
-    void everyKernelAgreesWithThePixelRule_data();
-    void everyKernelAgreesWithThePixelRule();
+    void everyTargetAgreesWithThePlainLoops_data();
+    void everyTargetAgreesWithThePlainLoops();
+    void magentaRowsStayUnwritten_data();
+    void magentaRowsStayUnwritten();
 };
+
+void TestMaskFill::cleanup() {
+    hwy::SetSupportedTargetsForTest(0);
+}
 
 void TestMaskFill::otherDepthsChangeNothing() {
     const std::vector<uchar> mask(404 * 80, 0), untouched(404 * 80, 0x5A);
@@ -83,92 +130,132 @@ void TestMaskFill::otherDepthsChangeNothing() {
     }
 }
 
-void TestMaskFill::everyKernelAgreesWithThePixelRule_data() {
-    QTest::addColumn<MaskFillKernel>("kernel");
+void TestMaskFill::everyTargetAgreesWithThePlainLoops_data() {
+    QTest::addColumn<qint64>("target");
     QTest::addColumn<int>("depth");
     QTest::addColumn<int>("width");
-    QTest::addColumn<int>("padding");
+    QTest::addColumn<int>("bytesPerRow");
     // Every narrow width, so that each kind of row end is met, and widths around whole runs of
-    // vectors; rows end on a 2-byte boundary (tight) or two bytes later. At 32 bits the
-    // picture is one run of pixels without padding. Padding -1: rows end on a page boundary.
+    // vectors up to 64 bytes; rows end on a 2-byte boundary (as 202, 304 and 404 bytes do) or
+    // padded to a 4-byte boundary beyond that. At 32 bits the picture is one run of pixels
+    // without padding. Two geometries are made of whole pages, see below.
     std::vector<int> widths;
     for (int width = 1; width <= 40; ++width)
         widths.push_back(width);
     for (const int width : {47, 48, 49, 63, 64, 65, 95, 96, 97, 101, 128, 129, 130})
         widths.push_back(width);
-    for (const MaskFillKernel kernel : Kernels) {
+    for (const qint64 target : hwy::SupportedAndGeneratedTargets()) {
         for (const int depth : {16, 24, 32}) {
             for (const int width : widths) {
-                const int size = depth / 8;
-                const int tight = (width * size + 1) / 2 * 2 - width * size;
-                for (const int padding :
-                     depth == 32 ? std::vector{0} : std::vector{tight, tight + 2})
-                    QTest::addRow("%s, %d bits, %d wide, %d padding", KernelNames[int(kernel)],
-                                  depth, width, padding)
-                        << kernel << depth << width << padding;
+                const int pixelBytes = width * depth / 8;
+                const int even = (pixelBytes + 1) / 2 * 2, padded = (pixelBytes + 5) / 4 * 4;
+                for (const int bytesPerRow :
+                     depth == 32 ? std::vector{pixelBytes} : std::vector{even, padded})
+                    QTest::addRow("%s, %d bits, %d wide, %d bytes a row", hwy::TargetName(target),
+                                  depth, width, bytesPerRow)
+                        << target << depth << width << bytesPerRow;
             }
             if (depth != 32)
-                QTest::addRow("%s, %d bits, a page of padding", KernelNames[int(kernel)], depth)
-                    << kernel << depth << 0 << -1;
+                QTest::addRow("%s, %d bits, rows ending on a page", hwy::TargetName(target), depth)
+                    << target << depth << 0 << int(RowsEndingOnAPage);
+            QTest::addRow("%s, %d bits, pictures between pages", hwy::TargetName(target), depth)
+                << target << depth << 0 << int(PicturesBetweenPages);
         }
     }
 }
 
-void TestMaskFill::everyKernelAgreesWithThePixelRule() {
-    QFETCH(MaskFillKernel, kernel);
+void TestMaskFill::everyTargetAgreesWithThePlainLoops() {
+    QFETCH(qint64, target);
     QFETCH(int, depth);
     QFETCH(int, width);
-    QFETCH(int, padding);
-#if defined(__x86_64__)
-    QVERIFY(kernel == MaskFillKernel::Avx2 || MaskFillKernelRuns(kernel)); // SSE2 is in all x86-64
-#endif
-    if (!MaskFillKernelRuns(kernel))
-        QSKIP("this processor or build cannot run this kernel");
-    // At 32 bits the fourth byte is 255: Qt takes it as the opacity where windows are composed
-    // with alpha (Wayland), and a painted pixel with 0 there shows as empty.
+    QFETCH(int, bytesPerRow);
+    hwy::SetSupportedTargetsForTest(target);
     const ColourValue colour = MakeColour(0x9C, 0x4E, 0x21);
     const std::vector<uchar> encoded = depth == 16   ? std::vector<uchar>{0x64, 0x9A}
                                        : depth == 24 ? std::vector<uchar>{0x21, 0x4E, 0x9C}
                                                      : std::vector<uchar>{0x21, 0x4E, 0x9C, 0xFF};
-    // With a page of padding each row's pixels end on a page boundary, and the padding can be
-    // read but not written: a store into it, even of the bytes it holds, ends the test program,
-    // where a comparison of the buffers could not tell it from none. Otherwise the buffers are
+    // Rows ending on a page are followed by a page of padding that cannot be written. Pictures
+    // between pages have rows of one page, with as little padding as the depth allows, and
+    // nothing can be touched before the first row or after the last. Otherwise the buffers are
     // exactly as long as the geometry says, so that a read or write beyond them shows under
-    // AddressSanitizer. One row is both the first and the last.
-    const int page = int(sysconf(_SC_PAGESIZE));
-    const bool guarded = padding < 0;
-    if (guarded) {
-        width = 3 * page / (depth / 8); // a whole number of pixels at 16 and at 24 bits
-        padding = page;
+    // AddressSanitizer. One row is both the first and the last; as many rows as pixels in a row
+    // move a mask's one pixel through every place of a row.
+    const int pixelBytes = depth / 8;
+    std::vector<int> heights{1, 7, width};
+    if (bytesPerRow == RowsEndingOnAPage) {
+        width = int(3 * PageSize) / pixelBytes; // a whole number of pixels at 16 and at 24 bits
+        heights = {1, 7};
+    } else if (bytesPerRow == PicturesBetweenPages) {
+        width = int(PageSize) / pixelBytes;
+        heights = {1, 3};
     }
-    for (const int height : {1, 7}) {
-        const BitmapGeometry geometry{width, height, width * (depth / 8) + padding, quint16(depth)};
-        const size_t bytes = size_t(geometry.bytesPerRow) * height;
-        std::vector<uchar> plain(guarded ? 0 : bytes);
-        void* mapped = guarded ? mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
-                                      MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)
-                               : plain.data();
-        QVERIFY(mapped != MAP_FAILED);
-        uchar* target = static_cast<uchar*>(mapped);
-        std::mt19937 random(uint(depth * 100000 + width * 100 + padding * 10 + height));
-        std::generate(target, target + bytes, [&random] { return uchar(random()); });
-        for (int y = 1; guarded && y <= height; ++y)
-            QCOMPARE(mprotect(target + size_t(y) * geometry.bytesPerRow - page, page, PROT_READ),
-                     0);
-        // Masks of single pixels, in runs, and black everywhere, so that every vector is stored.
-        bool same = true;
-        for (const int kind : {0, 1, 2}) {
-            const std::vector<uchar> mask =
-                kind == 2 ? std::vector<uchar>(bytes, 0) : RandomMask(geometry, kind == 1, random);
-            std::vector<uchar> expected(target, target + bytes);
+    const bool paged = bytesPerRow <= 0;
+    if (paged)
+        bytesPerRow = bytesPerRow == RowsEndingOnAPage ? int(4 * PageSize) : int(PageSize);
+    for (const int height : heights) {
+        const BitmapGeometry geometry{width, height, bytesPerRow, quint16(depth)};
+        const size_t bytes = size_t(bytesPerRow) * height;
+        std::vector<uchar> unpaged(paged ? 0 : bytes);
+        Pages maskPages(paged ? bytes : 0), targetPages(paged ? bytes : 0);
+        uchar* painted = paged ? targetPages.data : unpaged.data();
+        QVERIFY(painted && (!paged || maskPages.data));
+        std::mt19937 random(uint(depth * 100000 + width * 100 + bytesPerRow * 10 + height));
+        std::generate(painted, painted + bytes, [&random] { return uchar(random()); });
+        for (int y = 1; bytesPerRow == int(4 * PageSize) && y <= height; ++y)
+            QVERIFY(targetPages.readOnly(size_t(y) * bytesPerRow - PageSize, PageSize));
+        // The mask black everywhere comes last: after it the target is the colour throughout.
+        for (const MaskKind kind : {MaskKind::Pixels, MaskKind::Runs, MaskKind::OneBlack,
+                                    MaskKind::OneNotBlack, MaskKind::Black}) {
+            const std::vector<uchar> mask = Mask(geometry, kind, random);
+            std::vector<uchar> expected(painted, painted + bytes), plain = expected;
             FillPixelByPixel(mask, expected, geometry, encoded);
-            MaskFillWith(kernel, mask.data(), target, geometry, colour);
-            same = same && std::equal(expected.begin(), expected.end(), target);
+            MaskFillPlain(mask.data(), plain.data(), geometry, colour);
+            QVERIFY(plain == expected);
+            if (paged)
+                std::copy(mask.begin(), mask.end(), maskPages.data);
+            MaskFill(paged ? maskPages.data : mask.data(), painted, geometry, colour);
+            QVERIFY(std::equal(plain.begin(), plain.end(), painted));
         }
-        if (guarded)
-            munmap(mapped, bytes);
-        QVERIFY(same);
     }
+}
+
+void TestMaskFill::magentaRowsStayUnwritten_data() {
+    QTest::addColumn<qint64>("target");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<int>("width");
+    // The narrowest rows the vector loops take, at least one vector long, and the next, and the
+    // screens' width.
+    for (const qint64 target : hwy::SupportedAndGeneratedTargets()) {
+        hwy::SetSupportedTargetsForTest(target);
+        const int vector = int(FillVectorBytes());
+        hwy::SetSupportedTargetsForTest(0);
+        if (vector == 0)
+            continue;
+        for (const int depth : {16, 24, 32}) {
+            const int narrowest = (vector * 8 + depth - 1) / depth;
+            for (const int width : {narrowest, narrowest + 1, 101})
+                QTest::addRow("%s, %d bits, %d wide", hwy::TargetName(target), depth, width)
+                    << target << depth << width;
+        }
+    }
+}
+
+// Outside an element's area a layer mask is magenta: from the narrowest row they take on, the
+// vector loops leave those rows without a store, which into a read-only target would end the
+// test program.
+void TestMaskFill::magentaRowsStayUnwritten() {
+    QFETCH(qint64, target);
+    QFETCH(int, depth);
+    QFETCH(int, width);
+    hwy::SetSupportedTargetsForTest(target);
+    const int pixelBytes = depth / 8;
+    const BitmapGeometry geometry{width, 3, width * pixelBytes, quint16(depth)};
+    std::vector<uchar> mask(size_t(geometry.bytesPerRow) * geometry.height);
+    for (size_t i = 0; i < mask.size(); ++i)
+        mask[i] = i % pixelBytes == 1 ? 0 : 0xFF;
+    Pages pages(mask.size());
+    QVERIFY(pages.data && pages.readOnly(0, mask.size()));
+    MaskFill(mask.data(), pages.data, geometry, 0x123456);
 }
 
 QTEST_GUILESS_MAIN(TestMaskFill)
