@@ -155,83 +155,79 @@ Q_DECLARE_METATYPE(const Case*)
 class TestMenus : public QObject {
     Q_OBJECT
 private slots:
-    void menusMatchTheirGoldenPictures_data();
-    void menusMatchTheirGoldenPictures();
-    void theTableFollowsTheMenusAndTheirNames();
+    void menusMatchTheirGoldenPictures_data() {
+        QTest::addColumn<const Case*>("c");
+        for (const Case& c : Cases)
+            QTest::newRow(c.name) << &c;
+    }
+
+    void menusMatchTheirGoldenPictures() {
+        QFETCH(const Case*, c);
+        MenuTree tree;
+        const QImage shown = Draw(tree, *c).convertToFormat(QImage::Format_RGB32);
+        // Runs at other ratios say so, lest they pass at 1. At 2 the 32-pixel icons show.
+        const QString ratio = qEnvironmentVariable("ZEF_EXPECTED_PIXEL_RATIO", QStringLiteral("1"));
+        QCOMPARE(shown.devicePixelRatio(), ratio.toDouble());
+        CompareWithGolden(shown, QStringLiteral(ZEF_GOLDEN_DIR),
+                          QLatin1String(c->name) +
+                              (ratio == QLatin1String("1") ? QString() : "@" + ratio + "x"));
+    }
+
+    void theTableFollowsTheMenusAndTheirNames() {
+        MenuTree tree;
+        PopMenu& style = *tree.style;
+        QStringList keys;
+        for (int p = 0; p <= style.Count() + 1; ++p)
+            keys << style.MenuKey(p);
+        QCOMPARE(keys, (QStringList{"", "mnuSouborTOP", "mnuNovyIco", "mnuBlueIco", "mnuRedIco",
+                                    "mnuGreenIco", "mnuOtevritIco", "mnuSep", "mnuSaveAsIco",
+                                    "mnuKonecIco", "mnuEditTOP", "mnuUndoIco", "mnuRedoIco",
+                                    "mnuAuto", "mnuSecureIco", ""}));
+        // States follow the actions; a caption set by key reaches the action, the part after a tab
+        // being its shortcut text.
+        tree.undo->setEnabled(false);
+        tree.autoRedraw->setChecked(false);
+        style.SetCaption(QStringLiteral("mnuOtevritIco"), QStringLiteral("Öffnen\tAlt+O"));
+        QCOMPARE(tree.file->actions().at(1)->text() + '|' + style.Caption("mnuOtevritIco") + '|' +
+                     style.Item(6).shortcutText,
+                 QStringLiteral("Öffnen\tAlt+O|Öffnen|Alt+O"));
+        QVERIFY(!style.Item(11).enabled && !style.Item(13).checked && style.Item(14).checked);
+        // Items added later are taken in when their menu opens, keeping the icons set by position;
+        // the default item is read again at each opening.
+        style.SetItemIcon(11, 7);
+        QAction* added = MenuTree::add(tree.file, QStringLiteral("mnuRecent1Ico"), "Recent");
+        tree.file->setDefaultAction(tree.exit);
+        QCOMPARE(style.Count(), 14);
+        tree.Shown(tree.file);
+        QCOMPARE(style.MenuKey(10), QStringLiteral("mnuRecent1Ico"));
+        QCOMPARE(style.ItemIcon(10), MenuIconIndex("mnuRecent1Ico") - 1);
+        QCOMPARE(style.ItemIcon(12), 7);
+        QVERIFY(style.Item(9).isDefault);
+        delete added;
+        style.Refresh();
+        QCOMPARE(style.MenuKey(10), QStringLiteral("mnuEditTOP"));
+        // The action carries the icon too, for accessibility tools.
+        for (int p = 1; p <= style.Count(); ++p)
+            QCOMPARE(style.Item(p).action->icon().isNull(), style.ItemIcon(p) < 0);
+        // "TOP" never gets an icon, even with a picture stored under its name; a name without a
+        // picture gets none; an image list set later gives the named icons.
+        IconList list;
+        list.Add(QStringLiteral("mnuSouborTOP"), {MenuIconPicture(MenuIconKey(1), 16)});
+        list.Add(QStringLiteral("mnuRedoIco"), {MenuIconPicture(MenuIconKey(1), 16)});
+        PopMenu other;
+        other.SubClassMenu(tree.bar);
+        QCOMPARE(other.ItemIcon(12), -1);
+        other.SetImageList(list);
+        QCOMPARE(QList({other.ItemIcon(1), other.ItemIcon(11), other.ItemIcon(12)}),
+                 QList({-1, -1, 1}));
+        // Outside the table and the image list there is nothing.
+        style.SetItemIcon(99, 4);
+        QCOMPARE(style.ItemIcon(99), -1);
+        QCOMPARE(list.Index(QStringLiteral("mnuRedoIco")), 2);
+        QVERIFY(list.Key(0).isEmpty() && list.Key(3).isEmpty() && list.Icon(3).isNull() &&
+                list.Picture(0, 1.0).isNull() && list.Picture(3, 2.0).isNull());
+    }
 };
-
-void TestMenus::menusMatchTheirGoldenPictures_data() {
-    QTest::addColumn<const Case*>("c");
-    for (const Case& c : Cases)
-        QTest::newRow(c.name) << &c;
-}
-
-void TestMenus::menusMatchTheirGoldenPictures() {
-    QFETCH(const Case*, c);
-    MenuTree tree;
-    const QImage shown = Draw(tree, *c).convertToFormat(QImage::Format_RGB32);
-    // Runs at other ratios say so, lest they pass at 1. At 2 the 32-pixel icons show.
-    const QString ratio = qEnvironmentVariable("ZEF_EXPECTED_PIXEL_RATIO", QStringLiteral("1"));
-    QCOMPARE(shown.devicePixelRatio(), ratio.toDouble());
-    CompareWithGolden(shown, QStringLiteral(ZEF_GOLDEN_DIR),
-                      QLatin1String(c->name) +
-                          (ratio == QLatin1String("1") ? QString() : "@" + ratio + "x"));
-}
-
-void TestMenus::theTableFollowsTheMenusAndTheirNames() {
-    MenuTree tree;
-    PopMenu& style = *tree.style;
-    QStringList keys;
-    for (int p = 0; p <= style.Count() + 1; ++p)
-        keys << style.MenuKey(p);
-    QCOMPARE(keys, (QStringList{"", "mnuSouborTOP", "mnuNovyIco", "mnuBlueIco", "mnuRedIco",
-                                "mnuGreenIco", "mnuOtevritIco", "mnuSep", "mnuSaveAsIco",
-                                "mnuKonecIco", "mnuEditTOP", "mnuUndoIco", "mnuRedoIco", "mnuAuto",
-                                "mnuSecureIco", ""}));
-    // States follow the actions; a caption set by key reaches the action, the part after a tab
-    // being its shortcut text.
-    tree.undo->setEnabled(false);
-    tree.autoRedraw->setChecked(false);
-    style.SetCaption(QStringLiteral("mnuOtevritIco"), QStringLiteral("Öffnen\tAlt+O"));
-    QCOMPARE(tree.file->actions().at(1)->text() + '|' + style.Caption("mnuOtevritIco") + '|' +
-                 style.Item(6).shortcutText,
-             QStringLiteral("Öffnen\tAlt+O|Öffnen|Alt+O"));
-    QVERIFY(!style.Item(11).enabled && !style.Item(13).checked && style.Item(14).checked);
-    // Items added later are taken in when their menu opens, keeping the icons set by position;
-    // the default item is read again at each opening.
-    style.SetItemIcon(11, 7);
-    QAction* added = MenuTree::add(tree.file, QStringLiteral("mnuRecent1Ico"), "Recent");
-    tree.file->setDefaultAction(tree.exit);
-    QCOMPARE(style.Count(), 14);
-    tree.Shown(tree.file);
-    QCOMPARE(style.MenuKey(10), QStringLiteral("mnuRecent1Ico"));
-    QCOMPARE(style.ItemIcon(10), MenuIconIndex("mnuRecent1Ico") - 1);
-    QCOMPARE(style.ItemIcon(12), 7);
-    QVERIFY(style.Item(9).isDefault);
-    delete added;
-    style.Refresh();
-    QCOMPARE(style.MenuKey(10), QStringLiteral("mnuEditTOP"));
-    // The action carries the icon too, for accessibility tools.
-    for (int p = 1; p <= style.Count(); ++p)
-        QCOMPARE(style.Item(p).action->icon().isNull(), style.ItemIcon(p) < 0);
-    // "TOP" never gets an icon, even with a picture stored under its name; a name without a
-    // picture gets none; an image list set later gives the named icons.
-    IconList list;
-    list.Add(QStringLiteral("mnuSouborTOP"), {MenuIconPicture(MenuIconKey(1), 16)});
-    list.Add(QStringLiteral("mnuRedoIco"), {MenuIconPicture(MenuIconKey(1), 16)});
-    PopMenu other;
-    other.SubClassMenu(tree.bar);
-    QCOMPARE(other.ItemIcon(12), -1);
-    other.SetImageList(list);
-    QCOMPARE(QList({other.ItemIcon(1), other.ItemIcon(11), other.ItemIcon(12)}),
-             QList({-1, -1, 1}));
-    // Outside the table and the image list there is nothing.
-    style.SetItemIcon(99, 4);
-    QCOMPARE(style.ItemIcon(99), -1);
-    QCOMPARE(list.Index(QStringLiteral("mnuRedoIco")), 2);
-    QVERIFY(list.Key(0).isEmpty() && list.Key(3).isEmpty() && list.Icon(3).isNull() &&
-            list.Picture(0, 1.0).isNull() && list.Picture(3, 2.0).isNull());
-}
 
 QTEST_MAIN(TestMenus)
 #include "test_menus.moc"

@@ -109,154 +109,147 @@ enum PagedGeometry { RowsEndingOnAPage = 0, PicturesBetweenPages = -1 };
 class TestMaskFill : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup();
-    void otherDepthsChangeNothing();
-    void everyTargetAgreesWithThePlainLoops_data();
-    void everyTargetAgreesWithThePlainLoops();
-    void magentaRowsStayUnwritten_data();
-    void magentaRowsStayUnwritten();
-};
+    void cleanup() { hwy::SetSupportedTargetsForTest(0); }
 
-void TestMaskFill::cleanup() {
-    hwy::SetSupportedTargetsForTest(0);
-}
-
-void TestMaskFill::otherDepthsChangeNothing() {
-    const std::vector<uchar> mask(404 * 80, 0), untouched(404 * 80, 0x5A);
-    for (const quint16 depth : {quint16(8), quint16(15), quint16(1)}) {
-        std::vector<uchar> target = untouched;
-        MaskFill(mask.data(), target.data(), BitmapGeometry{101, 80, 404, depth}, 0xFFFFFF);
-        QCOMPARE(target, untouched);
+    void otherDepthsChangeNothing() {
+        const std::vector<uchar> mask(404 * 80, 0), untouched(404 * 80, 0x5A);
+        for (const quint16 depth : {quint16(8), quint16(15), quint16(1)}) {
+            std::vector<uchar> target = untouched;
+            MaskFill(mask.data(), target.data(), BitmapGeometry{101, 80, 404, depth}, 0xFFFFFF);
+            QCOMPARE(target, untouched);
+        }
     }
-}
 
-void TestMaskFill::everyTargetAgreesWithThePlainLoops_data() {
-    QTest::addColumn<qint64>("target");
-    QTest::addColumn<int>("depth");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("bytesPerRow");
-    // Every narrow width, so that each kind of row end is met, and widths around whole runs of
-    // vectors up to 64 bytes; rows end on a 2-byte boundary (as 202, 304 and 404 bytes do) or
-    // padded to a 4-byte boundary beyond that. At 32 bits the picture is one run of pixels
-    // without padding. Two geometries are made of whole pages, see below.
-    std::vector<int> widths;
-    for (int width = 1; width <= 40; ++width)
-        widths.push_back(width);
-    for (const int width : {47, 48, 49, 63, 64, 65, 95, 96, 97, 101, 128, 129, 130})
-        widths.push_back(width);
-    for (const qint64 target : hwy::SupportedAndGeneratedTargets()) {
-        for (const int depth : {16, 24, 32}) {
-            for (const int width : widths) {
-                const int pixelBytes = width * depth / 8;
-                const int even = (pixelBytes + 1) / 2 * 2, padded = (pixelBytes + 5) / 4 * 4;
-                for (const int bytesPerRow :
-                     depth == 32 ? std::vector{pixelBytes} : std::vector{even, padded})
-                    QTest::addRow("%s, %d bits, %d wide, %d bytes a row", hwy::TargetName(target),
-                                  depth, width, bytesPerRow)
-                        << target << depth << width << bytesPerRow;
+    void everyTargetAgreesWithThePlainLoops_data() {
+        QTest::addColumn<qint64>("target");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("bytesPerRow");
+        // Every narrow width, so that each kind of row end is met, and widths around whole runs of
+        // vectors up to 64 bytes; rows end on a 2-byte boundary (as 202, 304 and 404 bytes do) or
+        // padded to a 4-byte boundary beyond that. At 32 bits the picture is one run of pixels
+        // without padding. Two geometries are made of whole pages, see below.
+        std::vector<int> widths;
+        for (int width = 1; width <= 40; ++width)
+            widths.push_back(width);
+        for (const int width : {47, 48, 49, 63, 64, 65, 95, 96, 97, 101, 128, 129, 130})
+            widths.push_back(width);
+        for (const qint64 target : hwy::SupportedAndGeneratedTargets()) {
+            for (const int depth : {16, 24, 32}) {
+                for (const int width : widths) {
+                    const int pixelBytes = width * depth / 8;
+                    const int even = (pixelBytes + 1) / 2 * 2, padded = (pixelBytes + 5) / 4 * 4;
+                    for (const int bytesPerRow :
+                         depth == 32 ? std::vector{pixelBytes} : std::vector{even, padded})
+                        QTest::addRow("%s, %d bits, %d wide, %d bytes a row",
+                                      hwy::TargetName(target), depth, width, bytesPerRow)
+                            << target << depth << width << bytesPerRow;
+                }
+                if (depth != 32)
+                    QTest::addRow("%s, %d bits, rows ending on a page", hwy::TargetName(target),
+                                  depth)
+                        << target << depth << 0 << int(RowsEndingOnAPage);
+                QTest::addRow("%s, %d bits, pictures between pages", hwy::TargetName(target), depth)
+                    << target << depth << 0 << int(PicturesBetweenPages);
             }
-            if (depth != 32)
-                QTest::addRow("%s, %d bits, rows ending on a page", hwy::TargetName(target), depth)
-                    << target << depth << 0 << int(RowsEndingOnAPage);
-            QTest::addRow("%s, %d bits, pictures between pages", hwy::TargetName(target), depth)
-                << target << depth << 0 << int(PicturesBetweenPages);
         }
     }
-}
 
-void TestMaskFill::everyTargetAgreesWithThePlainLoops() {
-    QFETCH(qint64, target);
-    QFETCH(int, depth);
-    QFETCH(int, width);
-    QFETCH(int, bytesPerRow);
-    hwy::SetSupportedTargetsForTest(target);
-    const ColourValue colour = MakeColour(0x9C, 0x4E, 0x21);
-    const std::vector<uchar> encoded = depth == 16   ? std::vector<uchar>{0x64, 0x9A}
-                                       : depth == 24 ? std::vector<uchar>{0x21, 0x4E, 0x9C}
-                                                     : std::vector<uchar>{0x21, 0x4E, 0x9C, 0xFF};
-    // Rows ending on a page are followed by a page of padding that cannot be written. Pictures
-    // between pages have rows of one page, with as little padding as the depth allows, and
-    // nothing can be touched before the first row or after the last. Otherwise the buffers are
-    // exactly as long as the geometry says, so that a read or write beyond them shows under
-    // AddressSanitizer. One row is both the first and the last; as many rows as pixels in a row
-    // move a mask's one pixel through every place of a row.
-    const int pixelBytes = depth / 8;
-    std::vector<int> heights{1, 7, width};
-    if (bytesPerRow == RowsEndingOnAPage) {
-        width = int(3 * PageSize) / pixelBytes; // a whole number of pixels at 16 and at 24 bits
-        heights = {1, 7};
-    } else if (bytesPerRow == PicturesBetweenPages) {
-        width = int(PageSize) / pixelBytes;
-        heights = {1, 3};
-    }
-    const bool paged = bytesPerRow <= 0;
-    if (paged)
-        bytesPerRow = bytesPerRow == RowsEndingOnAPage ? int(4 * PageSize) : int(PageSize);
-    for (const int height : heights) {
-        const BitmapGeometry geometry{width, height, bytesPerRow, quint16(depth)};
-        const size_t bytes = size_t(bytesPerRow) * height;
-        std::vector<uchar> unpaged(paged ? 0 : bytes);
-        Pages maskPages(paged ? bytes : 0), targetPages(paged ? bytes : 0);
-        uchar* painted = paged ? targetPages.data : unpaged.data();
-        QVERIFY(painted && (!paged || maskPages.data));
-        std::mt19937 random(uint(depth * 100000 + width * 100 + bytesPerRow * 10 + height));
-        std::generate(painted, painted + bytes, [&random] { return uchar(random()); });
-        for (int y = 1; bytesPerRow == int(4 * PageSize) && y <= height; ++y)
-            QVERIFY(targetPages.readOnly(size_t(y) * bytesPerRow - PageSize, PageSize));
-        // The mask black everywhere comes last: after it the target is the colour throughout.
-        for (const MaskKind kind : {MaskKind::Pixels, MaskKind::Runs, MaskKind::OneBlack,
-                                    MaskKind::OneNotBlack, MaskKind::Black}) {
-            const std::vector<uchar> mask = Mask(geometry, kind, random);
-            std::vector<uchar> expected(painted, painted + bytes), plain = expected;
-            FillPixelByPixel(mask, expected, geometry, encoded);
-            MaskFillPlain(mask.data(), plain.data(), geometry, colour);
-            QVERIFY(plain == expected);
-            if (paged)
-                std::copy(mask.begin(), mask.end(), maskPages.data);
-            MaskFill(paged ? maskPages.data : mask.data(), painted, geometry, colour);
-            QVERIFY(std::equal(plain.begin(), plain.end(), painted));
-        }
-    }
-}
-
-void TestMaskFill::magentaRowsStayUnwritten_data() {
-    QTest::addColumn<qint64>("target");
-    QTest::addColumn<int>("depth");
-    QTest::addColumn<int>("width");
-    // The narrowest rows the vector loops take, at least one vector long, and the next, and the
-    // screens' width.
-    for (const qint64 target : hwy::SupportedAndGeneratedTargets()) {
+    void everyTargetAgreesWithThePlainLoops() {
+        QFETCH(qint64, target);
+        QFETCH(int, depth);
+        QFETCH(int, width);
+        QFETCH(int, bytesPerRow);
         hwy::SetSupportedTargetsForTest(target);
-        const int vector = int(FillVectorBytes());
-        hwy::SetSupportedTargetsForTest(0);
-        if (vector == 0)
-            continue;
-        for (const int depth : {16, 24, 32}) {
-            const int narrowest = (vector * 8 + depth - 1) / depth;
-            for (const int width : {narrowest, narrowest + 1, 101})
-                QTest::addRow("%s, %d bits, %d wide", hwy::TargetName(target), depth, width)
-                    << target << depth << width;
+        const ColourValue colour = MakeColour(0x9C, 0x4E, 0x21);
+        const std::vector<uchar> encoded = depth == 16 ? std::vector<uchar>{0x64, 0x9A}
+                                           : depth == 24
+                                               ? std::vector<uchar>{0x21, 0x4E, 0x9C}
+                                               : std::vector<uchar>{0x21, 0x4E, 0x9C, 0xFF};
+        // Rows ending on a page are followed by a page of padding that cannot be written. Pictures
+        // between pages have rows of one page, with as little padding as the depth allows, and
+        // nothing can be touched before the first row or after the last. Otherwise the buffers are
+        // exactly as long as the geometry says, so that a read or write beyond them shows under
+        // AddressSanitizer. One row is both the first and the last; as many rows as pixels in a row
+        // move a mask's one pixel through every place of a row.
+        const int pixelBytes = depth / 8;
+        std::vector<int> heights{1, 7, width};
+        if (bytesPerRow == RowsEndingOnAPage) {
+            width = int(3 * PageSize) / pixelBytes; // a whole number of pixels at 16 and at 24 bits
+            heights = {1, 7};
+        } else if (bytesPerRow == PicturesBetweenPages) {
+            width = int(PageSize) / pixelBytes;
+            heights = {1, 3};
+        }
+        const bool paged = bytesPerRow <= 0;
+        if (paged)
+            bytesPerRow = bytesPerRow == RowsEndingOnAPage ? int(4 * PageSize) : int(PageSize);
+        for (const int height : heights) {
+            const BitmapGeometry geometry{width, height, bytesPerRow, quint16(depth)};
+            const size_t bytes = size_t(bytesPerRow) * height;
+            std::vector<uchar> unpaged(paged ? 0 : bytes);
+            Pages maskPages(paged ? bytes : 0), targetPages(paged ? bytes : 0);
+            uchar* painted = paged ? targetPages.data : unpaged.data();
+            QVERIFY(painted && (!paged || maskPages.data));
+            std::mt19937 random(uint(depth * 100000 + width * 100 + bytesPerRow * 10 + height));
+            std::generate(painted, painted + bytes, [&random] { return uchar(random()); });
+            for (int y = 1; bytesPerRow == int(4 * PageSize) && y <= height; ++y)
+                QVERIFY(targetPages.readOnly(size_t(y) * bytesPerRow - PageSize, PageSize));
+            // The mask black everywhere comes last: after it the target is the colour throughout.
+            for (const MaskKind kind : {MaskKind::Pixels, MaskKind::Runs, MaskKind::OneBlack,
+                                        MaskKind::OneNotBlack, MaskKind::Black}) {
+                const std::vector<uchar> mask = Mask(geometry, kind, random);
+                std::vector<uchar> expected(painted, painted + bytes), plain = expected;
+                FillPixelByPixel(mask, expected, geometry, encoded);
+                MaskFillPlain(mask.data(), plain.data(), geometry, colour);
+                QVERIFY(plain == expected);
+                if (paged)
+                    std::copy(mask.begin(), mask.end(), maskPages.data);
+                MaskFill(paged ? maskPages.data : mask.data(), painted, geometry, colour);
+                QVERIFY(std::equal(plain.begin(), plain.end(), painted));
+            }
         }
     }
-}
 
-// Outside an element's area a layer mask is magenta: from the narrowest row they take on, the
-// vector loops leave those rows without a store, which into a read-only target would end the
-// test program.
-void TestMaskFill::magentaRowsStayUnwritten() {
-    QFETCH(qint64, target);
-    QFETCH(int, depth);
-    QFETCH(int, width);
-    hwy::SetSupportedTargetsForTest(target);
-    const int pixelBytes = depth / 8;
-    const BitmapGeometry geometry{width, 3, width * pixelBytes, quint16(depth)};
-    std::vector<uchar> mask(size_t(geometry.bytesPerRow) * geometry.height);
-    for (size_t i = 0; i < mask.size(); ++i)
-        mask[i] = i % pixelBytes == 1 ? 0 : 0xFF;
-    Pages pages(mask.size());
-    QVERIFY(pages.data && pages.readOnly(0, mask.size()));
-    MaskFill(mask.data(), pages.data, geometry, 0x123456);
-}
+    void magentaRowsStayUnwritten_data() {
+        QTest::addColumn<qint64>("target");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<int>("width");
+        // The narrowest rows the vector loops take, at least one vector long, and the next, and the
+        // screens' width.
+        for (const qint64 target : hwy::SupportedAndGeneratedTargets()) {
+            hwy::SetSupportedTargetsForTest(target);
+            const int vector = int(FillVectorBytes());
+            hwy::SetSupportedTargetsForTest(0);
+            if (vector == 0)
+                continue;
+            for (const int depth : {16, 24, 32}) {
+                const int narrowest = (vector * 8 + depth - 1) / depth;
+                for (const int width : {narrowest, narrowest + 1, 101})
+                    QTest::addRow("%s, %d bits, %d wide", hwy::TargetName(target), depth, width)
+                        << target << depth << width;
+            }
+        }
+    }
+
+    // Outside an element's area a layer mask is magenta: from the narrowest row they take on, the
+    // vector loops leave those rows without a store, which into a read-only target would end the
+    // test program.
+    void magentaRowsStayUnwritten() {
+        QFETCH(qint64, target);
+        QFETCH(int, depth);
+        QFETCH(int, width);
+        hwy::SetSupportedTargetsForTest(target);
+        const int pixelBytes = depth / 8;
+        const BitmapGeometry geometry{width, 3, width * pixelBytes, quint16(depth)};
+        std::vector<uchar> mask(size_t(geometry.bytesPerRow) * geometry.height);
+        for (size_t i = 0; i < mask.size(); ++i)
+            mask[i] = i % pixelBytes == 1 ? 0 : 0xFF;
+        Pages pages(mask.size());
+        QVERIFY(pages.data && pages.readOnly(0, mask.size()));
+        MaskFill(mask.data(), pages.data, geometry, 0x123456);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestMaskFill)
 #include "test_mask_fill.moc"

@@ -1,5 +1,6 @@
-// The readability check: the contrast formula against published reference pairs, and the pairs
-// the Blue starter's screens give when an element's colour, tick or the LCD option changes.
+// The readability check: the contrast formula against published reference pairs, the pairs the
+// Blue starter's screens give when an element's colour, tick or the LCD option changes, and a
+// colour made readable on any background, as the window's warning red is.
 #include "preview/weak_pairs.h"
 #include "scheme/contrast_ratio.h"
 #include "scheme/starter_schemes.h"
@@ -32,97 +33,117 @@ class TestWeakPairs : public QObject {
     Preview preview{32};
     PaintOwners owners{preview};
 private slots:
-    void contrastRatioOfReferencePairs_data();
-    void contrastRatioOfReferencePairs();
-    void pairsFollowTheScheme_data();
-    void pairsFollowTheScheme();
-};
-
-void TestWeakPairs::contrastRatioOfReferencePairs_data() {
-    QTest::addColumn<ColourValue>("colour");
-    QTest::addColumn<ColourValue>("other");
-    QTest::addColumn<double>("ratio");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("black on white") << 0 << White << 21.0 << "21.0:1";
-    QTest::newRow("equal colours")
-        << MakeColour(90, 10, 200) << MakeColour(90, 10, 200) << 1.0 << "1.0:1";
-    QTest::newRow("grey 118 on white") << MakeColour(118, 118, 118) << White << 4.54 << "4.5:1";
-    // 3.998:1 is not 4:1: the text is cut, never rounded up.
-    QTest::newRow("red on white") << MakeColour(255, 0, 0) << White << 3.998 << "3.9:1";
-    QTest::newRow("blue on black") << MakeColour(0, 0, 255) << 0 << 2.44 << "2.4:1";
-    QTest::newRow("near black on black, below the curve's knee")
-        << MakeColour(10, 10, 10) << 0 << 1.06 << "1.0:1";
-    QTest::newRow("grey 204 on white, the pattern")
-        << MakeColour(204, 204, 204) << White << 1.61 << "1.6:1";
-}
-
-void TestWeakPairs::contrastRatioOfReferencePairs() {
-    QFETCH(ColourValue, colour);
-    QFETCH(ColourValue, other);
-    QFETCH(double, ratio);
-    QFETCH(QString, text);
-    QVERIFY2(qAbs(ContrastRatio(colour, other) - ratio) < 0.005,
-             qPrintable(QString::number(ContrastRatio(colour, other))));
-    QCOMPARE(ContrastRatio(other, colour), ContrastRatio(colour, other));
-    QCOMPARE(RatioText(ContrastRatio(colour, other)), text);
-}
-
-void TestWeakPairs::pairsFollowTheScheme_data() {
-    QTest::addColumn<const Case*>("c");
-    // clang-format off
-    static const Case cases[] = {
-        {"Blue: white softkeys text", {}, {}, false, 6, 7, nullptr, {}},
-        {"softkeys text in its background's colour",
-         {{6, SoftkeysBlue}}, {}, false, 6, 7, "1.0:1", SoftkeyScreens},
-        {"the text's background is not in front of it",
-         {{6, SoftkeysBlue}}, {}, false, 7, 6, nullptr, {}},
-        // The soft keys' bar transparent: their white text lies on the white background of each
-        // screen (element 2, 21 or 58).
-        {"Blue: softkeys bar painted", {}, {}, false, 6, 2, nullptr, {}},
-        {"softkeys bar transparent, over 2", {}, {7}, false, 6, 2, "1.0:1", {0, 5, 6, 7, 9}},
-        {"softkeys bar transparent, over 21", {}, {7}, false, 6, 21, "1.0:1", {2, 3, 4}},
-        {"date in the pattern's grey, background transparent",
-         {{1, MakeColour(204, 204, 204)}}, {2}, false, 1, 0, "1.0:1", {0, 6, 8}},
-        // Black on grey 100 is 3.5:1; the LCD's narrower range brings it down.
-        {"without LCD colours",
-         {{6, 0}, {7, MakeColour(100, 100, 100)}}, {}, false, 6, 7, nullptr, {}},
-        {"with LCD colours",
-         {{6, 0}, {7, MakeColour(100, 100, 100)}}, {}, true, 6, 7, "2.7:1", SoftkeyScreens},
-    };
-    // clang-format on
-    for (const Case& c : cases)
-        QTest::newRow(c.name) << &c;
-}
-
-void TestWeakPairs::pairsFollowTheScheme() {
-    QFETCH(const Case*, c);
-    SchemeDocument document;
-    PreviewInput input{document};
-    const auto& blue = StarterTable(Starter::Blue);
-    for (int element = 1; element <= ElementCount; ++element) {
-        const StarterElement& e = blue[size_t(element - 1)];
-        document.elementColour[element] = MakeColour(e.red, e.green, e.blue);
-        document.elementOpacity[element] = e.opacity;
-        input.ticks[size_t(element - 1)] = e.opacity != 0 && !c->transparent.contains(element);
+    void contrastRatioOfReferencePairs_data() {
+        QTest::addColumn<ColourValue>("colour");
+        QTest::addColumn<ColourValue>("other");
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("black on white") << 0 << White << 21.0 << "21.0:1";
+        QTest::newRow("equal colours")
+            << MakeColour(90, 10, 200) << MakeColour(90, 10, 200) << 1.0 << "1.0:1";
+        QTest::newRow("grey 118 on white") << MakeColour(118, 118, 118) << White << 4.54 << "4.5:1";
+        // 3.998:1 is not 4:1: the text is cut, never rounded up.
+        QTest::newRow("red on white") << MakeColour(255, 0, 0) << White << 3.998 << "3.9:1";
+        QTest::newRow("blue on black") << MakeColour(0, 0, 255) << 0 << 2.44 << "2.4:1";
+        QTest::newRow("near black on black, below the curve's knee")
+            << MakeColour(10, 10, 10) << 0 << 1.06 << "1.0:1";
+        QTest::newRow("grey 204 on white, the pattern")
+            << MakeColour(204, 204, 204) << White << 1.61 << "1.6:1";
     }
-    for (const auto& [element, colour] : c->colours)
-        document.elementColour[element] = colour;
-    input.lcdColours = c->lcdColours;
 
-    const std::vector<WeakPair> pairs = FindWeakPairs(owners, input);
-    QVERIFY(std::is_sorted(pairs.begin(), pairs.end(),
+    void contrastRatioOfReferencePairs() {
+        QFETCH(ColourValue, colour);
+        QFETCH(ColourValue, other);
+        QFETCH(double, ratio);
+        QFETCH(QString, text);
+        QVERIFY2(qAbs(ContrastRatio(colour, other) - ratio) < 0.005,
+                 qPrintable(QString::number(ContrastRatio(colour, other))));
+        QCOMPARE(ContrastRatio(other, colour), ContrastRatio(colour, other));
+        QCOMPARE(RatioText(ContrastRatio(colour, other)), text);
+    }
+
+    void pairsFollowTheScheme_data() {
+        QTest::addColumn<const Case*>("c");
+        // clang-format off
+        static const Case cases[] = {
+            {"Blue: white softkeys text", {}, {}, false, 6, 7, nullptr, {}},
+            {"softkeys text in its background's colour",
+             {{6, SoftkeysBlue}}, {}, false, 6, 7, "1.0:1", SoftkeyScreens},
+            {"the text's background is not in front of it",
+             {{6, SoftkeysBlue}}, {}, false, 7, 6, nullptr, {}},
+            // The soft keys' bar transparent: their white text lies on the white background of each
+            // screen (element 2, 21 or 58).
+            {"Blue: softkeys bar painted", {}, {}, false, 6, 2, nullptr, {}},
+            {"softkeys bar transparent, over 2", {}, {7}, false, 6, 2, "1.0:1", {0, 5, 6, 7, 9}},
+            {"softkeys bar transparent, over 21", {}, {7}, false, 6, 21, "1.0:1", {2, 3, 4}},
+            {"date in the pattern's grey, background transparent",
+             {{1, MakeColour(204, 204, 204)}}, {2}, false, 1, 0, "1.0:1", {0, 6, 8}},
+            // Black on grey 100 is 3.5:1; the LCD's narrower range brings it down.
+            {"without LCD colours",
+             {{6, 0}, {7, MakeColour(100, 100, 100)}}, {}, false, 6, 7, nullptr, {}},
+            {"with LCD colours",
+             {{6, 0}, {7, MakeColour(100, 100, 100)}}, {}, true, 6, 7, "2.7:1", SoftkeyScreens},
+        };
+        // clang-format on
+        for (const Case& c : cases)
+            QTest::newRow(c.name) << &c;
+    }
+
+    void pairsFollowTheScheme() {
+        QFETCH(const Case*, c);
+        SchemeDocument document;
+        PreviewInput input{document};
+        const auto& blue = StarterTable(Starter::Blue);
+        for (int element = 1; element <= ElementCount; ++element) {
+            const StarterElement& e = blue[size_t(element - 1)];
+            document.elementColour[element] = MakeColour(e.red, e.green, e.blue);
+            document.elementOpacity[element] = e.opacity;
+            input.ticks[size_t(element - 1)] = e.opacity != 0 && !c->transparent.contains(element);
+        }
+        for (const auto& [element, colour] : c->colours)
+            document.elementColour[element] = colour;
+        input.lcdColours = c->lcdColours;
+
+        const std::vector<WeakPair> pairs = FindWeakPairs(owners, input);
+        QVERIFY(
+            std::is_sorted(pairs.begin(), pairs.end(),
                            [](const WeakPair& a, const WeakPair& b) { return a.ratio < b.ratio; }));
-    const auto pair = std::find_if(pairs.begin(), pairs.end(), [c](const WeakPair& p) {
-        return p.upper == c->upper && p.lower == c->lower;
-    });
-    if (!c->ratio) {
-        QVERIFY(pair == pairs.end());
-        return;
+        const auto pair = std::find_if(pairs.begin(), pairs.end(), [c](const WeakPair& p) {
+            return p.upper == c->upper && p.lower == c->lower;
+        });
+        if (!c->ratio) {
+            QVERIFY(pair == pairs.end());
+            return;
+        }
+        QVERIFY(pair != pairs.end());
+        QCOMPARE(RatioText(pair->ratio), QLatin1String(c->ratio));
+        QCOMPARE(pair->screens, c->screens);
     }
-    QVERIFY(pair != pairs.end());
-    QCOMPARE(RatioText(pair->ratio), QLatin1String(c->ratio));
-    QCOMPARE(pair->screens, c->screens);
-}
+
+    void readableColours_data() {
+        QTest::addColumn<ColourValue>("background");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("light grey window") << MakeColour(239, 239, 239) << false;
+        QTest::newRow("white window") << MakeColour(255, 255, 255) << false;
+        QTest::newRow("dark window") << MakeColour(49, 49, 49) << true;
+        QTest::newRow("black window") << MakeColour(0, 0, 0) << true;
+        QTest::newRow("mid grey window") << MakeColour(128, 128, 128) << true;
+    }
+
+    // The warning red keeps its hue and becomes only as much lighter or darker as it must.
+    void readableColours() {
+        QFETCH(ColourValue, background);
+        QFETCH(bool, changed);
+        const ColourValue red = MakeColour(160, 0, 0);
+        const ColourValue readable = ReadableOn(red, background, 4.5);
+        QVERIFY(ContrastRatio(readable, background) >= 4.5);
+        QCOMPARE(readable != red, changed);
+        QVERIFY(RedOf(readable) > GreenOf(readable) && GreenOf(readable) == BlueOf(readable));
+        // No more than a small step past the threshold: the red stays as dark (or light) as it can.
+        if (changed)
+            QVERIFY(ContrastRatio(readable, background) < 4.7);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestWeakPairs)
 #include "test_weak_pairs.moc"

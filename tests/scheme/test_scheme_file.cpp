@@ -162,6 +162,30 @@ private slots:
         QCOMPARE(Contents(dir.filePath(u"new.col"_s)), added ? bytes : "(unreadable)");
         QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden).size(), 1 + added + full);
     }
+
+    // Which scheme names make a file that the reader refuses, asked of the real writer and reader.
+    void nameReadsBackAsWriteThenRead_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("readsBack");
+        QTest::newRow("Data first") << "Data scheme" << false;
+        QTest::newRow("Data inside") << "My Data scheme" << false;
+        QTest::newRow("Data last, a space after") << "My Data " << false;
+        QTest::newRow("on a line of its own") << "My\rData" << false;
+        QTest::newRow("lower case") << "My data scheme" << true;
+        QTest::newRow("start of a word") << "Database" << true;
+        QTest::newRow("end of a word") << "MyData" << true;
+        QTest::newRow("after a tab") << "My\tData" << true;
+        QTest::newRow("empty") << "" << true;
+    }
+    void nameReadsBackAsWriteThenRead() {
+        QFETCH(QString, name);
+        QFETCH(bool, readsBack);
+        SchemeDocument doc;
+        doc.schemeName = name;
+        const QByteArray file = EncodeSchemeText(BuildSchemeText(doc));
+        QCOMPARE(!ParseSchemeText(DecodeSchemeBytes(file)).failure, readsBack);
+        QCOMPARE(NameReadsBack(name), readsBack);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSchemeFile)
