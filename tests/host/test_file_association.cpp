@@ -3,7 +3,6 @@
 
 #include <QDirIterator>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -40,11 +39,6 @@ struct DesktopHome {
         return found;
     }
 };
-
-QString ExecOf(const QString& entry) {
-    static const QRegularExpression exec(QStringLiteral("\nExec=([^\n]*)\n"));
-    return exec.match(QString::fromUtf8(Contents(entry))).captured(1);
-}
 
 // What a program started afresh reads for ".col": Qt's MIME database looks at the desktop's
 // files once and then only every few seconds, so only a new process sees a change at once.
@@ -125,7 +119,7 @@ private slots:
         const QString &program = row[0], &extra = row[1], &icon = row[2];
         DesktopHome home;
         QVERIFY(RegisterFileType(ZefType, ".COL", "Scheme", icon, extra, program).ok());
-        QCOMPARE(ExecOf(home.folders.desktopEntry()), row[3]);
+        QVERIFY(Contents(home.folders.desktopEntry()).contains("\nExec=" + row[3].toUtf8() + '\n'));
         QCOMPARE(Contents(home.folders.desktopEntry()).contains("\nIcon=zef\n"), !icon.isEmpty());
         QCOMPARE(Contents(home.package()).contains("<icon name=\"zef\"/>"), !icon.isEmpty());
         QVERIFY(Contents(home.package()).contains("<glob pattern=\"*.col\""));
