@@ -135,35 +135,6 @@ void ForEachMenu(QMainWindow& window, const std::function<void(QMenu*)>& lookAt)
     walk(window.menuBar()->actions());
 }
 
-// The items of a drop-down whose text reaches into its last two pixels before the edge.
-QStringList CutItems(QMenu* menu) {
-    const QImage grab = menu->grab().toImage();
-    QStringList cut;
-    for (QAction* action : menu->actions()) {
-        const QRect item = menu->actionGeometry(action);
-        if (!action->isSeparator() &&
-            ContrastIn(grab, QRect(item.right() - 1, item.top(), 2, item.height())) > 1.5)
-            cut << action->objectName();
-    }
-    return cut;
-}
-
-// The main window over the phone's screens in a language, shown and captioned.
-struct ShownWindow {
-    explicit ShownWindow(const QString& language) {
-        ApplyLanguageCommand(phone.f.editor, language);
-        window.setObjectName(QStringLiteral("mainWindow"));
-        window.show();
-    }
-    bool ready() {
-        return QTest::qWaitForWindowExposed(&window) && QTest::qWaitFor([this] {
-                   return qobject_cast<PopMenu*>(window.menuBar()->style());
-               });
-    }
-    PhoneFixture phone;
-    MainWindow window{phone.f.editor, QString()};
-};
-
 } // namespace
 
 class TestDesktopContrast : public QObject {
@@ -195,16 +166,28 @@ private slots:
     // menus' edges are looked at.
     void everyTextStandsOut() {
         QFETCH(QString, language);
-        ShownWindow shown(language);
-        QVERIFY(shown.ready());
-        Editor& editor = shown.phone.f.editor;
-        QStringList faint = FaintTexts(&shown.window), cut;
-        ForEachMenu(shown.window, [&faint, &cut](QMenu* menu) {
+        PhoneFixture phone;
+        MainWindow window(phone.f.editor, QString());
+        ApplyLanguageCommand(phone.f.editor, language);
+        window.setObjectName(QStringLiteral("mainWindow"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(qobject_cast<PopMenu*>(window.menuBar()->style()));
+        Editor& editor = phone.f.editor;
+        QStringList faint = FaintTexts(&window), cut;
+        ForEachMenu(window, [&faint, &cut](QMenu* menu) {
             faint << FaintTexts(menu);
-            cut << CutItems(menu);
+            // An item whose text reaches into the last two pixels before the drop-down's edge.
+            const QImage grab = menu->grab().toImage();
+            for (QAction* action : menu->actions()) {
+                const QRect item = menu->actionGeometry(action);
+                if (!action->isSeparator() &&
+                    ContrastIn(grab, QRect(item.right() - 1, item.top(), 2, item.height())) > 1.5)
+                    cut << action->objectName();
+            }
         });
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
-        if (const qreal ratio = shown.window.devicePixelRatio(); ratio != std::floor(ratio))
+        if (const qreal ratio = window.devicePixelRatio(); ratio != std::floor(ratio))
             return;
         const std::unique_ptr<QWidget> dialogs[] = {
             std::make_unique<AboutDialog>(AboutTextsFor(editor)),
