@@ -1,6 +1,6 @@
 // The readability check: the contrast formula against published reference pairs, the pairs the
-// Blue starter's screens give when an element's colour, tick or the LCD option changes, and a
-// colour made readable on any background, as the window's warning red is.
+// Blue starter's screens give when an element's colour or tick changes, and a colour made
+// readable on any background, as the window's warning red is.
 #include "preview/weak_pairs.h"
 #include "scheme/contrast_ratio.h"
 #include "scheme/starter_schemes.h"
@@ -15,7 +15,6 @@ struct Case {
     const char* name;
     QList<std::pair<int, ColourValue>> colours;
     QList<int> transparent;
-    bool lcdColours;
     int upper, lower;
     const char* ratio;
     QList<int> screens;
@@ -66,23 +65,15 @@ private slots:
         QTest::addColumn<const Case*>("c");
         // clang-format off
         static const Case cases[] = {
-            {"Blue: white softkeys text", {}, {}, false, 6, 7, nullptr, {}},
             {"softkeys text in its background's colour",
-             {{6, SoftkeysBlue}}, {}, false, 6, 7, "1.0:1", SoftkeyScreens},
-            {"the text's background is not in front of it",
-             {{6, SoftkeysBlue}}, {}, false, 7, 6, nullptr, {}},
+             {{6, SoftkeysBlue}}, {}, 6, 7, "1.0:1", SoftkeyScreens},
             // The soft keys' bar transparent: their white text lies on the white background of each
             // screen (element 2, 21 or 58).
-            {"Blue: softkeys bar painted", {}, {}, false, 6, 2, nullptr, {}},
-            {"softkeys bar transparent, over 2", {}, {7}, false, 6, 2, "1.0:1", {0, 5, 6, 7, 9}},
-            {"softkeys bar transparent, over 21", {}, {7}, false, 6, 21, "1.0:1", {2, 3, 4}},
+            {"Blue: softkeys bar painted", {}, {}, 6, 2, nullptr, {}},
+            {"softkeys bar transparent, over 2", {}, {7}, 6, 2, "1.0:1", {0, 5, 6, 7, 9}},
+            {"softkeys bar transparent, over 21", {}, {7}, 6, 21, "1.0:1", {2, 3, 4}},
             {"date in the pattern's grey, background transparent",
-             {{1, MakeColour(204, 204, 204)}}, {2}, false, 1, 0, "1.0:1", {0, 6, 8}},
-            // Black on grey 100 is 3.5:1; the LCD's narrower range brings it down.
-            {"without LCD colours",
-             {{6, 0}, {7, MakeColour(100, 100, 100)}}, {}, false, 6, 7, nullptr, {}},
-            {"with LCD colours",
-             {{6, 0}, {7, MakeColour(100, 100, 100)}}, {}, true, 6, 7, "2.7:1", SoftkeyScreens},
+             {{1, MakeColour(204, 204, 204)}}, {2}, 1, 0, "1.0:1", {0, 6, 8}},
         };
         // clang-format on
         for (const Case& c : cases)
@@ -102,7 +93,6 @@ private slots:
         }
         for (const auto& [element, colour] : c->colours)
             document.elementColour[element] = colour;
-        input.lcdColours = c->lcdColours;
 
         const std::vector<WeakPair> pairs = FindWeakPairs(owners, input);
         QVERIFY(
