@@ -62,7 +62,6 @@ private slots:
         row("number beyond 16 bits", ReplaceLine(good, 5, "2 32768 6 100"), readError);
         row("opacity beyond 16 bits", ReplaceLine(good, 5, "2 4 6 99999"), readError);
         row("larger than any scheme", good + QByteArray(MaxSchemeFileSize, ' '), readError);
-        row("missing file", good, readError, u"missing.col"_s);
         row("a folder", good, readError, QString());
         row("unreadable file", good, readError, u"unreadable.col"_s);
         row("transparent", SchemeFileBytes("Mine", {2, 60}),
@@ -168,7 +167,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("readsBack");
         QTest::newRow("Data first") << "Data scheme" << false;
-        QTest::newRow("Data inside") << "My Data scheme" << false;
         QTest::newRow("Data last, a space after") << "My Data " << false;
         QTest::newRow("on a line of its own") << "My\rData" << false;
         QTest::newRow("lower case") << "My data scheme" << true;
