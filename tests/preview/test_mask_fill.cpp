@@ -4,6 +4,7 @@
 #include <QTest>
 #include <algorithm>
 #include <hwy/targets.h>
+#include <numeric>
 #include <random>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -129,11 +130,9 @@ private slots:
         // vectors up to 64 bytes; rows end on a 2-byte boundary (as 202, 304 and 404 bytes do) or
         // padded to a 4-byte boundary beyond that. At 32 bits the picture is one run of pixels
         // without padding. Two geometries are made of whole pages, see below.
-        std::vector<int> widths;
-        for (int width = 1; width <= 40; ++width)
-            widths.push_back(width);
-        for (const int width : {47, 48, 49, 63, 64, 65, 95, 96, 97, 101, 128, 129, 130})
-            widths.push_back(width);
+        std::vector<int> widths(40);
+        std::iota(widths.begin(), widths.end(), 1);
+        widths.insert(widths.end(), {47, 48, 49, 63, 64, 65, 95, 96, 97, 101, 128, 129, 130});
         for (const qint64 target : hwy::SupportedAndGeneratedTargets()) {
             for (const int depth : {16, 24, 32}) {
                 for (const int width : widths) {
