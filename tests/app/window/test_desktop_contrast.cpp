@@ -120,21 +120,6 @@ QStringList FaintTexts(QWidget* window) {
     return faint;
 }
 
-// Every drop-down of the menu bar, submenus too, opened in turn.
-void ForEachMenu(QMainWindow& window, const std::function<void(QMenu*)>& lookAt) {
-    const std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& items) {
-        for (QAction* item : items)
-            if (QMenu* menu = item->menu()) {
-                menu->popup(window.mapToGlobal(QPoint(40, 40)));
-                QVERIFY(QTest::qWaitForWindowExposed(menu));
-                lookAt(menu);
-                menu->hide();
-                walk(menu->actions());
-            }
-    };
-    walk(window.menuBar()->actions());
-}
-
 } // namespace
 
 class TestDesktopContrast : public QObject {
@@ -175,17 +160,26 @@ private slots:
         QTRY_VERIFY(qobject_cast<PopMenu*>(window.menuBar()->style()));
         Editor& editor = phone.f.editor;
         QStringList faint = FaintTexts(&window), cut;
-        ForEachMenu(window, [&faint, &cut](QMenu* menu) {
-            faint << FaintTexts(menu);
-            // An item whose text reaches into the last two pixels before the drop-down's edge.
-            const QImage grab = menu->grab().toImage();
-            for (QAction* action : menu->actions()) {
-                const QRect item = menu->actionGeometry(action);
-                if (!action->isSeparator() &&
-                    ContrastIn(grab, QRect(item.right() - 1, item.top(), 2, item.height())) > 1.5)
-                    cut << action->objectName();
-            }
-        });
+        // Every drop-down of the menu bar, submenus too, opened in turn.
+        const std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& items) {
+            for (QAction* item : items)
+                if (QMenu* menu = item->menu()) {
+                    menu->popup(window.mapToGlobal(QPoint(40, 40)));
+                    QVERIFY(QTest::qWaitForWindowExposed(menu));
+                    faint << FaintTexts(menu);
+                    // An item whose text reaches into the last two pixels before the edge.
+                    const QImage grab = menu->grab().toImage();
+                    for (QAction* action : menu->actions()) {
+                        const QRect at = menu->actionGeometry(action);
+                        if (!action->isSeparator() &&
+                            ContrastIn(grab, QRect(at.right() - 1, at.top(), 2, at.height())) > 1.5)
+                            cut << action->objectName();
+                    }
+                    menu->hide();
+                    walk(menu->actions());
+                }
+        };
+        walk(window.menuBar()->actions());
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
         if (const qreal ratio = window.devicePixelRatio(); ratio != std::floor(ratio))
             return;
