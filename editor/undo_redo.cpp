@@ -12,7 +12,7 @@ void ApplyStep(Editor& editor, int step, const QStringList& colours) {
     editor.document.elementColour[element] = colour;
     editor.shown.swatchColour = colour;
     UpdateUndoRedo(editor.history.steps, editor.history.commands);
-    RedrawPreview(editor, QString::number(element));
+    RedrawPreview(editor, RedrawTarget(element));
 }
 
 } // namespace

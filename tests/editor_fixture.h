@@ -17,7 +17,9 @@ struct EditorFixture {
     QTemporaryDir folder;
     ScriptedDialogs dialogs;
     Editor editor;
-    QStringList redraws;
+    QList<RedrawTarget> redraws;
+    // The redraws as tables write them: "all" or the element's number, a space between.
+    QString redrawsText() const;
 
     QString path(const QString& name) const { return folder.filePath(name); }
     // Writes bytes to a file in the folder and returns its path.

@@ -121,7 +121,7 @@ MainWindow::MainWindow(Editor& editor, QString fileToOpen)
     for (EditorFrame* frame : frames_)
         connect(frame, &EditorFrame::edited, this, &MainWindow::showState);
     connect(previewFrame, &PreviewFrame::hovered, zoomFrame, &ZoomFrame::showHover);
-    editor_.previewRedrawn = [this](const QString&) {
+    editor_.previewRedrawn = [this](RedrawTarget) {
         showPictures();
     };
     editor_.previewPainted = [this] {
@@ -273,7 +273,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::firstActivation() {
-    RedrawPreview(editor_, QStringLiteral("all"));
+    RedrawPreview(editor_, RedrawTarget::all());
     attachMenuPresentation();
     ApplySpeedAdvice(editor_);
     // A file named on the command line that was not opened leaves the flag as it was.

@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(f.editor.shown.fileLabel, label);
         QCOMPARE(f.editor.list.elements.current(), 0);
         QCOMPARE(f.editor.shown.swatchColour, f.editor.document.elementColour[1]);
-        QCOMPARE(f.redraws, QStringList{u"all"_s});
+        QCOMPARE(f.redraws, QList{RedrawTarget::all()});
         // The committed file of each starter, with the name of the language.
         const QString tag = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 0, 0);
         QList<QByteArray> golden =
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(f.editor.shown.selectedItemText, u"01 - Font display date / time"_s);
         QCOMPARE(f.editor.shown.swatchColour, doc.elementColour[1]);
         QVERIFY(!doc.modified);
-        QCOMPARE(f.redraws.last(), u"all"_s);
+        QVERIFY(f.redraws.last().isAll());
         // The file is remembered; the caller decides the file path.
         QCOMPARE(Stored(f)[0], f.path(file));
         QVERIFY(doc.filePath.isEmpty());
@@ -315,7 +315,7 @@ private slots:
         QCOMPARE(editor.document.elementColour[current + 1], colour);
         QCOMPARE(editor.shown.swatchColour, colour);
         QCOMPARE(editor.shown.selectedItemText, editor.list.elements.entry(current).text);
-        QCOMPARE(f.redraws.join(u' '), redraws);
+        QCOMPARE(f.redrawsText(), redraws);
     }
 
     void aFullHistoryForgetsItsOldestStepWhole() {

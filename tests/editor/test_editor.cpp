@@ -91,7 +91,7 @@ private slots:
             if (!list.isChecked(p))
                 unticked << QString::number(p + 1);
         }
-        QCOMPARE(QStringList({f.redraws.join(u' '), editor.document.modified ? u"edit"_s : u"-"_s,
+        QCOMPARE(QStringList({f.redrawsText(), editor.document.modified ? u"edit"_s : u"-"_s,
                               QString::number(list.current()), unticked.join(u' '),
                               editor.options.hideProviderName ? u"hidden"_s : u"-"_s})
                      .join(u'/'),
@@ -152,7 +152,7 @@ private slots:
         ApplyPaletteColour(editor, picture);
         QCOMPARE(editor.document.elementColour[4], colour);
         QCOMPARE(editor.shown.swatchColour, off ? before : colour);
-        QCOMPARE(f.redraws, QStringList{u"4"_s});
+        QCOMPARE(f.redraws, QList{RedrawTarget(4)});
         QVERIFY(editor.document.modified);
         // The element's own components keep the colour it had when it was selected.
         QCOMPARE(Selected(editor), Components(before));
