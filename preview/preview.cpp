@@ -147,7 +147,8 @@ void Preview::redraw(RedrawTarget what, const PreviewInput& input) {
             return;
         for (int i = 0; i < ScreenCount; ++i) {
             for (const PreviewLayer& layer : layers_[i])
-                marked[i] = marked[i] || layer.tag.toInt() == what.element();
+                marked[i] = marked[i] ||
+                            (layer.kind == LayerKind::Element && layer.element == what.element());
         }
     }
     for (int i = 0; i < ScreenCount; ++i) {
