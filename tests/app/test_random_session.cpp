@@ -216,8 +216,6 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
         UndoRedoState expected;
         UpdateUndoRedo(h, expected);
         QVERIFY2(h.historyPosition >= 0 && h.historyPosition <= h.lastIndex() &&
-                     h.stepColourBefore.size() == h.stepElement.size() &&
-                     h.stepColourAfter.size() == h.stepElement.size() &&
                      editor.history.commands.undoEnabled == expected.undoEnabled &&
                      editor.history.commands.redoEnabled == expected.redoEnabled,
                  at.constData());
