@@ -131,6 +131,12 @@ MainWindow::MainWindow(Editor& editor, QString fileToOpen)
     setTexts(editor_.language);
 }
 
+MainWindow::~MainWindow() {
+    // The editor outlives the window and may still redraw or end a flash.
+    editor_.previewRedrawn = nullptr;
+    editor_.previewPainted = nullptr;
+}
+
 QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QKeySequence& shortcut,
                                 const std::function<void()>& command) {
     QAction* action = menu->addAction(QString());

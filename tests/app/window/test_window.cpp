@@ -3,6 +3,7 @@
 #include "app/qt_user_dialogs.h"
 #include "app/window/main_window.h"
 #include "app/window/pixel_view.h"
+#include "editor/preview_pointer.h"
 #include "editor_fixture.h"
 #include "i18n/main_window_texts.h"
 #include "menu/pop_menu.h"
@@ -71,7 +72,7 @@ class TestWindow : public QObject {
 private slots:
     void checkBoxesSafeSchemeAndHelp();
     void dialogsShowTheirTextsAndOpenTheirLinks();
-    void theAssociationDialogAnswersOnlyAtOk();
+    void whatOutlivesTheWindow();
     void picturesStaySharpAtAnyScale();
     void valueLabelsSayTheirValues_data();
     void valueLabelsSayTheirValues();
@@ -134,10 +135,12 @@ void TestWindow::dialogsShowTheirTextsAndOpenTheirLinks() {
 }
 
 // The File Association dialog hands back its row's tick at OK, and nothing when it is closed. It
-// stands over its window, and on its own once the window has gone.
-void TestWindow::theAssociationDialogAnswersOnlyAtOk() {
+// stands over its window, and on its own once the window has gone. The editor outlives the window
+// too, as at the program's end: its redraws and a flash that ends later leave the window alone.
+void TestWindow::whatOutlivesTheWindow() {
     const AssociationDialogState state{AssociationDialogTextsFor(Language::English), true};
-    auto* window = new QWidget;
+    PhoneFixture phone;
+    QWidget* window = new MainWindow(phone.f.editor, QString());
     QtUserDialogs desktop(window);
     for (const bool ok : {true, false}) {
         QWidget* over = window;
@@ -153,6 +156,10 @@ void TestWindow::theAssociationDialogAnswersOnlyAtOk() {
         QCOMPARE(over, window);
         delete std::exchange(window, nullptr);
     }
+    HoverPreview(phone.f.editor, 0, 50, 40);
+    ClickPreview(phone.f.editor, 0);
+    RedrawPreview(phone.f.editor, RedrawTarget::all());
+    QTRY_VERIFY(!phone.f.editor.flash.FlashBusy);
 }
 
 void TestWindow::picturesStaySharpAtAnyScale() {
