@@ -407,6 +407,23 @@ private slots:
         }
     }
 
+    void aCommandLinePathLosesItsQuotes_data() {
+        QTest::addColumn<QString>("argument"); // %1: a scheme file with a space in its name
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("quoted") << u"\"%1\""_s << true;
+        QTest::newRow("unquoted, as it is") << u"%1"_s << true;
+        QTest::newRow("the last character goes, whatever it is") << u"\"%1!"_s << true;
+        QTest::newRow("a quote only at the end stays") << u"%1\""_s << false;
+    }
+    void aCommandLinePathLosesItsQuotes() {
+        QFETCH(QString, argument);
+        QFETCH(bool, opened);
+        EditorFixture f;
+        const QString scheme = f.writeFile(u"my scheme.col"_s, SchemeFileBytes("Mine"));
+        QCOMPARE(OpenCommandLineFile(f.editor, argument.arg(scheme)), opened);
+        QCOMPARE(f.editor.document.filePath, opened ? scheme : QString());
+    }
+
     void onlyOneSchemeFileIsTakenFromADrop() {
         const QUrl scheme = QUrl::fromLocalFile(u"/home/jana/Modrá nebe.col"_s);
         QCOMPARE(DroppedSchemePath({scheme}), u"/home/jana/Modrá nebe.col"_s);
