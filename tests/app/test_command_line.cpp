@@ -138,10 +138,9 @@ void TestCommandLine::renderDrawsThePreview() {
 void TestCommandLine::theWindowStartsAmongQtsOptions() {
     EditorFixture home;
     StoreChosenLanguage(home.editor.settings, QStringLiteral("English"));
-    const QString scheme = home.writeFile(QStringLiteral("my good.col"), SchemeFileBytes("Good"));
+    const QString scheme = home.writeFile(QStringLiteral("a b.col"), SchemeFileBytes("Good"));
     QProcess zef;
-    Start(zef, {"-style", "Fusion", "\"my good.col\"", "-reverse", "--depth", "24"}, home,
-          "offscreen");
+    Start(zef, {"-style", "Fusion", "\"a b.col\"", "-reverse", "--depth", "24"}, home, "offscreen");
     QTRY_COMPARE_WITH_TIMEOUT(
         home.editor.settings.ReadRegValue("Tesmira\\ZEF\\Recent", "File1", RegValueKind::String)
             .toString(),
