@@ -23,13 +23,6 @@ EditorFixture::EditorFixture(Language language)
     redraws.clear();
 }
 
-QString EditorFixture::redrawsText() const {
-    QStringList texts;
-    for (const RedrawTarget what : redraws)
-        texts << (what.isAll() ? QStringLiteral("all") : QString::number(what.element()));
-    return texts.join(u' ');
-}
-
 PhoneFixture::PhoneFixture(int depth) : preview(depth) {
     AttachPreview(f.editor, preview);
     RedrawPreview(f.editor, RedrawTarget::all());

@@ -133,8 +133,7 @@ void TestCommandLine::renderDrawsThePreview() {
 }
 
 // The real program among Qt's options, on Qt's offscreen platform: its window comes up and opens
-// the file, named in quotes with a space inside, which enters the recent list without its quotes,
-// and the program stays until it is closed.
+// the file named in quotes, a space inside, which enters the recent list; the program stays on.
 void TestCommandLine::theWindowStartsAmongQtsOptions() {
     EditorFixture home;
     StoreChosenLanguage(home.editor.settings, QStringLiteral("English"));

@@ -223,13 +223,12 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
         // Every file the action wrote reads back as the scheme stood before it; a save leaves
         // the scheme unmodified.
         const QMap<QString, QByteArray> filesAfter = FilesIn(s.folder);
-        for (auto it = filesAfter.cbegin(); it != filesAfter.cend(); ++it) {
+        for (auto it = filesAfter.cbegin(); it != filesAfter.cend(); ++it)
             if (filesBefore.value(it.key()) != it.value()) {
                 ++savesChecked;
                 QCOMPARE(SchemeText(it.value()), before);
                 QVERIFY2(!s.saved || !editor.document.modified, at.constData());
             }
-        }
         filesBefore = filesAfter;
 
         // A scheme just opened is unmodified and is what it came from.

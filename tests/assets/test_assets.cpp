@@ -41,9 +41,7 @@ void TestAssets::layerPicturesKeepTheirRules() {
                      drawn[j].missingGlyphs.isEmpty(),
                  where);
         QVERIFY2(layer.picture.size() == QSize(ScreenWidth, ScreenHeight), where);
-        // A layer is read as its label names it. An element layer belongs to an element of the
-        // catalogue, an inverse layer inverts one, the conditional overlay follows one; a plain
-        // overlay has none.
+        // Read as its label names it; all but a plain overlay have an element of the catalogue.
         const QString n = QString::number(layer.element);
         const QMap<LayerKind, QString> named{{LayerKind::Element, n},
                                              {LayerKind::Inverse, "neg" + n},

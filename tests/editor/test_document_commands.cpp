@@ -238,10 +238,9 @@ private slots:
                                   u"Save As... Colour scheme Files (*.col)|*.col"_s,
                                   u"Speichern als... Datei farbig schema (*.col)|*.col"_s};
         QCOMPARE(f.dialogs.saveDialogs.size(), target.isEmpty() ? 0 : qMax(answers.size(), 1));
-        for (const FileDialogTexts& texts : f.dialogs.saveDialogs) {
+        for (const FileDialogTexts& texts : f.dialogs.saveDialogs)
             QCOMPARE(texts.title.value_or(QString()) + u' ' + texts.filter.value_or(QString()),
                      dialog[int(language)]);
-        }
         // Nothing is left beside the file, and the recent files are not touched.
         QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{u"old.col"_s});
@@ -398,10 +397,9 @@ private slots:
         QCOMPARE(f.editor.shown.fileLabel + f.editor.recentMenu.captions[0],
                  u"other.colother.col"_s);
         const FileDialogTexts open = f.dialogs.openDialogs.value(0);
-        if (command == Replacing::Open) {
+        if (command == Replacing::Open)
             QCOMPARE(open.title.value_or(QString()) + u' ' + open.filter.value_or(QString()),
                      u"Öffnen Datei farbig Schema (*.col)|*.col"_s);
-        }
     }
 
     // A path from the command line that starts with a quote loses its first and last characters,

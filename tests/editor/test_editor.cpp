@@ -23,9 +23,7 @@ QString Shown(const ColourFrameState& frame) {
     return frame.redText + u' ' + frame.greenText + u' ' + frame.blueText;
 }
 QString Selected(const Editor& e) {
-    return u"%1 %2 %3"_s.arg(e.shown.selectedRed)
-        .arg(e.shown.selectedGreen)
-        .arg(e.shown.selectedBlue);
+    return Components(MakeColour(e.shown.selectedRed, e.shown.selectedGreen, e.shown.selectedBlue));
 }
 
 } // namespace
@@ -87,10 +85,9 @@ private slots:
             }
         }
         QStringList unticked;
-        for (int p = 0; p < list.count(); ++p) {
+        for (int p = 0; p < list.count(); ++p)
             if (!list.isChecked(p))
                 unticked << QString::number(p + 1);
-        }
         QCOMPARE(QStringList({f.redrawsText(), editor.document.modified ? u"edit"_s : u"-"_s,
                               QString::number(list.current()), unticked.join(u' '),
                               editor.options.hideProviderName ? u"hidden"_s : u"-"_s})

@@ -134,9 +134,8 @@ void TestWindow::dialogsShowTheirTextsAndOpenTheirLinks() {
     QCOMPARE(opener.opened, (QList<QUrl>{home, home, home, mail, mail}));
 }
 
-// The File Association dialog hands back its row's tick at OK, and nothing when it is closed. It
-// stands over its window, and on its own once the window has gone. The editor outlives the window
-// too, as at the program's end: its redraws and a flash that ends later leave the window alone.
+// The File Association dialog hands back its row's tick at OK, nothing when it is closed. It stands
+// over its window, and on its own once the window has gone, as the editor's redraws and flashes do.
 void TestWindow::whatOutlivesTheWindow() {
     const AssociationDialogState state{AssociationDialogTextsFor(Language::English), true};
     PhoneFixture phone;
@@ -379,12 +378,9 @@ void TestWindow::readabilityFollowsTheScheme() {
     auto* pairs = Named<QTreeWidget>(&w.window, QStringLiteral("Below 3:1, the weakest first:"));
     QVERIFY(pairs->window()->isVisible() && !QApplication::activeModalWidget());
     const auto softkeysRow = [pairs]() -> QTreeWidgetItem* {
-        for (int row = 0; row < pairs->topLevelItemCount(); ++row) {
-            QTreeWidgetItem* item = pairs->topLevelItem(row);
-            if (item->text(1) == u"06 - Softkeys font" &&
-                item->text(2) == u"07 - Softkeys background")
+        for (QTreeWidgetItem* item : pairs->findItems("06 - Softkeys font", Qt::MatchExactly, 1))
+            if (item->text(2) == u"07 - Softkeys background")
                 return item;
-        }
         return nullptr;
     };
     QVERIFY(pairs->topLevelItemCount() > 0 && !softkeysRow());
