@@ -174,8 +174,7 @@ bool ComposeScheme(const QString& path, bool lcdColours, Preview& preview, QText
     const std::optional<OpenedScheme> scheme = OpenSchemeFile(path, Language::English, err);
     if (!scheme)
         return false;
-    preview.redraw(QStringLiteral("all"),
-                   PreviewInput{scheme->document, scheme->ticks, lcdColours});
+    preview.redraw(RedrawTarget::all(), PreviewInput{scheme->document, scheme->ticks, lcdColours});
     return true;
 }
 

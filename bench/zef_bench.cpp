@@ -83,7 +83,7 @@ BENCHMARK(BM_CopyBaseline)->Arg(16)->Arg(24)->Arg(32);
 void BM_RedrawPreviewAll(benchmark::State& state) {
     StartedEditor started(DesktopDepth);
     for (auto _ : state)
-        RedrawPreview(started.editor, QStringLiteral("all"));
+        RedrawPreview(started.editor, RedrawTarget::all());
 }
 BENCHMARK(BM_RedrawPreviewAll)->Unit(benchmark::kMicrosecond);
 
@@ -91,7 +91,7 @@ void BM_RedrawPreviewElement(benchmark::State& state) {
     // Element 24, the provider name's outline, is on the standby screen only.
     StartedEditor started(DesktopDepth);
     for (auto _ : state)
-        RedrawPreview(started.editor, QStringLiteral("24"));
+        RedrawPreview(started.editor, RedrawTarget(24));
 }
 BENCHMARK(BM_RedrawPreviewElement)->Unit(benchmark::kMicrosecond);
 

@@ -46,7 +46,7 @@ void AttachPreview(Editor& editor, Preview& preview, std::function<void()> endEd
     };
 }
 
-void RedrawPreview(Editor& editor, const QString& what) {
+void RedrawPreview(Editor& editor, RedrawTarget what) {
     if (editor.preview)
         editor.preview->redraw(what, PreviewInputOf(editor));
     if (editor.previewRedrawn)

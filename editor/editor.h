@@ -8,6 +8,7 @@
 #include "host/settings_store.h"
 #include "i18n/language.h"
 #include "preview/preview.h"
+#include "preview/redraw_target.h"
 #include "scheme/edit_history.h"
 #include "scheme/scheme_document.h"
 
@@ -97,7 +98,7 @@ public:
     qint16 PreviewHoverElement = 0;
 
     // Runs after every redraw request, so that a window can repaint what it shows.
-    std::function<void(const QString& what)> previewRedrawn;
+    std::function<void(RedrawTarget what)> previewRedrawn;
     // Runs when a flash changes a screen's picture outside a redraw.
     std::function<void()> previewPainted;
 
@@ -113,5 +114,5 @@ PreviewInput PreviewInputOf(const Editor& editor);
 // and endEditor runs.
 void AttachPreview(Editor& editor, Preview& preview, std::function<void()> endEditor = {});
 
-// The one redraw operation every edit calls: "all", or an element number as decimal text.
-void RedrawPreview(Editor& editor, const QString& what);
+// The one redraw operation every edit calls.
+void RedrawPreview(Editor& editor, RedrawTarget what);

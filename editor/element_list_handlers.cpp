@@ -33,7 +33,7 @@ void ElementCheckChanged(Editor& editor, int position) {
     if (editor.options.safeScheme && !IsSafeTransparent(current + 1))
         return;
     if (editor.list.SchemeReady) {
-        RedrawPreview(editor, QString::number(position + 1));
+        RedrawPreview(editor, RedrawTarget(position + 1));
         editor.document.modified = true;
     }
 }

@@ -39,13 +39,13 @@ void StartFlash(Editor& editor, int screen) {
         QByteArray(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes());
     InvertFlashArea(picture, area);
     ShowInZoomView(editor, screen);
-    flash.blinkTag = QString::number(screen);
+    flash.blinkScreen = screen;
     flash.blinkTimer.start();
 }
 
 void EndFlash(Editor& editor) {
     FlashState& flash = editor.flash;
-    const int screen = flash.blinkTag.toInt();
+    const int screen = flash.blinkScreen;
     if (editor.preview) {
         QImage& picture = editor.preview->picture(screen);
         if (flash.FlashSavedPixels.size() == picture.sizeInBytes())

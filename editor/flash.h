@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 #include <QTimer>
 
 class Editor;
@@ -14,9 +13,9 @@ struct FlashState {
     bool FlashBusy = false;
     // The flashed screen's pixels as they were before the flash, in the display's format.
     QByteArray FlashSavedPixels;
-    // The timer that ends the flash; blinkTag names the flashed screen.
+    // The timer that ends the flash, and the flashed screen.
     QTimer blinkTimer;
-    QString blinkTag;
+    int blinkScreen = 0;
 };
 
 // A click on a screen with "Flash on Select" on: selects the element last pointed at and

@@ -92,7 +92,7 @@ void ApplyPaletteColour(Editor& editor, ColourPicture picture) {
     if (const std::optional<ColourValue> c = ColourAt(editor, picture, frame.HoverX, frame.HoverY))
         editor.shown.swatchColour = *c;
     // The selected element's components keep the colour it had when it was selected.
-    RedrawPreview(editor, QString::number(n));
+    RedrawPreview(editor, RedrawTarget(n));
     editor.document.modified = true;
     RecordStep(editor, position, oldColour, newColour);
 }

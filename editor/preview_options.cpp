@@ -2,22 +2,18 @@
 
 #include "editor/editor.h"
 
-namespace {
-const QString All = QStringLiteral("all");
-}
-
 void RefreshClicked(Editor& editor) {
-    RedrawPreview(editor, All);
+    RedrawPreview(editor, RedrawTarget::all());
 }
 
 void LcdColoursClicked(Editor& editor, bool on) {
     editor.options.lcdColours = on;
-    RedrawPreview(editor, All);
+    RedrawPreview(editor, RedrawTarget::all());
 }
 
 void AutoRedrawClicked(Editor& editor, bool on) {
     editor.options.autoRedraw = on;
     // Switching it off leaves the screens as they are until the next full redraw.
     if (on)
-        RedrawPreview(editor, All);
+        RedrawPreview(editor, RedrawTarget::all());
 }

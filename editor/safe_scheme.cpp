@@ -30,7 +30,7 @@ void SafeSchemeToggled(Editor& editor) {
     }
     if (remembered >= 0)
         list.setCurrent(remembered);
-    RedrawPreview(editor, QStringLiteral("all"));
+    RedrawPreview(editor, RedrawTarget::all());
 }
 
 void SafeSchemeAfterLoad(Editor& editor, bool anyTransparent) {

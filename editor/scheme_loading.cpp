@@ -49,7 +49,7 @@ bool ReadSchemeBytes(Editor& editor, const QByteArray& bytes) {
     doc.elementOpacity = scheme.elementOpacity;
     PutSchemeIntoList(editor);
     editor.list.SchemeReady = true;
-    RedrawPreview(editor, QStringLiteral("all"));
+    RedrawPreview(editor, RedrawTarget::all());
     return true;
 }
 
@@ -95,6 +95,6 @@ void CreateStarterScheme(Editor& editor, Starter starter) {
     // While the main window loads, it raises SchemeReady itself once everything is in place.
     if (wasReady) {
         editor.list.SchemeReady = true;
-        RedrawPreview(editor, QStringLiteral("all"));
+        RedrawPreview(editor, RedrawTarget::all());
     }
 }

@@ -4,15 +4,13 @@
 
 namespace {
 
-void ApplyStep(Editor& editor, int step, const QStringList& colours) {
-    const int position = editor.history.steps.stepElement.at(step).toInt();
-    const ColourValue colour = colours.at(step).toInt();
-    editor.list.elements.setCurrent(position);
+void ApplyStep(Editor& editor, int listPosition, ColourValue colour) {
+    editor.list.elements.setCurrent(listPosition);
     const int element = editor.list.elements.current() + 1;
     editor.document.elementColour[element] = colour;
     editor.shown.swatchColour = colour;
     UpdateUndoRedo(editor.history.steps, editor.history.commands);
-    RedrawPreview(editor, QString::number(element));
+    RedrawPreview(editor, RedrawTarget(element));
 }
 
 } // namespace
@@ -32,7 +30,8 @@ void Undo(Editor& editor) {
     if (k < 1)
         return; // the command is disabled then
     editor.history.steps.historyPosition = qint16(k - 1);
-    ApplyStep(editor, k, editor.history.steps.stepColourBefore);
+    const HistoryStep& step = editor.history.steps.step(k);
+    ApplyStep(editor, step.listPosition, step.colourBefore);
 }
 
 void Redo(Editor& editor) {
@@ -40,5 +39,6 @@ void Redo(Editor& editor) {
     if (k > editor.history.steps.lastIndex())
         return;
     editor.history.steps.historyPosition = qint16(k);
-    ApplyStep(editor, k, editor.history.steps.stepColourAfter);
+    const HistoryStep& step = editor.history.steps.step(k);
+    ApplyStep(editor, step.listPosition, step.colourAfter);
 }

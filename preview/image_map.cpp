@@ -23,7 +23,8 @@ void ImageMap::BuildImageMap(const std::array<std::vector<PreviewLayer>, ScreenC
         layerCount_[i] = int(layers[i].size());
         for (int j = 1; j <= layerCount_[i]; ++j) {
             const PreviewLayer& layer = layers[i][j - 1];
-            layerElement_[i][j] = quint16(layer.tag.toInt());
+            // Overlays and inverse layers name no element under the pointer.
+            layerElement_[i][j] = quint16(layer.kind == LayerKind::Element ? layer.element : 0);
             const QImage& picture = layer.picture;
             const BitmapGeometry g = GeometryOf(picture);
             const int bytesPerPixel = g.bitsPerPixel / 8;

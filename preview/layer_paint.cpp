@@ -4,31 +4,23 @@
 
 LayerPaint PaintOf(const PreviewLayer& layer, const PreviewInput& input) {
     const SchemeDocument& doc = input.document;
-    QStringView key = layer.key;
-    QStringView inverseElement;
-    if (key.startsWith(u"neg")) {
-        inverseElement = key.mid(3);
-        key = {};
+    const int n = layer.element;
+    switch (layer.kind) {
+    case LayerKind::Element:
+    case LayerKind::Inverse:
+        // A layer whose element is transparent draws nothing.
+        if (!input.ticks[n - 1])
+            return {LayerPaint::Nothing, n};
+        return {LayerPaint::Colour, n,
+                layer.kind == LayerKind::Inverse ? InverseColour(doc.elementColour[n])
+                                                 : doc.elementColour[n]};
+    case LayerKind::ConditionalOverlay:
+        // It follows the opacity of the last open, creation or save, not the tick.
+        return {doc.elementOpacity[n] == 100 ? LayerPaint::Artwork : LayerPaint::Nothing, n};
+    case LayerKind::Overlay:
+        break;
     }
-    const bool overlay = layer.tag.isEmpty();
-    if (!overlay) {
-        const int n = layer.tag.toInt();
-        if (input.ticks[n - 1])
-            return {LayerPaint::Colour, n, doc.elementColour[n]};
-        // A tagged layer whose element is transparent draws nothing.
-        return {LayerPaint::Nothing, n};
-    }
-    if (!inverseElement.isEmpty()) {
-        const int n = inverseElement.toInt();
-        if (input.ticks[n - 1])
-            return {LayerPaint::Colour, n, InverseColour(doc.elementColour[n])};
-        return {LayerPaint::Nothing, n};
-    }
-    if (key.isEmpty())
-        return {LayerPaint::Artwork};
-    // A conditional overlay follows the opacity of the last open, creation or save, not the tick.
-    const int n = key.mid(1).toInt();
-    return {doc.elementOpacity[n] == 100 ? LayerPaint::Artwork : LayerPaint::Nothing, n};
+    return {LayerPaint::Artwork};
 }
 
 ColourValue PaintedColour(ColourValue colour, const PreviewInput& input) {

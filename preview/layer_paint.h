@@ -8,8 +8,7 @@
 struct LayerPaint {
     enum Kind { Nothing, Colour, Artwork };
     Kind kind = Nothing;
-    // The element the layer belongs to: an element layer's tag, the element an inverse layer
-    // inverts, the element a conditional overlay follows; 0 for a plain overlay.
+    // The layer's element: the one it paints, inverts or follows; 0 for a plain overlay.
     int element = 0;
     // For Colour: the element's colour, inverted for an inverse layer, not yet mapped to the
     // LCD's colours.

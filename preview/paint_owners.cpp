@@ -26,7 +26,8 @@ PaintOwners::PaintOwners(const Preview& preview)
             // overlay copy leaves the screen alone: 5-6-5 keeps both colours and no other
             // becomes either.
             const QImage picture = layer.picture.convertToFormat(QImage::Format_RGB32);
-            const bool overlay = layer.tag.isEmpty() && !layer.key.startsWith(u"neg");
+            const bool overlay =
+                layer.kind == LayerKind::Overlay || layer.kind == LayerKind::ConditionalOverlay;
             std::vector<Run>& runs = painted_[i][j];
             for (int p = 0; p < PixelCount; ++p) {
                 const QRgb colour = PixelOf(picture, p);

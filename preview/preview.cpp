@@ -8,8 +8,6 @@
 
 namespace {
 
-const QString All = QStringLiteral("all");
-
 // Overlays are copied with magenta as the transparent colour.
 template <int BytesPerPixel>
 void CopyWithoutMagenta(const QImage& from, QImage& to, const uchar* magenta) {
@@ -139,17 +137,18 @@ void Preview::composeScreen(const PreviewInput& input, int i) {
     }
 }
 
-void Preview::redraw(const QString& what, const PreviewInput& input) {
+void Preview::redraw(RedrawTarget what, const PreviewInput& input) {
     if (ended_)
         return;
     std::array<bool, ScreenCount> marked{};
-    const bool all = what == All;
+    const bool all = what.isAll();
     if (!all) {
         if (!input.autoRedraw)
             return;
         for (int i = 0; i < ScreenCount; ++i) {
             for (const PreviewLayer& layer : layers_[i])
-                marked[i] = marked[i] || layer.tag == what;
+                marked[i] = marked[i] ||
+                            (layer.kind == LayerKind::Element && layer.element == what.element());
         }
     }
     for (int i = 0; i < ScreenCount; ++i) {

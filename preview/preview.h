@@ -3,6 +3,7 @@
 #include "preview/bitmap_geometry.h"
 #include "preview/image_map.h"
 #include "preview/preview_layer.h"
+#include "preview/redraw_target.h"
 #include "preview/screen_layers.h"
 #include "scheme/colour.h"
 #include "scheme/scheme_document.h"
@@ -40,9 +41,9 @@ public:
     Preview(int depth, std::array<std::vector<PreviewLayer>, ScreenCount> layers,
             const std::function<void(int screen)>& mapProgress = {});
 
-    // Composes every screen ("all"), or only the screens that hold an element ("1" to "60"),
-    // which happens only while automatic redrawing is on; then refreshes the zoom view.
-    void redraw(const QString& what, const PreviewInput& input);
+    // Composes every screen, or only the screens that hold an element, which happens only while
+    // automatic redrawing is on; then refreshes the zoom view.
+    void redraw(RedrawTarget what, const PreviewInput& input);
 
     // Paints the black pixels of the mask in maskPicture onto a screen, in the colour (mapped to
     // the LCD's colours when lcdColours is on). A picture it cannot paint stops the preview.

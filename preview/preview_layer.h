@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
+
+// What a layer of a preview screen is: an element's mask, painted in its colour; an inverse
+// layer, a mask painted in the inverse of its element's colour; an overlay, artwork of its own
+// colours; or the conditional overlay, artwork shown only while its element is painted.
+enum class LayerKind { Element, Inverse, Overlay, ConditionalOverlay };
 
 // One layer of a preview screen. picture: 101 x 80, magenta where the pixel is not in the layer.
-// tag: the element the layer belongs to as decimal text ("1" to "60"), empty for overlays and
-// inverse layers. key: "neg" and an element number for an inverse layer, "n26" for the overlay
-// shown only while element 26 is painted, otherwise empty.
+// element: the element the layer paints, inverts or follows (1 to 60); 0 for an overlay.
 struct PreviewLayer {
     QImage picture;
-    QString tag;
-    QString key;
+    LayerKind kind = LayerKind::Overlay;
+    int element = 0;
 };

@@ -22,14 +22,17 @@ PreviewLayer KindOf(QStringView entry) {
     if (entry == u"ovl") {
         return {};
     }
-    if (entry.startsWith(u"neg") || entry.startsWith(u"n")) {
-        return {QImage(), QString(), entry.toString()};
+    if (entry.startsWith(u"neg")) {
+        return {QImage(), LayerKind::Inverse, entry.mid(3).toInt()};
     }
-    // "2*": an element layer whose picture holds no black pixel; its tag is the plain number.
+    if (entry.startsWith(u'n')) {
+        return {QImage(), LayerKind::ConditionalOverlay, entry.mid(1).toInt()};
+    }
+    // "2*": an element layer whose picture holds no black pixel; its element is the plain number.
     if (entry.endsWith(u'*')) {
         entry.chop(1);
     }
-    return {QImage(), entry.toString(), QString()};
+    return {QImage(), LayerKind::Element, entry.toInt()};
 }
 
 } // namespace

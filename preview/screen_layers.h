@@ -18,7 +18,7 @@ constexpr int MaxLayersPerScreen = 50;
 // Empty for a screen outside 0..9.
 QStringView ScreenLayerList(int screen);
 
-// Tag and key of each layer of a screen, from its layer list; pictures are left null.
+// Kind and element of each layer of a screen, from its layer list; pictures are left null.
 std::vector<PreviewLayer> ScreenLayerKinds(int screen);
 
 // The layers of a screen with their committed pictures, in Format_RGB32, in drawing order;

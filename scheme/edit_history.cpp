@@ -1,27 +1,16 @@
 #include "scheme/edit_history.h"
 
 void EditHistory::recordStep(int listPosition, ColourValue before, ColourValue after) {
-    int n = historyPosition + 1;
-    if (n > MaxSteps) {
-        // Full: forget the oldest step so the new one still fits.
-        stepElement.removeAt(1);
-        stepColourBefore.removeAt(1);
-        stepColourAfter.removeAt(1);
-        n = MaxSteps;
-    }
-    stepElement.resize(n + 1);
-    stepColourBefore.resize(n + 1);
-    stepColourAfter.resize(n + 1);
-    stepElement[n] = QString::number(listPosition);
-    stepColourAfter[n] = QString::number(after);
-    stepColourBefore[n] = QString::number(before);
-    historyPosition = qint16(n);
+    steps_.resize(size_t(historyPosition));
+    // Full: forget the oldest step so the new one still fits.
+    if (steps_.size() == MaxSteps)
+        steps_.erase(steps_.begin());
+    steps_.push_back({listPosition, before, after});
+    historyPosition = qint16(steps_.size());
 }
 
 void EditHistory::clear() {
-    stepElement = QStringList{QString()};
-    stepColourBefore = QStringList{QString()};
-    stepColourAfter = QStringList{QString()};
+    steps_.clear();
     historyPosition = 0;
 }
 

@@ -13,7 +13,7 @@ QString SettingsIn(const QTemporaryDir& folder) {
 EditorFixture::EditorFixture(Language language)
     : dialogs(), editor(dialogs, SettingsStore(SettingsIn(folder))) {
     editor.language = language;
-    editor.previewRedrawn = [this](const QString& what) {
+    editor.previewRedrawn = [this](RedrawTarget what) {
         redraws.append(what);
     };
     FillElementNames(editor);
@@ -25,6 +25,6 @@ EditorFixture::EditorFixture(Language language)
 
 PhoneFixture::PhoneFixture(int depth) : preview(depth) {
     AttachPreview(f.editor, preview);
-    RedrawPreview(f.editor, QStringLiteral("all"));
+    RedrawPreview(f.editor, RedrawTarget::all());
     f.redraws.clear();
 }

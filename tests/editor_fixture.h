@@ -17,7 +17,14 @@ struct EditorFixture {
     QTemporaryDir folder;
     ScriptedDialogs dialogs;
     Editor editor;
-    QStringList redraws;
+    QList<RedrawTarget> redraws;
+    // The redraws as tables write them: "all" or the element's number, a space between.
+    QString redrawsText() const {
+        QStringList texts;
+        for (const RedrawTarget what : redraws)
+            texts << (what.isAll() ? QStringLiteral("all") : QString::number(what.element()));
+        return texts.join(u' ');
+    }
 
     QString path(const QString& name) const { return folder.filePath(name); }
     // Writes bytes to a file in the folder and returns its path.

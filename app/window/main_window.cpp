@@ -121,7 +121,7 @@ MainWindow::MainWindow(Editor& editor, QString fileToOpen)
     for (EditorFrame* frame : frames_)
         connect(frame, &EditorFrame::edited, this, &MainWindow::showState);
     connect(previewFrame, &PreviewFrame::hovered, zoomFrame, &ZoomFrame::showHover);
-    editor_.previewRedrawn = [this](const QString&) {
+    editor_.previewRedrawn = [this](RedrawTarget) {
         showPictures();
     };
     editor_.previewPainted = [this] {
@@ -129,6 +129,12 @@ MainWindow::MainWindow(Editor& editor, QString fileToOpen)
     };
     // Captioning shows the editor's state as well, for the recent items' captions.
     setTexts(editor_.language);
+}
+
+MainWindow::~MainWindow() {
+    // The editor outlives the window and may still redraw or end a flash.
+    editor_.previewRedrawn = nullptr;
+    editor_.previewPainted = nullptr;
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QKeySequence& shortcut,
@@ -273,7 +279,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::firstActivation() {
-    RedrawPreview(editor_, QStringLiteral("all"));
+    RedrawPreview(editor_, RedrawTarget::all());
     attachMenuPresentation();
     ApplySpeedAdvice(editor_);
     // A file named on the command line that was not opened leaves the flag as it was.

@@ -24,6 +24,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(Editor& editor, QString fileToOpen);
+    ~MainWindow() override;
 
     // Captions of the window, its frames and its menus in a language.
     void setTexts(Language language);

@@ -132,13 +132,13 @@ void TestCommandLine::renderDrawsThePreview() {
 }
 
 // The real program among Qt's options, on Qt's offscreen platform: its window comes up and opens
-// the file, which enters the recent list, and the program stays until it is closed.
+// the file named in quotes, a space inside, which enters the recent list; the program stays on.
 void TestCommandLine::theWindowStartsAmongQtsOptions() {
     EditorFixture home;
     StoreChosenLanguage(home.editor.settings, QStringLiteral("English"));
-    const QString scheme = home.writeFile(QStringLiteral("good.col"), SchemeFileBytes("Good"));
+    const QString scheme = home.writeFile(QStringLiteral("a b.col"), SchemeFileBytes("Good"));
     QProcess zef;
-    Start(zef, {"-style", "Fusion", "good.col", "-reverse", "--depth", "24"}, home, "offscreen");
+    Start(zef, {"-style", "Fusion", "\"a b.col\"", "-reverse", "--depth", "24"}, home, "offscreen");
     QTRY_COMPARE_WITH_TIMEOUT(
         home.editor.settings.ReadRegValue("Tesmira\\ZEF\\Recent", "File1", RegValueKind::String)
             .toString(),

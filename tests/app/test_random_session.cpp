@@ -73,7 +73,7 @@ struct Session : SilentDialogs {
     QTemporaryDir folder{MemoryFolderTemplate(QStringLiteral("zef-session"))};
     Editor editor{*this, SettingsStore(folder.filePath(QStringLiteral("settings/zef.conf")))};
     Preview preview{24};
-    QStringList redraws;
+    QList<RedrawTarget> redraws;
     QString opened, lastOpenAnswer; // the file an open asked for, and the open dialog's answer
     int errors = 0;                 // messages with only an OK button
     bool cancelled = false, saved = false; // a question answered Cancel; a save asked for
@@ -184,7 +184,7 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
                             : ZEF_SESSION_ACTIONS;
     Session s;
     Editor& editor = s.editor;
-    editor.previewRedrawn = [&s](const QString& what) {
+    editor.previewRedrawn = [&s](RedrawTarget what) {
         s.redraws.append(what);
     };
     // As the window loads: element names, the Blue starter, then the first whole redraw.
@@ -192,7 +192,7 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
     CreateStarterScheme(editor, Starter::Blue);
     editor.list.SchemeReady = true;
     AttachPreview(editor, s.preview);
-    RedrawPreview(editor, QStringLiteral("all"));
+    RedrawPreview(editor, RedrawTarget::all());
     // Composes the screens once more from the editor's colours, to hold the live preview to.
     Preview fresh(24);
 
@@ -216,8 +216,6 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
         UndoRedoState expected;
         UpdateUndoRedo(h, expected);
         QVERIFY2(h.historyPosition >= 0 && h.historyPosition <= h.lastIndex() &&
-                     h.stepColourBefore.size() == h.stepElement.size() &&
-                     h.stepColourAfter.size() == h.stepElement.size() &&
                      editor.history.commands.undoEnabled == expected.undoEnabled &&
                      editor.history.commands.redoEnabled == expected.redoEnabled,
                  at.constData());
@@ -225,13 +223,12 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
         // Every file the action wrote reads back as the scheme stood before it; a save leaves
         // the scheme unmodified.
         const QMap<QString, QByteArray> filesAfter = FilesIn(s.folder);
-        for (auto it = filesAfter.cbegin(); it != filesAfter.cend(); ++it) {
+        for (auto it = filesAfter.cbegin(); it != filesAfter.cend(); ++it)
             if (filesBefore.value(it.key()) != it.value()) {
                 ++savesChecked;
                 QCOMPARE(SchemeText(it.value()), before);
                 QVERIFY2(!s.saved || !editor.document.modified, at.constData());
             }
-        }
         filesBefore = filesAfter;
 
         // A scheme just opened is unmodified and is what it came from.
@@ -243,9 +240,9 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
         }
 
         // A whole redraw leaves the preview exactly as a fresh composition of the scheme.
-        if (!s.redraws.isEmpty() && s.redraws.last() == u"all" && !editor.flash.FlashBusy) {
+        if (!s.redraws.isEmpty() && s.redraws.last().isAll() && !editor.flash.FlashBusy) {
             ++redrawsChecked;
-            fresh.redraw(QStringLiteral("all"), PreviewInputOf(editor));
+            fresh.redraw(RedrawTarget::all(), PreviewInputOf(editor));
             for (int screen = 0; screen < ScreenCount; ++screen)
                 QVERIFY2(s.preview.screen(screen) == fresh.screen(screen),
                          (at + ": screen " + QByteArray::number(screen)).constData());

@@ -9,16 +9,6 @@
 
 #include <QTest>
 
-namespace {
-
-// An element number as a layer names it: 1 to 60, nothing else.
-bool IsElement(const QString& text) {
-    const int element = text.toInt();
-    return element >= 1 && element <= 60 && QString::number(element) == text;
-}
-
-} // namespace
-
 class TestAssets : public QObject {
     Q_OBJECT
 private slots:
@@ -46,15 +36,16 @@ private slots:
                          drawn[j].missingGlyphs.isEmpty(),
                      where);
             QVERIFY2(layer.picture.size() == QSize(ScreenWidth, ScreenHeight), where);
-            // An element layer belongs to an element of the catalogue; an inverse layer inverts
-            // one; the conditional overlay follows one; a plain overlay has neither tag nor key.
-            const bool inverse = layer.key.startsWith(QLatin1String("neg"));
-            QVERIFY2(layer.tag.isEmpty()
-                         ? layer.key.isEmpty() || IsElement(layer.key.mid(inverse ? 3 : 1))
-                         : IsElement(layer.tag) && layer.key.isEmpty(),
+            // Read as its label names it; all but a plain overlay have an element of the catalogue.
+            const QString n = QString::number(layer.element);
+            const QMap<LayerKind, QString> named{{LayerKind::Element, n},
+                                                 {LayerKind::Inverse, "neg" + n},
+                                                 {LayerKind::ConditionalOverlay, 'n' + n},
+                                                 {LayerKind::Overlay, "ovl"}};
+            QCOMPARE(named[layer.kind], QString(label).remove(u'*'));
+            const bool overlay = layer.kind == LayerKind::Overlay;
+            QVERIFY2(overlay ? layer.element == 0 : layer.element >= 1 && layer.element <= 60,
                      where);
-            const QString named = !layer.tag.isEmpty() ? layer.tag : layer.key;
-            QCOMPARE(QString(label).remove(u'*'), named.isEmpty() ? QStringLiteral("ovl") : named);
             int black = 0, other = 0;
             for (int y = 0; y < ScreenHeight; ++y)
                 for (int x = 0; x < ScreenWidth; ++x) {
@@ -65,13 +56,14 @@ private slots:
             // Element and inverse layers are masks: black where they paint. The hit-only outline
             // ("2*") paints nothing; an overlay is a picture of its own colours.
             QVERIFY2(black + other > 0, where);
-            if (!layer.tag.isEmpty() || inverse)
+            if (layer.kind == LayerKind::Element || layer.kind == LayerKind::Inverse)
                 QVERIFY2(other == 0 || label.endsWith(u'*'), where);
             if (label.endsWith(u'*'))
                 QVERIFY2(black == 0, where);
             // The first layer paints the whole screen, so no transparency pattern shows.
             if (j == 0)
-                QVERIFY2(black == ScreenWidth * ScreenHeight && !layer.tag.isEmpty(), where);
+                QVERIFY2(black == ScreenWidth * ScreenHeight && layer.kind == LayerKind::Element,
+                         where);
         }
     }
 

@@ -38,12 +38,12 @@ Entries Stored(EditorFixture& f) {
 // that a test can show that nothing changed at all.
 QStringList StateOf(const Editor& e) {
     const SchemeDocument& d = e.document;
-    QStringList state = e.history.steps.stepElement + e.history.steps.stepColourBefore;
-    state << e.history.steps.stepColourAfter << d.headerTag << d.schemeName << d.dataTag
-          << d.filePath << e.nameBoxText() << e.shown.fileLabel
-          << QString::fromUtf8(Contents(e.settings.filePath()));
-    state << u"%1 %2 %3 %4"_s.arg(d.modified)
+    QStringList state;
+    state << d.headerTag << d.schemeName << d.dataTag << d.filePath << e.nameBoxText()
+          << e.shown.fileLabel << QString::fromUtf8(Contents(e.settings.filePath()));
+    state << u"%1 %2 %3 %4 %5"_s.arg(d.modified)
                  .arg(e.history.steps.historyPosition)
+                 .arg(e.history.steps.lastIndex())
                  .arg(e.history.commands.undoEnabled)
                  .arg(e.history.commands.redoEnabled);
     for (int k = 1; k <= ElementCount; ++k)
@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(f.editor.shown.fileLabel, label);
         QCOMPARE(f.editor.list.elements.current(), 0);
         QCOMPARE(f.editor.shown.swatchColour, f.editor.document.elementColour[1]);
-        QCOMPARE(f.redraws, QStringList{u"all"_s});
+        QCOMPARE(f.redraws, QList{RedrawTarget::all()});
         // The committed file of each starter, with the name of the language.
         const QString tag = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 0, 0);
         QList<QByteArray> golden =
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(f.editor.shown.selectedItemText, u"01 - Font display date / time"_s);
         QCOMPARE(f.editor.shown.swatchColour, doc.elementColour[1]);
         QVERIFY(!doc.modified);
-        QCOMPARE(f.redraws.last(), u"all"_s);
+        QVERIFY(f.redraws.last().isAll());
         // The file is remembered; the caller decides the file path.
         QCOMPARE(Stored(f)[0], f.path(file));
         QVERIFY(doc.filePath.isEmpty());
@@ -238,10 +238,9 @@ private slots:
                                   u"Save As... Colour scheme Files (*.col)|*.col"_s,
                                   u"Speichern als... Datei farbig schema (*.col)|*.col"_s};
         QCOMPARE(f.dialogs.saveDialogs.size(), target.isEmpty() ? 0 : qMax(answers.size(), 1));
-        for (const FileDialogTexts& texts : f.dialogs.saveDialogs) {
+        for (const FileDialogTexts& texts : f.dialogs.saveDialogs)
             QCOMPARE(texts.title.value_or(QString()) + u' ' + texts.filter.value_or(QString()),
                      dialog[int(language)]);
-        }
         // Nothing is left beside the file, and the recent files are not touched.
         QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{u"old.col"_s});
@@ -315,21 +314,18 @@ private slots:
         QCOMPARE(editor.document.elementColour[current + 1], colour);
         QCOMPARE(editor.shown.swatchColour, colour);
         QCOMPARE(editor.shown.selectedItemText, editor.list.elements.entry(current).text);
-        QCOMPARE(f.redraws.join(u' '), redraws);
+        QCOMPARE(f.redrawsText(), redraws);
     }
 
     void aFullHistoryForgetsItsOldestStepWhole() {
         EditHistory history;
         for (int i = 1; i <= EditHistory::MaxSteps + 2; ++i)
             history.recordStep(i % ElementCount, i - 1, i);
-        QCOMPARE(history.historyPosition, qint16(32767));
-        QCOMPARE(history.stepElement.size() + history.stepColourBefore.size(), 2 * 32768);
-        // The two oldest steps went, each with its element; the others keep their order.
-        for (const int k : {1, 2, 32767}) {
-            QCOMPARE(history.stepElement.at(k) + u' ' + history.stepColourBefore.at(k) + u' ' +
-                         history.stepColourAfter.at(k),
-                     u"%1 %2 %3"_s.arg((k + 2) % ElementCount).arg(k + 1).arg(k + 2));
-        }
+        QCOMPARE(std::pair(int(history.historyPosition), history.lastIndex()),
+                 std::pair(32767, 32767));
+        // The two oldest steps went; the others keep their order.
+        for (const int k : {1, 2, 32767})
+            QVERIFY(history.step(k) == (HistoryStep{(k + 2) % ElementCount, k + 1, k + 2}));
     }
 
     void theSaveQuestionBeforeReplacingTheScheme_data() {
@@ -401,10 +397,19 @@ private slots:
         QCOMPARE(f.editor.shown.fileLabel + f.editor.recentMenu.captions[0],
                  u"other.colother.col"_s);
         const FileDialogTexts open = f.dialogs.openDialogs.value(0);
-        if (command == Replacing::Open) {
+        if (command == Replacing::Open)
             QCOMPARE(open.title.value_or(QString()) + u' ' + open.filter.value_or(QString()),
                      u"Öffnen Datei farbig Schema (*.col)|*.col"_s);
-        }
+    }
+
+    // A path from the command line that starts with a quote loses its first and last characters,
+    // whatever the last is; any other is opened as it is, a quote at its end and all.
+    void aCommandLinePathLosesItsQuotes() {
+        EditorFixture f;
+        const QString scheme = f.writeFile(u"my scheme.col"_s, SchemeFileBytes("Mine"));
+        for (const QString& path : {u"\"%1\""_s, u"\"%1!"_s, u"%1"_s})
+            QVERIFY2(OpenCommandLineFile(f.editor, path.arg(scheme)), qPrintable(path));
+        QVERIFY(!OpenCommandLineFile(f.editor, scheme + u'"'));
     }
 
     void onlyOneSchemeFileIsTakenFromADrop() {

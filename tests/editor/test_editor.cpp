@@ -23,9 +23,7 @@ QString Shown(const ColourFrameState& frame) {
     return frame.redText + u' ' + frame.greenText + u' ' + frame.blueText;
 }
 QString Selected(const Editor& e) {
-    return u"%1 %2 %3"_s.arg(e.shown.selectedRed)
-        .arg(e.shown.selectedGreen)
-        .arg(e.shown.selectedBlue);
+    return Components(MakeColour(e.shown.selectedRed, e.shown.selectedGreen, e.shown.selectedBlue));
 }
 
 } // namespace
@@ -87,11 +85,10 @@ private slots:
             }
         }
         QStringList unticked;
-        for (int p = 0; p < list.count(); ++p) {
+        for (int p = 0; p < list.count(); ++p)
             if (!list.isChecked(p))
                 unticked << QString::number(p + 1);
-        }
-        QCOMPARE(QStringList({f.redraws.join(u' '), editor.document.modified ? u"edit"_s : u"-"_s,
+        QCOMPARE(QStringList({f.redrawsText(), editor.document.modified ? u"edit"_s : u"-"_s,
                               QString::number(list.current()), unticked.join(u' '),
                               editor.options.hideProviderName ? u"hidden"_s : u"-"_s})
                      .join(u'/'),
@@ -152,7 +149,7 @@ private slots:
         ApplyPaletteColour(editor, picture);
         QCOMPARE(editor.document.elementColour[4], colour);
         QCOMPARE(editor.shown.swatchColour, off ? before : colour);
-        QCOMPARE(f.redraws, QStringList{u"4"_s});
+        QCOMPARE(f.redraws, QList{RedrawTarget(4)});
         QVERIFY(editor.document.modified);
         // The element's own components keep the colour it had when it was selected.
         QCOMPARE(Selected(editor), Components(before));

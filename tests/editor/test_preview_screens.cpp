@@ -106,7 +106,7 @@ void TestPreviewScreens::screensMatchTheirGoldenPictures() {
     PhoneFixture phone(c->depth);
     Editor& editor = phone.f.editor;
     // Each change goes the way the user's does, so that how it redraws is tested too. Without
-    // autoredraw an element waits; "all" redraws, as does switching autoredraw on again.
+    // autoredraw an element waits; Refresh and switching autoredraw on again redraw every screen.
     CreateStarterScheme(editor, c->starter);
     if (c->changes & NoAutoRedraw)
         AutoRedrawClicked(editor, false);
@@ -124,7 +124,7 @@ void TestPreviewScreens::screensMatchTheirGoldenPictures() {
         editor.document.elementColour[2] = MakeColour(0, 255, 0);
         if (c->changes & Red24)
             editor.document.elementColour[24] = MakeColour(255, 0, 0);
-        RedrawPreview(editor, c->changes & Red24 ? QStringLiteral("24") : QStringLiteral("2"));
+        RedrawPreview(editor, RedrawTarget(c->changes & Red24 ? 24 : 2));
     }
     if (c->changes & AutoRedrawAgain)
         AutoRedrawClicked(editor, true);
@@ -238,7 +238,7 @@ void TestPreviewScreens::anUnpaintablePictureEndsTheEditor() {
         preview.PaintElementMask(0, 0, false);
     }
     // After the end nothing is painted and nothing shown again.
-    RedrawPreview(f.editor, QStringLiteral("all"));
+    RedrawPreview(f.editor, RedrawTarget::all());
     preview.maskPicture = preview.layers(0).front().picture;
     preview.PaintElementMask(0, MakeColour(1, 2, 3), false);
     QCOMPARE(preview.screen(0), before);

@@ -3,6 +3,7 @@
 #include "app/qt_user_dialogs.h"
 #include "app/window/main_window.h"
 #include "app/window/pixel_view.h"
+#include "editor/preview_pointer.h"
 #include "editor_fixture.h"
 #include "i18n/main_window_texts.h"
 #include "menu/pop_menu.h"
@@ -90,7 +91,7 @@ private slots:
                  std::pair(qsizetype(1), qsizetype(1)));
     }
 
-    void dialogsShowTheirTextsAndAnswer() {
+    void dialogsShowTheirTextsAndOpenTheirLinks() {
         EditorFixture f(Language::German);
         const AboutTexts about = AboutTextsFor(f.editor);
         const LinksTexts links = LinksTextsFor(f.editor);
@@ -116,12 +117,16 @@ private slots:
         QCOMPARE(titles, (QStringList{about.caption, links.caption}));
         const QUrl home(links.homePage), mail(QStringLiteral("mailto:") + links.email);
         QCOMPARE(opener.opened, (QList<QUrl>{home, home, home, mail, mail}));
+    }
 
-        // The File Association dialog hands back its row's tick at OK, and nothing when it is
-        // closed. It stands over its window, and on its own once the window has gone.
+    // The File Association dialog hands back its row's tick at OK, nothing when it is closed. It
+    // stands over its window, and on its own once the window has gone, as the editor's redraws and
+    // flashes do.
+    void whatOutlivesTheWindow() {
         const AssociationDialogState state{AssociationDialogTextsFor(Language::English), true};
-        auto* window = new QWidget;
-        QtUserDialogs owned(window);
+        PhoneFixture phone;
+        QWidget* window = new MainWindow(phone.f.editor, QString());
+        QtUserDialogs desktop(window);
         for (const bool ok : {true, false}) {
             QWidget* over = window;
             QTimer::singleShot(50, [ok, &over] {
@@ -133,10 +138,14 @@ private slots:
                 else
                     QTest::keyClick(dialog, Qt::Key_Escape);
             });
-            QCOMPARE(owned.showFileAssociation(state), ok ? std::optional(true) : std::nullopt);
+            QCOMPARE(desktop.showFileAssociation(state), ok ? std::optional(true) : std::nullopt);
             QCOMPARE(over, window);
             delete std::exchange(window, nullptr);
         }
+        HoverPreview(phone.f.editor, 0, 50, 40);
+        ClickPreview(phone.f.editor, 0);
+        RedrawPreview(phone.f.editor, RedrawTarget::all());
+        QTRY_VERIFY(!phone.f.editor.flash.FlashBusy);
     }
 
     void picturesStaySharpAtAnyScale() {
@@ -335,12 +344,10 @@ private slots:
             Named<QTreeWidget>(&w.window, QStringLiteral("Below 3:1, the weakest first:"));
         QVERIFY(pairs->window()->isVisible() && !QApplication::activeModalWidget());
         const auto softkeysRow = [pairs]() -> QTreeWidgetItem* {
-            for (int row = 0; row < pairs->topLevelItemCount(); ++row) {
-                QTreeWidgetItem* item = pairs->topLevelItem(row);
-                if (item->text(1) == u"06 - Softkeys font" &&
-                    item->text(2) == u"07 - Softkeys background")
+            for (QTreeWidgetItem* item :
+                 pairs->findItems("06 - Softkeys font", Qt::MatchExactly, 1))
+                if (item->text(2) == u"07 - Softkeys background")
                     return item;
-            }
             return nullptr;
         };
         QVERIFY(pairs->topLevelItemCount() > 0 && !softkeysRow());
