@@ -109,10 +109,10 @@ int RunStarter(const QStringList& arguments, QTextStream&, QTextStream& err) {
         SplitArguments(arguments, {QStringLiteral("--language"), QStringLiteral("-o")});
     if (!args.problem.isEmpty())
         return UsageProblem(err, args.problem);
-    static const QMap<QString, Starter> Starters = {{QStringLiteral("Blue"), Starter::Blue},
+    static const QMap<QString, Starter> starters = {{QStringLiteral("Blue"), Starter::Blue},
                                                     {QStringLiteral("Red"), Starter::Red},
                                                     {QStringLiteral("Green"), Starter::Green}};
-    if (args.words.size() != 1 || !Starters.contains(args.words.first()))
+    if (args.words.size() != 1 || !starters.contains(args.words.first()))
         return UsageProblem(err, QStringLiteral("--starter takes Blue, Red or Green"));
     const QString output = args.values.value(QStringLiteral("-o"));
     if (output.isEmpty())
@@ -124,7 +124,7 @@ int RunStarter(const QStringList& arguments, QTextStream&, QTextStream& err) {
     CommandLineDialogs dialogs(err);
     Editor editor(dialogs);
     editor.language = *language;
-    CreateStarterScheme(editor, Starters.value(args.words.first()));
+    CreateStarterScheme(editor, starters.value(args.words.first()));
     WriteSchemeFile(editor, output);
     // A successful write leaves the scheme unmodified with the output as its file.
     return editor.document.filePath == output ? 0 : 1;
@@ -251,7 +251,7 @@ int RunHitMap(const QStringList& arguments, QTextStream& out, QTextStream& err) 
     for (int y = 0; y < ScreenHeight; ++y) {
         QStringList row;
         for (int x = 0; x < ScreenWidth; ++x)
-            row.append(QString::number(map.LayerElement(screen, map.topmostLayer(screen, x, y))));
+            row.append(QString::number(map.layerElement(screen, map.topmostLayer(screen, x, y))));
         out << row.join(QLatin1Char(',')) << '\n';
     }
     out.flush();

@@ -14,7 +14,7 @@ QString NumberOf(int element) {
 // An element's name without the number its list text starts with; for 0 the artwork's.
 QString NameOf(int element, Language language) {
     if (element == 0)
-        return *ReadabilityTexts::artworkName.in(language);
+        return *ReadabilityTexts::ArtworkName.in(language);
     return ElementText(element, language).value_or(QString()).section(QStringLiteral(" - "), 1);
 }
 
@@ -25,8 +25,8 @@ QString PairLine(const WeakPair& pair, Language language) {
         screens.append(QString::number(screen));
     return NumberOf(pair.upper) + QStringLiteral(" on ") + NumberOf(pair.lower) +
            QStringLiteral(": ") + RatioText(pair.ratio) + QStringLiteral(" - ") +
-           NameOf(pair.upper, language) + u' ' + *onWord.in(language) + u' ' +
-           NameOf(pair.lower, language) + QStringLiteral("; ") + *screensWord.in(language) + u' ' +
+           NameOf(pair.upper, language) + u' ' + *OnWord.in(language) + u' ' +
+           NameOf(pair.lower, language) + QStringLiteral("; ") + *ScreensWord.in(language) + u' ' +
            screens.join(QStringLiteral(", "));
 }
 

@@ -31,17 +31,17 @@ namespace {
 // controls may act on the scheme.
 void LoadMainWindowScheme(Editor& editor) {
     FillElementNames(editor);
-    editor.list.SchemeReady = false;
+    editor.list.schemeReady = false;
     CreateStarterScheme(editor, Starter::Blue);
-    editor.list.SchemeReady = true;
+    editor.list.schemeReady = true;
     editor.document.modified = false;
 }
 
 // The colour-depth message on a display the toolkit cannot paint on: the X server's own
 // message window shows it, and the error stream keeps it where there is none.
 void ShowColourDepthMessage(Language language) {
-    const QString title = Text(StartupTexts::colourDepthTitle, language);
-    QString text = Text(StartupTexts::colourDepthMessage, language);
+    const QString title = Text(StartupTexts::ColourDepthTitle, language);
+    QString text = Text(StartupTexts::ColourDepthMessage, language);
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QTextStream(stderr) << "zef: " << text << Qt::endl;
     QProcess::execute(QStringLiteral("xmessage"),
@@ -70,10 +70,10 @@ int RunEditor(const WindowArguments& arguments) {
     // Processor data.
     const ProcessorInfo processor = ReadProcessorData(editor);
     splashWindow.showProcessor(processor.name, processor.revision,
-                               editor.shown.ProcessorSpeedText + QStringLiteral(" MHz"));
+                               editor.shown.processorSpeedText + QStringLiteral(" MHz"));
 
     // First run: nothing stored yet, so the language is asked for.
-    splashWindow.setStatus(Text(StartupTexts::readingSettings, Language::Czech));
+    splashWindow.setStatus(Text(StartupTexts::ReadingSettings, Language::Czech));
     if (ReadStoredLanguage(editor.settings).isEmpty()) {
         LanguageChooser languageChooser(editor.settings, &splashWindow);
         languageChooser.exec();
@@ -85,7 +85,7 @@ int RunEditor(const WindowArguments& arguments) {
     InstallQtTranslations(language);
 
     // Colour depth: tested before any window was shown, since below 16 bits none can be.
-    splashWindow.setStatus(Text(StartupTexts::testingColours, language));
+    splashWindow.setStatus(Text(StartupTexts::TestingColours, language));
 
     // The main window, with its menus captioned; the recent items all read as empty so far.
     LoadMainWindowScheme(editor);
@@ -94,12 +94,12 @@ int RunEditor(const WindowArguments& arguments) {
     dialogs.setParent(&mainWindow);
 
     // Recent files.
-    splashWindow.setStatus(Text(StartupTexts::readingSettings, language));
+    splashWindow.setStatus(Text(StartupTexts::ReadingSettings, language));
     ReadRecentFiles(editor);
     mainWindow.showState();
 
     // Image map.
-    splashWindow.setStatus(Text(StartupTexts::buildingImageMap, language));
+    splashWindow.setStatus(Text(StartupTexts::BuildingImageMap, language));
     splashWindow.setProgressRange(0, ScreenCount - 1);
     Preview preview(depth, [&splashWindow](int screen) { splashWindow.setProgress(screen); });
     // A paint that finds the display unusable says so, and the editor ends at once.

@@ -28,9 +28,9 @@ constexpr int DesktopDepth = 24;
 struct StartedEditor {
     explicit StartedEditor(int depth) : editor(dialogs, SettingsStore(QString())), preview(depth) {
         FillElementNames(editor);
-        editor.list.SchemeReady = false;
+        editor.list.schemeReady = false;
         CreateStarterScheme(editor, Starter::Blue);
-        editor.list.SchemeReady = true;
+        editor.list.schemeReady = true;
         AttachPreview(editor, preview);
     }
     SilentDialogs dialogs;
@@ -102,8 +102,8 @@ void BM_BuildImageMap(benchmark::State& state) {
         layers[i] = preview.layers(i);
     ImageMap map;
     for (auto _ : state) {
-        map.BuildImageMap(layers);
-        benchmark::DoNotOptimize(map.LayerMap(0, 1, 0, 0));
+        map.buildImageMap(layers);
+        benchmark::DoNotOptimize(map.layerMap(0, 1, 0, 0));
     }
 }
 BENCHMARK(BM_BuildImageMap)->Unit(benchmark::kMillisecond);
@@ -115,7 +115,7 @@ void BM_HoverPreview(benchmark::State& state) {
     for (auto _ : state) {
         HoverPreview(started.editor, 3, 30 + x, 40);
         x = (x + 1) & 31;
-        benchmark::DoNotOptimize(started.editor.PreviewHoverElement);
+        benchmark::DoNotOptimize(started.editor.previewHoverElement);
     }
 }
 BENCHMARK(BM_HoverPreview);

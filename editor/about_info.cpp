@@ -13,27 +13,30 @@ QString Text(const LocalisedText& text, Language language, const char* builtIn) 
 AboutTexts AboutTextsFor(const Editor& editor) {
     using namespace AboutDialogTexts;
     const Language language = editor.language;
-    return AboutTexts{
-        Text(aboutDialog, language, BuiltInCaption), titleLabel.inOrBuiltIn(language),
-        versionLabel.inOrBuiltIn(language),          purposeLabel.inOrBuiltIn(language),
-        spywareLabel.inOrBuiltIn(language),          descriptionLabel.inOrBuiltIn(language),
-        apologyLabel.inOrBuiltIn(language),          QString::fromUtf8(copyrightLink)};
+    return AboutTexts{Text(AboutDialogTitle, language, BuiltInCaption),
+                      TitleLabel.inOrBuiltIn(language),
+                      VersionLabel.inOrBuiltIn(language),
+                      PurposeLabel.inOrBuiltIn(language),
+                      SpywareLabel.inOrBuiltIn(language),
+                      DescriptionLabel.inOrBuiltIn(language),
+                      ApologyLabel.inOrBuiltIn(language),
+                      QString::fromUtf8(CopyrightLink)};
 }
 
 LinksTexts LinksTextsFor(const Editor& editor) {
     using namespace LinksDialogTexts;
     const Language language = editor.language;
-    return LinksTexts{Text(linksDialog, language, BuiltInCaption),
-                      Text(homePageCaption, language, BuiltInHome), QString::fromUtf8(emailCaption),
+    return LinksTexts{Text(LinksDialogTitle, language, BuiltInCaption),
+                      Text(HomePageCaption, language, BuiltInHome), QString::fromUtf8(EmailCaption),
                       QString::fromUtf8(HomePage), QString::fromUtf8(Email)};
 }
 
 void ShowAbout(Editor& editor) {
-    editor.DialogWasShown = true;
+    editor.dialogWasShown = true;
     editor.dialogs.showAbout(AboutTextsFor(editor));
 }
 
 void ShowLinks(Editor& editor) {
-    editor.DialogWasShown = true;
+    editor.dialogWasShown = true;
     editor.dialogs.showLinks(LinksTextsFor(editor));
 }

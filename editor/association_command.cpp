@@ -4,7 +4,7 @@
 #include "host/file_association.h"
 
 void ShowFileAssociation(Editor& editor, const QString& programPath) {
-    editor.DialogWasShown = true;
+    editor.dialogWasShown = true;
     if (const std::optional<bool> ticked =
             editor.dialogs.showFileAssociation(AssociationDialogFor(editor.language)))
         ApplyAssociation(*ticked, programPath);

@@ -24,7 +24,7 @@ void Editor::setNameBoxText(const QString& text) {
     nameBox_ = text;
     nameWarningShown_ = !NameReadsBack(text);
     document.schemeName = text;
-    if (list.SchemeReady)
+    if (list.schemeReady)
         document.modified = true;
 }
 

@@ -29,11 +29,11 @@ struct ListState {
     ElementList elements;
     // Control events act on the scheme only while this is raised; it is lowered while a whole
     // scheme is put into the controls.
-    bool SchemeReady = false;
+    bool schemeReady = false;
     // Raised while the editor itself changes a check box of the list or of the options, so that
     // the change does not count as the user's.
-    bool ListSyncGuard = false;
-    bool OptionSyncGuard = false;
+    bool listSyncGuard = false;
+    bool optionSyncGuard = false;
 };
 
 // The steps that Undo and Redo walk, and whether each command can be used now.
@@ -50,7 +50,7 @@ struct ShownTexts {
     int selectedRed = 0, selectedGreen = 0, selectedBlue = 0; // and its components
     QString hoverText; // the element under the pointer over the preview
     // This computer's processor speed in MHz as text, "x" while it is not known.
-    QString ProcessorSpeedText = QStringLiteral("x");
+    QString processorSpeedText = QStringLiteral("x");
 };
 
 // Everything the main window knows, held without a widget: the document, the element list with
@@ -61,7 +61,7 @@ struct ShownTexts {
 class Editor {
 public:
     explicit Editor(UserDialogs& dialogs,
-                    SettingsStore settings = SettingsStore::FromEnvironment());
+                    SettingsStore settings = SettingsStore::fromEnvironment());
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
@@ -80,10 +80,10 @@ public:
     ColourFrameState colourFrame; // the palettes' pointer values and the custom colour
     FlashState flash;
     // Raised by every command that opens a modal dialog.
-    bool DialogWasShown = false;
+    bool dialogWasShown = false;
 
     // The scheme name box: every change is copied into the scheme name, and marks the scheme
-    // modified while SchemeReady is raised.
+    // modified while schemeReady is raised.
     const QString& nameBoxText() const { return nameBox_; }
     void setNameBoxText(const QString& text);
     // The name in the box would be saved into a file that does not open again; the box says so
@@ -93,9 +93,9 @@ public:
     // The preview, when one is attached; the scheme commands work without one.
     Preview* preview = nullptr;
     // What the pointer last found over the preview.
-    float PreviewHoverX = 0, PreviewHoverY = 0;
-    qint16 PreviewHoverLayer = 0;
-    qint16 PreviewHoverElement = 0;
+    float previewHoverX = 0, previewHoverY = 0;
+    qint16 previewHoverLayer = 0;
+    qint16 previewHoverElement = 0;
 
     // Runs after every redraw request, so that a window can repaint what it shows.
     std::function<void(RedrawTarget what)> previewRedrawn;

@@ -5,7 +5,7 @@
 #include "editor/safe_scheme.h"
 
 void SelectElement(Editor& editor) {
-    if (editor.list.ListSyncGuard)
+    if (editor.list.listSyncGuard)
         return;
     ElementList& list = editor.list.elements;
     const int position = list.current();
@@ -20,9 +20,9 @@ void SelectElement(Editor& editor) {
     editor.shown.selectedBlue = BlueOf(shown);
 
     // The option follows elements 23 and 24; the guard keeps its handler from acting back.
-    editor.list.OptionSyncGuard = true;
+    editor.list.optionSyncGuard = true;
     SetProviderNameOption(editor, !list.isChecked(22) && !list.isChecked(23));
-    editor.list.OptionSyncGuard = false;
+    editor.list.optionSyncGuard = false;
 
     if (editor.options.safeScheme && !IsSafeTransparent(element) && !list.isChecked(position))
         list.setChecked(position, true);
@@ -32,7 +32,7 @@ void ElementCheckChanged(Editor& editor, int position) {
     const int current = editor.list.elements.current();
     if (editor.options.safeScheme && !IsSafeTransparent(current + 1))
         return;
-    if (editor.list.SchemeReady) {
+    if (editor.list.schemeReady) {
         RedrawPreview(editor, RedrawTarget(position + 1));
         editor.document.modified = true;
     }
@@ -40,9 +40,9 @@ void ElementCheckChanged(Editor& editor, int position) {
 
 void FillElementNames(Editor& editor) {
     ElementList& list = editor.list.elements;
-    editor.list.SchemeReady = false;
+    editor.list.schemeReady = false;
     // The texts change in place: the current entry stays current, and no event is raised.
     for (int p = 0; p < list.count(); ++p)
         list.setText(p, ElementText(p + 1, editor.language).value_or(QString()));
-    editor.list.SchemeReady = true;
+    editor.list.schemeReady = true;
 }

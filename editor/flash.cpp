@@ -10,7 +10,7 @@ namespace {
 
 void ShowInZoomView(Editor& editor, int screen) {
     editor.preview->showInZoomView(screen);
-    editor.preview->ZoomScreen = screen;
+    editor.preview->zoomScreen = screen;
     if (editor.previewPainted)
         editor.previewPainted();
 }
@@ -19,23 +19,23 @@ void ShowInZoomView(Editor& editor, int screen) {
 
 void StartFlash(Editor& editor, int screen) {
     FlashState& flash = editor.flash;
-    if (flash.FlashBusy || !editor.preview)
+    if (flash.flashBusy || !editor.preview)
         return;
-    flash.FlashBusy = true;
-    const int element = editor.PreviewHoverElement;
+    flash.flashBusy = true;
+    const int element = editor.previewHoverElement;
     if (element != 0)
         editor.list.elements.setCurrent(element - 1);
 
     QImage& picture = editor.preview->picture(screen);
     const FlashArea area =
-        FindFlashArea(picture, editor.preview->imageMap(), screen, editor.PreviewHoverLayer,
-                      QPoint(int(editor.PreviewHoverX), int(editor.PreviewHoverY)));
+        FindFlashArea(picture, editor.preview->imageMap(), screen, editor.previewHoverLayer,
+                      QPoint(int(editor.previewHoverX), int(editor.previewHoverY)));
     if (element == 0 && !area.pixels.isEmpty()) {
         // An overlay or an inverted word: nothing is changed.
-        flash.FlashBusy = false;
+        flash.flashBusy = false;
         return;
     }
-    flash.FlashSavedPixels =
+    flash.flashSavedPixels =
         QByteArray(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes());
     InvertFlashArea(picture, area);
     ShowInZoomView(editor, screen);
@@ -48,11 +48,11 @@ void EndFlash(Editor& editor) {
     const int screen = flash.blinkScreen;
     if (editor.preview) {
         QImage& picture = editor.preview->picture(screen);
-        if (flash.FlashSavedPixels.size() == picture.sizeInBytes())
-            std::memcpy(picture.bits(), flash.FlashSavedPixels.constData(),
-                        size_t(flash.FlashSavedPixels.size()));
+        if (flash.flashSavedPixels.size() == picture.sizeInBytes())
+            std::memcpy(picture.bits(), flash.flashSavedPixels.constData(),
+                        size_t(flash.flashSavedPixels.size()));
         ShowInZoomView(editor, screen);
     }
     flash.blinkTimer.stop();
-    flash.FlashBusy = false;
+    flash.flashBusy = false;
 }

@@ -10,9 +10,9 @@ class Editor;
 struct FlashState {
     static constexpr int BlinkInterval = 50; // ms
 
-    bool FlashBusy = false;
+    bool flashBusy = false;
     // The flashed screen's pixels as they were before the flash, in the display's format.
-    QByteArray FlashSavedPixels;
+    QByteArray flashSavedPixels;
     // The timer that ends the flash, and the flashed screen.
     QTimer blinkTimer;
     int blinkScreen = 0;

@@ -10,20 +10,20 @@ const QString LanguageValue = QStringLiteral("Language");
 } // namespace
 
 QString ReadStoredLanguage(const SettingsStore& settings) {
-    return settings.ReadRegValue(SettingsKey, LanguageValue, RegValueKind::String).toString();
+    return settings.readSetting(SettingsKey, LanguageValue, SettingKind::String).toString();
 }
 
 void ApplyLanguageCommand(Editor& editor, const QString& word) {
     editor.language = LanguageFromWord(word);
-    editor.settings.WriteRegValue(SettingsKey, LanguageValue, word, RegValueKind::String);
+    editor.settings.writeSetting(SettingsKey, LanguageValue, word, SettingKind::String);
     FillElementNames(editor);
     CaptionRecentMenu(editor);
 }
 
 void StoreChosenLanguage(SettingsStore& settings, const QString& word) {
-    settings.WriteRegValue(SettingsKey, LanguageValue, word, RegValueKind::String);
+    settings.writeSetting(SettingsKey, LanguageValue, word, SettingKind::String);
     for (int k = 1; k <= RecentFiles::Count; ++k) {
-        settings.WriteRegValue(QStringLiteral("Tesmira\\ZEF\\Recent"),
-                               QStringLiteral("File%1").arg(k), QString(), RegValueKind::String);
+        settings.writeSetting(QStringLiteral("Tesmira\\ZEF\\Recent"),
+                              QStringLiteral("File%1").arg(k), QString(), SettingKind::String);
     }
 }

@@ -30,15 +30,15 @@ PaletteKind PaletteOf(ColourPicture picture) {
 }
 
 void SetHoverComponents(ColourFrameState& frame, ColourValue c) {
-    frame.HoverRed = RedOf(c);
-    frame.HoverGreen = GreenOf(c);
-    frame.HoverBlue = BlueOf(c);
+    frame.hoverRed = RedOf(c);
+    frame.hoverGreen = GreenOf(c);
+    frame.hoverBlue = BlueOf(c);
 }
 
 void ShowHoverComponents(ColourFrameState& frame) {
-    frame.redText = QString::number(frame.HoverRed);
-    frame.greenText = QString::number(frame.HoverGreen);
-    frame.blueText = QString::number(frame.HoverBlue);
+    frame.redText = QString::number(frame.hoverRed);
+    frame.greenText = QString::number(frame.hoverGreen);
+    frame.blueText = QString::number(frame.hoverBlue);
 }
 
 } // namespace
@@ -57,7 +57,7 @@ QString DescribedColourAt(const Editor& editor, ColourPicture picture, int x, in
     const std::optional<ColourValue> c = ColourAt(editor, picture, x, y);
     if (!c)
         return QString();
-    return MainWindowTexts::Caption(MainWindowTexts::colourAtKeyboardPoint, editor.language)
+    return MainWindowTexts::Caption(MainWindowTexts::ColourAtKeyboardPoint, editor.language)
         .arg(RedOf(*c))
         .arg(GreenOf(*c))
         .arg(BlueOf(*c));
@@ -72,8 +72,8 @@ void HoverPaletteColour(Editor& editor, ColourPicture picture, int x, int y) {
         ShowHoverComponents(frame);
         frame.overColour = *c;
     }
-    frame.HoverX = x;
-    frame.HoverY = y;
+    frame.hoverX = x;
+    frame.hoverY = y;
 }
 
 void ApplyPaletteColour(Editor& editor, ColourPicture picture) {
@@ -85,11 +85,11 @@ void ApplyPaletteColour(Editor& editor, ColourPicture picture) {
     ColourFrameState& frame = editor.colourFrame;
 
     // The component labels keep what the pointer showed; only the values are read again.
-    if (const std::optional<ColourValue> c = ColourAt(editor, picture, frame.HoverX, frame.HoverY))
+    if (const std::optional<ColourValue> c = ColourAt(editor, picture, frame.hoverX, frame.hoverY))
         SetHoverComponents(frame, *c);
-    const ColourValue newColour = frame.HoverRed + 256 * frame.HoverGreen + 65536 * frame.HoverBlue;
+    const ColourValue newColour = frame.hoverRed + 256 * frame.hoverGreen + 65536 * frame.hoverBlue;
     editor.document.elementColour[n] = newColour;
-    if (const std::optional<ColourValue> c = ColourAt(editor, picture, frame.HoverX, frame.HoverY))
+    if (const std::optional<ColourValue> c = ColourAt(editor, picture, frame.hoverX, frame.hoverY))
         editor.shown.swatchColour = *c;
     // The selected element's components keep the colour it had when it was selected.
     RedrawPreview(editor, RedrawTarget(n));

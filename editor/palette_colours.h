@@ -14,8 +14,8 @@ enum class ColourPicture { S55, Colours256, HueBrightness, Custom };
 // What the colour frame shows of the pointer and the custom colour. One set of hover values
 // serves all four pictures.
 struct ColourFrameState {
-    int HoverRed = 0, HoverGreen = 0, HoverBlue = 0;
-    int HoverX = 0, HoverY = 0;
+    int hoverRed = 0, hoverGreen = 0, hoverBlue = 0;
+    int hoverX = 0, hoverY = 0;
     ColourValue overColour = MakeColour(128, 128, 128); // the colour under the pointer
     QString redText = QStringLiteral("---");            // and its components
     QString greenText = QStringLiteral("---");

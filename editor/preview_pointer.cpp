@@ -11,11 +11,11 @@ void HoverPreview(Editor& editor, int screen, int x, int y) {
     const int layer = map.topmostLayer(screen, x, y);
     if (layer == 0)
         return;
-    editor.PreviewHoverX = float(x);
-    editor.PreviewHoverY = float(y);
-    editor.PreviewHoverLayer = qint16(layer);
-    editor.PreviewHoverElement = qint16(map.LayerElement(screen, layer));
-    const int element = editor.PreviewHoverElement;
+    editor.previewHoverX = float(x);
+    editor.previewHoverY = float(y);
+    editor.previewHoverLayer = qint16(layer);
+    editor.previewHoverElement = qint16(map.layerElement(screen, layer));
+    const int element = editor.previewHoverElement;
     editor.shown.hoverText =
         element == 0 ? QString() : editor.list.elements.entry(element - 1).text;
 }
@@ -23,7 +23,7 @@ void HoverPreview(Editor& editor, int screen, int x, int y) {
 void HoverZoomView(Editor& editor, int viewX, int viewY) {
     if (!editor.preview || viewX < 0 || viewY < 0)
         return;
-    HoverPreview(editor, editor.preview->ZoomScreen, viewX / 2 - 1, viewY / 2 - 1);
+    HoverPreview(editor, editor.preview->zoomScreen, viewX / 2 - 1, viewY / 2 - 1);
 }
 
 void ClickPreview(Editor& editor, int screen) {
@@ -34,7 +34,7 @@ void ClickPreview(Editor& editor, int screen) {
         return;
     }
     editor.preview->showInZoomView(screen);
-    editor.preview->ZoomScreen = screen;
-    if (editor.PreviewHoverElement != 0)
-        editor.list.elements.setCurrent(editor.PreviewHoverElement - 1);
+    editor.preview->zoomScreen = screen;
+    if (editor.previewHoverElement != 0)
+        editor.list.elements.setCurrent(editor.previewHoverElement - 1);
 }

@@ -11,7 +11,7 @@ void HoverPreview(Editor& editor, int screen, int x, int y);
 // corner: two view pixels a screen pixel, the screen starting two pixels inside the corner.
 void HoverZoomView(Editor& editor, int viewX, int viewY);
 
-// A click on a screen (or, with ZoomScreen, on the zoom view): the screen goes into the zoom
+// A click on a screen (or, with zoomScreen, on the zoom view): the screen goes into the zoom
 // view and the element last pointed at becomes the current entry of the list; with "Flash on
 // Select" on, the flash does both.
 void ClickPreview(Editor& editor, int screen);

@@ -16,22 +16,22 @@ void SetProviderNameOption(Editor& editor, bool hide) {
 }
 
 void ProviderNameToggled(Editor& editor) {
-    if (editor.list.OptionSyncGuard)
+    if (editor.list.optionSyncGuard)
         return;
     ElementList& list = editor.list.elements;
     const bool hide = editor.options.hideProviderName;
-    editor.list.ListSyncGuard = true;
+    editor.list.listSyncGuard = true;
 
     // The inner text changes quietly; the outer text's change then redraws the standby screen,
     // which holds both, once.
-    const bool ready = editor.list.SchemeReady;
-    editor.list.SchemeReady = false;
+    const bool ready = editor.list.schemeReady;
+    editor.list.schemeReady = false;
     list.setChecked(InnerText, !hide);
-    editor.list.SchemeReady = ready;
+    editor.list.schemeReady = ready;
     list.setChecked(OuterText, !hide);
     if (hide)
         list.setCurrent(OuterText);
 
-    editor.list.ListSyncGuard = false;
+    editor.list.listSyncGuard = false;
     SelectElement(editor);
 }

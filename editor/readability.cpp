@@ -8,16 +8,16 @@
 ReadabilityInfo ReadabilityInfoFor(const Editor& editor, const PaintOwners& owners) {
     using namespace ReadabilityTexts;
     const Language language = editor.language;
-    ReadabilityInfo info{readabilityWindow.inOrBuiltIn(language),
-                         explanationLabel.inOrBuiltIn(language),
-                         weakPairsCaption.inOrBuiltIn(language),
-                         noWeakPairLabel.inOrBuiltIn(language),
-                         closeButton.inOrBuiltIn(language),
-                         {contrastColumn.inOrBuiltIn(language), frontColumn.inOrBuiltIn(language),
-                          behindColumn.inOrBuiltIn(language), screensColumn.inOrBuiltIn(language)},
+    ReadabilityInfo info{ReadabilityWindowTitle.inOrBuiltIn(language),
+                         ExplanationLabel.inOrBuiltIn(language),
+                         WeakPairsCaption.inOrBuiltIn(language),
+                         NoWeakPairLabel.inOrBuiltIn(language),
+                         CloseButton.inOrBuiltIn(language),
+                         {ContrastColumn.inOrBuiltIn(language), FrontColumn.inOrBuiltIn(language),
+                          BehindColumn.inOrBuiltIn(language), ScreensColumn.inOrBuiltIn(language)},
                          {}};
     const ElementList& list = editor.list.elements;
-    const QString artwork = QStringLiteral("-- - ") + artworkName.inOrBuiltIn(language);
+    const QString artwork = QStringLiteral("-- - ") + ArtworkName.inOrBuiltIn(language);
     for (const WeakPair& pair : FindWeakPairs(owners, PreviewInputOf(editor))) {
         QStringList screens;
         for (const int screen : pair.screens)

@@ -21,19 +21,19 @@ void AddRecentFile(RecentFiles& recent, SettingsStore& settings, const QString& 
         recent.entries[j] = recent.entries[j - 1];
     recent.entries[0] = path;
     for (int k = 0; k < RecentFiles::Count; ++k)
-        settings.WriteRegValue(RecentKey, ValueName(k), recent.entries[k], RegValueKind::String);
+        settings.writeSetting(RecentKey, ValueName(k), recent.entries[k], SettingKind::String);
 }
 
 void ReadRecentFiles(Editor& editor) {
     for (int k = 0; k < RecentFiles::Count; ++k) {
         editor.recentFiles.entries[k] =
-            editor.settings.ReadRegValue(RecentKey, ValueName(k), RegValueKind::String).toString();
+            editor.settings.readSetting(RecentKey, ValueName(k), SettingKind::String).toString();
     }
     UpdateRecentMenu(editor);
 }
 
 void CaptionRecentMenu(Editor& editor) {
-    const std::optional<QString> caption = MainWindowTexts::mnuRecentEmpty.in(editor.language);
+    const std::optional<QString> caption = MainWindowTexts::EmptyRecentItem.in(editor.language);
     if (!caption)
         return;
     for (int k = 0; k < RecentFiles::Count; ++k) {

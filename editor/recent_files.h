@@ -18,7 +18,7 @@ struct RecentFiles {
 // All five are always shown and can always be chosen; an item for an empty entry does nothing.
 // Until a language captions them they read as built in, in Czech.
 struct RecentMenu {
-    RecentMenu() { captions.fill(QString::fromUtf8(MainWindowTexts::mnuRecentEmpty.czech)); }
+    RecentMenu() { captions.fill(QString::fromUtf8(MainWindowTexts::EmptyRecentItem.czech)); }
     std::array<QString, RecentFiles::Count> captions;
 };
 

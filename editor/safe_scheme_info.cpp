@@ -8,10 +8,10 @@
 SafeSchemeInfo SafeSchemeInfoFor(const Editor& editor) {
     using namespace SafeSchemeTexts;
     const Language language = editor.language;
-    SafeSchemeInfo info{safeSchemeDialog.inOrBuiltIn(language),
-                        explanationLabel.inOrBuiltIn(language),
-                        safeElementsCaption.inOrBuiltIn(language),
-                        apologyLabel.inOrBuiltIn(language),
+    SafeSchemeInfo info{SafeSchemeDialogTitle.inOrBuiltIn(language),
+                        ExplanationLabel.inOrBuiltIn(language),
+                        SafeElementsCaption.inOrBuiltIn(language),
+                        ApologyLabel.inOrBuiltIn(language),
                         {}};
     for (int p = 0; p < editor.list.elements.count(); ++p) {
         if (IsSafeTransparent(p + 1))
@@ -21,6 +21,6 @@ SafeSchemeInfo SafeSchemeInfoFor(const Editor& editor) {
 }
 
 void ShowSafeSchemeInfo(Editor& editor) {
-    editor.DialogWasShown = true;
+    editor.dialogWasShown = true;
     editor.dialogs.showSafeSchemeInfo(SafeSchemeInfoFor(editor));
 }

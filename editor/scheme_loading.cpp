@@ -33,7 +33,7 @@ bool ReadSchemeBytes(Editor& editor, const QByteArray& bytes) {
             // Past the header word the list has been taken for reading; it is given back ready,
             // with nothing of the file taken over.
             editor.list.elements.enabled = true;
-            editor.list.SchemeReady = true;
+            editor.list.schemeReady = true;
         }
         ShowErrorMessage(editor.dialogs, editor.language, ReadFailureMessage(*scheme.failure));
         return false;
@@ -42,13 +42,13 @@ bool ReadSchemeBytes(Editor& editor, const QByteArray& bytes) {
     SchemeDocument& doc = editor.document;
     editor.list.elements.enabled = false;
     doc.headerTag = scheme.headerTag;
-    editor.list.SchemeReady = false;
+    editor.list.schemeReady = false;
     doc.dataTag = QStringLiteral("Data");
     editor.setNameBoxText(scheme.schemeName);
     doc.elementColour = scheme.elementColour;
     doc.elementOpacity = scheme.elementOpacity;
     PutSchemeIntoList(editor);
-    editor.list.SchemeReady = true;
+    editor.list.schemeReady = true;
     RedrawPreview(editor, RedrawTarget::all());
     return true;
 }
@@ -75,8 +75,8 @@ void CreateStarterScheme(Editor& editor, Starter starter) {
     if (const std::optional<QString> label = StarterFileLabel(starter, editor.language))
         editor.shown.fileLabel = *label;
 
-    const bool wasReady = editor.list.SchemeReady;
-    editor.list.SchemeReady = false;
+    const bool wasReady = editor.list.schemeReady;
+    editor.list.schemeReady = false;
     editor.list.elements.enabled = false;
 
     doc.headerTag = QStringLiteral("ColourScheme");
@@ -92,9 +92,9 @@ void CreateStarterScheme(Editor& editor, Starter starter) {
     PutSchemeIntoList(editor);
     editor.setNameBoxText(doc.schemeName);
 
-    // While the main window loads, it raises SchemeReady itself once everything is in place.
+    // While the main window loads, it raises schemeReady itself once everything is in place.
     if (wasReady) {
-        editor.list.SchemeReady = true;
+        editor.list.schemeReady = true;
         RedrawPreview(editor, RedrawTarget::all());
     }
 }

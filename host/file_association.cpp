@@ -77,12 +77,12 @@ QString ExecArgument(const QString& path) {
     return value;
 }
 
-QByteArray MimePackage(const QString& className, const QString& extension,
+QByteArray MimePackage(const QString& mimeType, const QString& extension,
                        const QString& description, const QString& icon) {
     QString xml = QStringLiteral(
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n");
-    xml += QStringLiteral("  <mime-type type=\"%1\">\n").arg(XmlEscaped(className));
+    xml += QStringLiteral("  <mime-type type=\"%1\">\n").arg(XmlEscaped(mimeType));
     xml += QStringLiteral("    <comment>%1</comment>\n").arg(XmlEscaped(description));
     if (!icon.isEmpty())
         xml += QStringLiteral("    <icon name=\"%1\"/>\n").arg(XmlEscaped(icon));
@@ -96,8 +96,8 @@ QByteArray MimePackage(const QString& className, const QString& extension,
     return xml.toUtf8();
 }
 
-QByteArray DesktopEntry(const QString& className, const QString& icon,
-                        const QString& extraArguments, const QString& programPath) {
+QByteArray DesktopEntry(const QString& mimeType, const QString& icon, const QString& extraArguments,
+                        const QString& programPath) {
     const QString arguments = extraArguments.trimmed();
     QString entry = QStringLiteral("[Desktop Entry]\n"
                                    "Type=Application\n"
@@ -110,7 +110,7 @@ QByteArray DesktopEntry(const QString& className, const QString& icon,
         entry += QStringLiteral("Icon=") + icon + QLatin1Char('\n');
     entry += QStringLiteral("Terminal=false\n"
                             "Categories=Graphics;\n");
-    entry += QStringLiteral("MimeType=") + className + QStringLiteral(";\n");
+    entry += QStringLiteral("MimeType=") + mimeType + QStringLiteral(";\n");
     return entry.toUtf8();
 }
 
@@ -305,13 +305,13 @@ QString AssociationExtension() {
 
 } // namespace
 
-DesktopFolders DesktopFolders::FromEnvironment() {
+DesktopFolders DesktopFolders::fromEnvironment() {
     return {QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)};
 }
 
-QString DesktopFolders::mimePackage(const QString& className) const {
-    return dataHome + QStringLiteral("/mime/packages/") + className.section(QLatin1Char('/'), -1) +
+QString DesktopFolders::mimePackage(const QString& mimeType) const {
+    return dataHome + QStringLiteral("/mime/packages/") + mimeType.section(QLatin1Char('/'), -1) +
            QStringLiteral(".xml");
 }
 
@@ -323,21 +323,21 @@ QString DesktopFolders::mimeAppsList() const {
     return configHome + QStringLiteral("/mimeapps.list");
 }
 
-AssociationResult RegisterFileType(const QString& className, const QString& extension,
+AssociationResult RegisterFileType(const QString& mimeType, const QString& extension,
                                    const QString& description, const QString& icon,
                                    const QString& extraArguments, const QString& programPath,
                                    const DesktopFolders& folders) {
     AssociationResult result;
-    if (className.isEmpty())
+    if (mimeType.isEmpty())
         return result;
     const QString program = QDir::cleanPath(QFileInfo(programPath).absoluteFilePath());
-    Note(result, WriteWhole(folders.mimePackage(className),
-                            MimePackage(className, extension, description, icon)));
-    Note(result, WriteWhole(folders.desktopEntry(),
-                            DesktopEntry(className, icon, extraArguments, program)));
+    Note(result, WriteWhole(folders.mimePackage(mimeType),
+                            MimePackage(mimeType, extension, description, icon)));
+    Note(result,
+         WriteWhole(folders.desktopEntry(), DesktopEntry(mimeType, icon, extraArguments, program)));
     const QString list = folders.mimeAppsList();
     if (std::optional<QStringList> lines = ReadLines(list)) {
-        SetDefaultApplication(*lines, className, Utf8(Association::DesktopEntry));
+        SetDefaultApplication(*lines, mimeType, Utf8(Association::DesktopEntry));
         Note(result, WriteLines(list, *lines));
     } else {
         Note(result, QStringLiteral("cannot read ") + list);
@@ -346,31 +346,31 @@ AssociationResult RegisterFileType(const QString& className, const QString& exte
     return result;
 }
 
-AssociationResult UnregisterFileType(const QString& className, const DesktopFolders& folders) {
+AssociationResult UnregisterFileType(const QString& mimeType, const DesktopFolders& folders) {
     AssociationResult result;
-    if (className.isEmpty())
+    if (mimeType.isEmpty())
         return result;
     const QString list = folders.mimeAppsList();
     if (std::optional<QStringList> lines = ReadLines(list)) {
         const QStringList before = *lines;
-        RemoveDefaultApplication(*lines, className);
+        RemoveDefaultApplication(*lines, mimeType);
         if (*lines != before)
             Note(result, WriteLines(list, *lines));
     } else {
         Note(result, QStringLiteral("cannot read ") + list);
     }
     Note(result, RemoveFile(folders.desktopEntry()));
-    Note(result, RemoveFile(folders.mimePackage(className)));
+    Note(result, RemoveFile(folders.mimePackage(mimeType)));
     UpdateDesktopDatabases(folders);
     return result;
 }
 
-QVariant ReadClassesRootValue(const QString& key, const QString& valueName, RegValueKind kind) {
-    if (kind != RegValueKind::String || !valueName.isEmpty() || key.size() < 2 ||
+QVariant ReadAssociation(const QString& key, const QString& valueName, SettingKind kind) {
+    if (kind != SettingKind::String || !valueName.isEmpty() || key.size() < 2 ||
         !key.startsWith(QLatin1Char('.')))
         return {};
     // This program's type outweighs any other for the extension it claims.
-    const QString own = Utf8(Association::ClassName);
+    const QString own = Utf8(Association::MimeType);
     if (PackageClaims(own, key))
         return HasDefaultApplication(own) ? QVariant(own) : QVariant();
     // Another program's type; the database may still hold this program's, removed just now.
@@ -385,14 +385,14 @@ QVariant ReadClassesRootValue(const QString& key, const QString& valueName, RegV
 AssociationDialogTexts AssociationDialogTextsFor(Language language) {
     using namespace AssociationTexts;
     const QString row = Utf8(Association::RowExtension);
-    return {Text(associationDialog, language), Text(instructionLabel, language),
-            Text(formatHeader, language),      Text(descriptionHeader, language),
-            Text(extensionsHeader, language),  row,
-            Text(rowDescription, language),    row};
+    return {Text(AssociationDialogTitle, language), Text(InstructionLabel, language),
+            Text(FormatHeader, language),           Text(DescriptionHeader, language),
+            Text(ExtensionsHeader, language),       row,
+            Text(RowDescription, language),         row};
 }
 
 bool AssociationIsSet() {
-    return !ReadClassesRootValue(AssociationExtension(), QString(), RegValueKind::String)
+    return !ReadAssociation(AssociationExtension(), QString(), SettingKind::String)
                 .toString()
                 .isEmpty();
 }
@@ -403,9 +403,9 @@ AssociationDialogState AssociationDialogFor(Language language) {
 
 AssociationResult ApplyAssociation(bool ticked, const QString& programPath,
                                    const DesktopFolders& folders) {
-    const QString className = Utf8(Association::ClassName);
+    const QString mimeType = Utf8(Association::MimeType);
     if (!ticked)
-        return UnregisterFileType(className, folders);
-    return RegisterFileType(className, AssociationExtension(), Utf8(Association::Description),
+        return UnregisterFileType(mimeType, folders);
+    return RegisterFileType(mimeType, AssociationExtension(), Utf8(Association::Description),
                             Utf8(Association::Icon), QString(), programPath, folders);
 }

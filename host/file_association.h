@@ -12,8 +12,8 @@
 // open command a desktop entry, and "the handler of .col" the default application of that type
 // in the user's mimeapps.list.
 namespace Association {
-// The class name, in the place the program's file class always had.
-inline constexpr char ClassName[] = "application/x-zef-colour-scheme";
+// The MIME type of colour scheme files.
+inline constexpr char MimeType[] = "application/x-zef-colour-scheme";
 inline constexpr char Description[] = "ZEF File Colour Scheme";
 // The extension text of the dialog's one row; the registered extension is "." + its lower case.
 inline constexpr char RowExtension[] = "COL";
@@ -28,11 +28,11 @@ struct DesktopFolders {
     QString dataHome;
     QString configHome;
 
-    static DesktopFolders FromEnvironment();
+    static DesktopFolders fromEnvironment();
     // The files the registration writes.
-    QString mimePackage(const QString& className) const; // mime/packages/<subtype>.xml
-    QString desktopEntry() const;                        // applications/zef.desktop
-    QString mimeAppsList() const;                        // mimeapps.list
+    QString mimePackage(const QString& mimeType) const; // mime/packages/<subtype>.xml
+    QString desktopEntry() const;                       // applications/zef.desktop
+    QString mimeAppsList() const;                       // mimeapps.list
 };
 
 // What a registration did not manage: one line for each file that could not be written or
@@ -42,29 +42,29 @@ struct AssociationResult {
     bool ok() const { return problems.isEmpty(); }
 };
 
-// Makes programPath the handler of the extension's files: the MIME type (className) with its
+// Makes programPath the handler of the extension's files: the MIME type (mimeType) with its
 // description and glob, a desktop entry that opens a file with the program ("%f", or the
 // trimmed extra arguments when there are any), the icon when one is given, and the type's
 // default application. Then the desktop's MIME and application databases are updated, where
-// their tools are installed. An empty class name does nothing. Running it twice leaves the
+// their tools are installed. An empty type does nothing. Running it twice leaves the
 // same files as running it once.
 AssociationResult
-RegisterFileType(const QString& className, const QString& extension, const QString& description,
+RegisterFileType(const QString& mimeType, const QString& extension, const QString& description,
                  const QString& icon, const QString& extraArguments, const QString& programPath,
-                 const DesktopFolders& folders = DesktopFolders::FromEnvironment());
-// Removes what RegisterFileType wrote for the class: its MIME package, the desktop entry and its
+                 const DesktopFolders& folders = DesktopFolders::fromEnvironment());
+// Removes what RegisterFileType wrote for the type: its MIME package, the desktop entry and its
 // default-application line, keeping every other line of mimeapps.list. Each removal is tried
 // whatever became of the one before.
 AssociationResult
-UnregisterFileType(const QString& className,
-                   const DesktopFolders& folders = DesktopFolders::FromEnvironment());
+UnregisterFileType(const QString& mimeType,
+                   const DesktopFolders& folders = DesktopFolders::fromEnvironment());
 
 // The value the desktop holds for a file class key. The default value (empty value name) of an
 // extension key such as ".col" is the MIME type the user's MIME database gives to such files,
 // when a default application is set for that type; every other value, and a type without a
 // default application, reads as missing. This program's own type and its default are read from
 // their files, so that a registration shows at once.
-QVariant ReadClassesRootValue(const QString& key, const QString& valueName, RegValueKind kind);
+QVariant ReadAssociation(const QString& key, const QString& valueName, SettingKind kind);
 
 // The texts of the File Association dialog and its one row.
 struct AssociationDialogTexts {
@@ -98,4 +98,4 @@ AssociationDialogState AssociationDialogFor(Language language);
 // it is not.
 AssociationResult
 ApplyAssociation(bool ticked, const QString& programPath,
-                 const DesktopFolders& folders = DesktopFolders::FromEnvironment());
+                 const DesktopFolders& folders = DesktopFolders::fromEnvironment());

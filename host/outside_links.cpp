@@ -89,7 +89,7 @@ void WriteToAuthor() {
     OpenDocument(QStringLiteral("mailto:") + QString::fromUtf8(LinksDialogTexts::Email));
 }
 
-PhonePlaces PhonePlaces::OfThisUser() {
+PhonePlaces PhonePlaces::ofThisUser() {
     return PhonePlaces{QStringLiteral("/proc/mounts"),
                        QStringLiteral("/run/user/%1/gvfs").arg(getuid()), QDir::homePath()};
 }
@@ -103,7 +103,7 @@ QString PhoneFolder(const PhonePlaces& places) {
 }
 
 void OpenPhoneExplorer() {
-    OpenPhoneExplorer(PhonePlaces::OfThisUser(),
+    OpenPhoneExplorer(PhonePlaces::ofThisUser(),
                       [](const QString& program, const QStringList& arguments) {
                           return QProcess::startDetached(program, arguments);
                       });

@@ -28,7 +28,7 @@ struct PhonePlaces {
     QString mountTable; // /proc/mounts
     QString gvfsFolder; // /run/user/UID/gvfs
     QString homeFolder; // the user's home
-    static PhonePlaces OfThisUser();
+    static PhonePlaces ofThisUser();
 };
 
 // One line of a mount table in the form of /proc/mounts.

@@ -37,5 +37,5 @@ int GetPlatformKind(const ProcessorSources& sources = {});
 std::optional<qint32> GetProcessorMHz(const ProcessorSources& sources = {});
 ProcessorInfo GetProcessorInfo(const ProcessorSources& sources = {});
 
-// The speed as the editor keeps it in ProcessorSpeedText: the decimal number, or "x".
+// The speed as the editor keeps it in processorSpeedText: the decimal number, or "x".
 QString SpeedText(const ProcessorInfo& info);

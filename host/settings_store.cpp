@@ -42,7 +42,7 @@ bool MayWrite(const QString& path) {
 
 } // namespace
 
-SettingsStore SettingsStore::FromEnvironment() {
+SettingsStore SettingsStore::fromEnvironment() {
     const QString fromEnvironment = qEnvironmentVariable("ZEF_SETTINGS");
     if (!fromEnvironment.isEmpty())
         return SettingsStore(fromEnvironment);
@@ -50,15 +50,15 @@ SettingsStore SettingsStore::FromEnvironment() {
                          QStringLiteral("/Tesmira/ZEF.conf"));
 }
 
-QVariant SettingsStore::ReadRegValue(const QString& key, const QString& valueName,
-                                     RegValueKind kind) const {
+QVariant SettingsStore::readSetting(const QString& key, const QString& valueName,
+                                    SettingKind kind) const {
     if (!MayOpen(filePath_))
         return {};
     QSettings file(filePath_, QSettings::IniFormat);
     const QVariant value = file.value(GroupOf(key) + QLatin1Char('/') + valueName);
     if (!value.isValid())
         return {};
-    if (kind == RegValueKind::Integer) {
+    if (kind == SettingKind::Integer) {
         bool ok = false;
         const int number = value.toInt(&ok);
         return ok ? QVariant(number) : QVariant();
@@ -66,21 +66,21 @@ QVariant SettingsStore::ReadRegValue(const QString& key, const QString& valueNam
     return value.toString();
 }
 
-void SettingsStore::WriteRegValue(const QString& key, const QString& valueName,
-                                  const QVariant& value, RegValueKind kind) {
+void SettingsStore::writeSetting(const QString& key, const QString& valueName,
+                                 const QVariant& value, SettingKind kind) {
     if (!MayOpen(filePath_) || !MayWrite(filePath_))
         return;
-    CreateRegKey(key);
+    createSettingsGroup(key);
     QSettings file(filePath_, QSettings::IniFormat);
     const QString name = GroupOf(key) + QLatin1Char('/') + valueName;
-    if (kind == RegValueKind::Integer)
+    if (kind == SettingKind::Integer)
         file.setValue(name, value.toInt());
     else
         file.setValue(name, value.toString());
     file.sync();
 }
 
-void SettingsStore::CreateRegKey(const QString&) {
+void SettingsStore::createSettingsGroup(const QString&) {
     if (filePath_.isEmpty())
         return;
     QDir().mkpath(QFileInfo(filePath_).absolutePath());

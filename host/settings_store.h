@@ -4,7 +4,7 @@
 #include <QVariant>
 
 // The kinds of value the store holds: text, or a 32-bit number.
-enum class RegValueKind { String = 0, Integer = 1 };
+enum class SettingKind { String = 0, Integer = 1 };
 
 // The program's settings, in an INI file: $ZEF_SETTINGS when it is set, otherwise
 // Tesmira/ZEF.conf in the user's configuration folder. Keys are named as the program has always
@@ -15,19 +15,19 @@ enum class RegValueKind { String = 0, Integer = 1 };
 class SettingsStore {
 public:
     explicit SettingsStore(QString filePath) : filePath_(std::move(filePath)) {}
-    static SettingsStore FromEnvironment();
+    static SettingsStore fromEnvironment();
 
     const QString& filePath() const { return filePath_; }
 
     // An empty QVariant when the value is missing; a missing text reads as the empty text
     // through toString().
-    QVariant ReadRegValue(const QString& key, const QString& valueName, RegValueKind kind) const;
+    QVariant readSetting(const QString& key, const QString& valueName, SettingKind kind) const;
     // Kind 0 stores the value as text, kind 1 as a 32-bit signed number.
-    void WriteRegValue(const QString& key, const QString& valueName, const QVariant& value,
-                       RegValueKind kind);
+    void writeSetting(const QString& key, const QString& valueName, const QVariant& value,
+                      SettingKind kind);
     // Makes sure the store can take values below the key: creates the folders the settings file
     // goes into. An INI group itself exists as soon as it holds a value.
-    void CreateRegKey(const QString& key);
+    void createSettingsGroup(const QString& key);
 
 private:
     QString filePath_;

@@ -10,9 +10,9 @@ namespace LinksDialogTexts {
 inline constexpr const char* HomePage = "https://www.tesmira.cz/zef/";
 inline constexpr const char* Email = "zef@tesmira.cz";
 
-inline constexpr LocalisedText linksDialog{"Odkazy", "Links", "WWW"};
-inline constexpr LocalisedText homePageCaption{"Domácí stránka:", "Homepage:", "Hausseite:"};
-inline constexpr const char* emailCaption = "E-mail:";
+inline constexpr LocalisedText LinksDialogTitle{"Odkazy", "Links", "WWW"};
+inline constexpr LocalisedText HomePageCaption{"Domácí stránka:", "Homepage:", "Hausseite:"};
+inline constexpr const char* EmailCaption = "E-mail:";
 
 inline constexpr const char* BuiltInCaption = "Odkazy";
 inline constexpr const char* BuiltInHome = "Domací stránka:";

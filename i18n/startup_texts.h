@@ -6,18 +6,18 @@
 // language, the start-up speaks Czech.
 namespace StartupTexts {
 
-inline constexpr LocalisedText readingSettings{"Spouštím aplikaci: Čtení registru",
+inline constexpr LocalisedText ReadingSettings{"Spouštím aplikaci: Čtení registru",
                                                "Loading: Reading Register", "Einlesen: Register"};
-inline constexpr LocalisedText buildingImageMap{"Spouštím aplikaci: Generuji klikací mapu",
+inline constexpr LocalisedText BuildingImageMap{"Spouštím aplikaci: Generuji klikací mapu",
                                                 "Loading: Generating ImageMap",
                                                 "Einlesen: Bildmappe"};
-inline constexpr LocalisedText testingColours{"Spouštím aplikaci: Testuji hloubku barev",
+inline constexpr LocalisedText TestingColours{"Spouštím aplikaci: Testuji hloubku barev",
                                               "Loading: Test Color", "Einlesen: Farbetest"};
 // Only the Czech message has a second sentence, after two bare carriage returns.
-inline constexpr LocalisedText colourDepthMessage{
+inline constexpr LocalisedText ColourDepthMessage{
     "Barevné rozlišení musí být nejméně 16 bitů na 1 bod!\r\rAplikace bude ukončena.",
     "Minimal color must be 16-Bit!", "Es werden nur 16-Bit, 24-Bit, 32-Bit Bitmaps unterstützt!"};
-inline constexpr LocalisedText colourDepthTitle{"Chyba", "Error", "Fehler"};
+inline constexpr LocalisedText ColourDepthTitle{"Chyba", "Error", "Fehler"};
 
 inline QString Text(const LocalisedText& text, Language language) {
     return text.inOrBuiltIn(language);

@@ -6,25 +6,25 @@
 
 #include <cmath>
 
-void IconList::Add(const QString& key, const QList<QImage>& pictures) {
+void IconList::add(const QString& key, const QList<QImage>& pictures) {
     images_.append({key, pictures});
 }
 
-QString IconList::Key(int index) const {
-    if (index < 1 || index > Count())
+QString IconList::key(int index) const {
+    if (index < 1 || index > count())
         return {};
     return images_.at(index - 1).key;
 }
 
-int IconList::Index(const QString& key) const {
-    for (int i = 0; i < Count(); ++i)
+int IconList::index(const QString& key) const {
+    for (int i = 0; i < count(); ++i)
         if (images_.at(i).key == key)
             return i + 1;
     return 0;
 }
 
-QImage IconList::Picture(int index, qreal ratio) const {
-    if (index < 1 || index > Count())
+QImage IconList::picture(int index, qreal ratio) const {
+    if (index < 1 || index > count())
         return {};
     const QList<QImage>& pictures = images_.at(index - 1).pictures;
     const int wanted = int(std::lround(iconSize_ * ratio));
@@ -43,8 +43,8 @@ QImage IconList::Picture(int index, qreal ratio) const {
     return best->scaled(wanted, wanted, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-QIcon IconList::Icon(int index) const {
-    if (index < 1 || index > Count())
+QIcon IconList::icon(int index) const {
+    if (index < 1 || index > count())
         return {};
     QIcon icon;
     for (const QImage& picture : images_.at(index - 1).pictures)
@@ -59,7 +59,7 @@ IconList MenuIconList() {
         QList<QImage> pictures;
         for (int size : SmallIconSizes)
             pictures.append(MenuIconPicture(key, size));
-        list.Add(key, pictures);
+        list.add(key, pictures);
     }
     return list;
 }

@@ -13,20 +13,20 @@ public:
     explicit IconList(int iconSize = 16) : iconSize_(iconSize) {}
 
     // Appends an image; its pictures are square and at least one of them is iconSize wide.
-    void Add(const QString& key, const QList<QImage>& pictures);
+    void add(const QString& key, const QList<QImage>& pictures);
 
-    int Count() const { return int(images_.size()); }
-    int IconSize() const { return iconSize_; }
-    // The key of image index (1..Count), empty outside.
-    QString Key(int index) const;
+    int count() const { return int(images_.size()); }
+    int iconSize() const { return iconSize_; }
+    // The key of image index (1..count()), empty outside.
+    QString key(int index) const;
     // The index (from 1) of the image stored under key, 0 when there is none.
-    int Index(const QString& key) const;
+    int index(const QString& key) const;
     // The picture of image index to draw iconSize logical pixels wide at a device pixel ratio:
     // the stored picture of exactly that many device pixels, otherwise the nearest larger (or the
-    // largest) one resized without smoothing. Null outside 1..Count.
-    QImage Picture(int index, qreal ratio) const;
+    // largest) one resized without smoothing. Null outside 1..count().
+    QImage picture(int index, qreal ratio) const;
     // All pictures of image index as one icon, for the actions' accessible icon.
-    QIcon Icon(int index) const;
+    QIcon icon(int index) const;
 
 private:
     struct Image {

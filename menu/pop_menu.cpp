@@ -1,6 +1,6 @@
 #include "menu/pop_menu.h"
 
-#include "menu/nc_metrics.h"
+#include "menu/menu_metrics.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,84 +95,84 @@ PopMenu::PopMenu(QObject* parent) : QProxyStyle() {
 
 PopMenu::~PopMenu() = default;
 
-void PopMenu::SetHighlightStyle(int style) {
+void PopMenu::setHighlightStyle(int style) {
     highlightStyle_ = style;
-    Redraw();
+    redraw();
 }
 
-void PopMenu::SetHighlightColor(ColourValue colour) {
+void PopMenu::setHighlightColor(ColourValue colour) {
     highlightColor_ = colour;
-    Redraw();
+    redraw();
 }
 
-void PopMenu::SetBorderColor(ColourValue colour) {
+void PopMenu::setBorderColor(ColourValue colour) {
     borderColor_ = colour;
-    Redraw();
+    redraw();
 }
 
-void PopMenu::SetShadowXPHighlight(bool on) {
+void PopMenu::setShadowXPHighlight(bool on) {
     shadowXPHighlight_ = on;
-    Redraw();
+    redraw();
 }
 
-void PopMenu::SetShadowXPHighlightTopMenu(bool on) {
+void PopMenu::setShadowXPHighlightTopMenu(bool on) {
     shadowXPHighlightTopMenu_ = on;
-    Redraw();
+    redraw();
 }
 
-void PopMenu::SetShadowColor(ColourValue colour) {
+void PopMenu::setShadowColor(ColourValue colour) {
     shadowColor_ = colour;
-    Redraw();
+    redraw();
 }
 
-void PopMenu::SetForeColor(ColourValue colour) {
+void PopMenu::setForeColor(ColourValue colour) {
     foreColor_ = colour;
-    Redraw();
+    redraw();
 }
 
-void PopMenu::SetHighlightForeColor(ColourValue colour) {
+void PopMenu::setHighlightForeColor(ColourValue colour) {
     highlightForeColor_ = colour;
-    Redraw();
+    redraw();
 }
 
-void PopMenu::SetLineColor(ColourValue colour) {
+void PopMenu::setLineColor(ColourValue colour) {
     lineColor_ = colour;
-    Redraw();
+    redraw();
 }
 
-void PopMenu::SetHighlightCheckedItems(bool on) {
+void PopMenu::setHighlightCheckedItems(bool on) {
     highlightCheckedItems_ = on;
-    Redraw();
+    redraw();
 }
 
-void PopMenu::SetTickIconIndex(int index) {
+void PopMenu::setTickIconIndex(int index) {
     tickIconIndex_ = index;
-    Redraw();
+    redraw();
 }
 
-void PopMenu::SetBackgroundPicture(const QImage& picture) {
+void PopMenu::setBackgroundPicture(const QImage& picture) {
     backgroundPicture_ = picture;
     tile_ = QPixmap();
     tileRatio_ = 0;
-    Redraw();
+    redraw();
 }
 
-void PopMenu::SetImageList(const IconList& list) {
+void PopMenu::setImageList(const IconList& list) {
     imageList_ = list;
     for (PopMenuItem& item : items_) {
         if (item.iconIndex < 0)
             item.iconIndex = namedIcon(item.key);
         showIcon(item);
     }
-    Redraw();
+    redraw();
 }
 
-void PopMenu::SubClassMenu(QMenuBar* menuBar) {
+void PopMenu::subClassMenu(QMenuBar* menuBar) {
     menuBar_ = menuBar;
-    Refresh();
+    refresh();
 }
 
-void PopMenu::Refresh() {
+void PopMenu::refresh() {
     QHash<QAction*, int> keptIcons;
     for (const PopMenuItem& item : std::as_const(items_))
         if (item.action)
@@ -183,10 +183,10 @@ void PopMenu::Refresh() {
         return;
     takeOver(menuBar_);
     walk(menuBar_, 0, keptIcons);
-    Redraw();
+    redraw();
 }
 
-void PopMenu::Redraw() const {
+void PopMenu::redraw() const {
     if (!menuBar_)
         return;
     Repaint(menuBar_);
@@ -204,7 +204,7 @@ void PopMenu::walk(QWidget* menu, int parentPosition, const QHash<QAction*, int>
         record(action, menu, parentPosition, keptIcons);
         if (QMenu* submenu = action->menu()) {
             takeOver(submenu);
-            walk(submenu, Count(), keptIcons);
+            walk(submenu, count(), keptIcons);
         }
     }
 }
@@ -221,7 +221,7 @@ void PopMenu::record(QAction* action, QWidget* menu, int parentPosition,
     readAction(item);
     item.iconIndex = keptIcons.value(action, namedIcon(item.key));
     items_.append(item);
-    positions_.insert(action, Count());
+    positions_.insert(action, count());
     showIcon(items_.last());
     disconnect(action, &QAction::changed, this, nullptr);
     connect(action, &QAction::changed, this, [this, action] {
@@ -241,7 +241,7 @@ void PopMenu::takeOver(QWidget* menu) {
             const QList<QAction*> actions = dropDown->actions();
             if (std::any_of(actions.begin(), actions.end(),
                             [this](const QAction* a) { return positionOf(a) == 0; })) {
-                Refresh();
+                refresh();
                 return;
             }
             for (PopMenuItem& item : items_)
@@ -273,7 +273,7 @@ void PopMenu::showIcon(PopMenuItem& item) const {
     if (!item.action)
         return;
     // The action carries the icon too, so that accessibility tools name the picture.
-    const QIcon icon = item.iconIndex >= 0 ? imageList_.Icon(item.iconIndex + 1) : QIcon();
+    const QIcon icon = item.iconIndex >= 0 ? imageList_.icon(item.iconIndex + 1) : QIcon();
     if (icon.cacheKey() != item.action->icon().cacheKey())
         item.action->setIcon(icon);
 }
@@ -281,27 +281,27 @@ void PopMenu::showIcon(PopMenuItem& item) const {
 int PopMenu::namedIcon(const QString& key) const {
     if (key.contains(QLatin1String("TOP")) || !key.contains(QLatin1String("Ico")))
         return -1;
-    return imageList_.Index(key) - 1;
+    return imageList_.index(key) - 1;
 }
 
 int PopMenu::positionOf(const QAction* action) const {
     return positions_.value(action, 0);
 }
 
-QString PopMenu::MenuKey(int position) const {
-    if (position < 1 || position > Count())
+QString PopMenu::menuKey(int position) const {
+    if (position < 1 || position > count())
         return {};
     return items_.at(position - 1).key;
 }
 
-int PopMenu::ItemIcon(int position) const {
-    if (position < 1 || position > Count())
+int PopMenu::itemIcon(int position) const {
+    if (position < 1 || position > count())
         return -1;
     return items_.at(position - 1).iconIndex;
 }
 
-void PopMenu::SetItemIcon(int position, int index) {
-    if (position < 1 || position > Count())
+void PopMenu::setItemIcon(int position, int index) {
+    if (position < 1 || position > count())
         return;
     PopMenuItem& item = items_[position - 1];
     item.iconIndex = index;
@@ -310,15 +310,15 @@ void PopMenu::SetItemIcon(int position, int index) {
         Repaint(item.menu);
 }
 
-QString PopMenu::Caption(const QString& key) const {
+QString PopMenu::caption(const QString& key) const {
     for (const PopMenuItem& item : items_)
         if (item.key == key)
             return item.caption;
     return {};
 }
 
-void PopMenu::SetCaption(const QString& key, const QString& text) {
-    for (int i = 0; i < Count(); ++i) {
+void PopMenu::setCaption(const QString& key, const QString& text) {
+    for (int i = 0; i < count(); ++i) {
         if (items_.at(i).key != key)
             continue;
         items_[i].caption = CaptionPart(text);
@@ -329,8 +329,8 @@ void PopMenu::SetCaption(const QString& key, const QString& text) {
     }
 }
 
-int PopMenu::RowHeight(const QWidget* menu) const {
-    return cNCMetrics(menu->font()).RowHeight(IconSize());
+int PopMenu::rowHeight(const QWidget* menu) const {
+    return MenuMetrics(menu->font()).rowHeight(iconSize());
 }
 
 const PopMenuItem* PopMenu::itemAt(const QWidget* widget, const QRect& rect) const {
@@ -392,7 +392,7 @@ QSize PopMenu::sizeFromContents(ContentsType type, const QStyleOption* option, c
 QSize PopMenu::measureMenuItem(const QStyleOptionMenuItem* option, const QMenu* menu) const {
     if (option->menuItemType == QStyleOptionMenuItem::Separator)
         return QSize(ItemWidthBase, SeparatorHeight);
-    const cNCMetrics metrics(menu->font());
+    const MenuMetrics metrics(menu->font());
     const QFontMetrics menuFont(menu->font());
     // All items of one menu get one width, from its widest caption and widest shortcut; a default
     // item is measured in bold, as it is drawn.
@@ -407,11 +407,11 @@ QSize PopMenu::measureMenuItem(const QStyleOptionMenuItem* option, const QMenu* 
             continue;
         const bool bold = menu->defaultAction() == action;
         widestCaption =
-            std::max(widestCaption, metrics.TextWidth(CaptionPart(action->text()), bold));
+            std::max(widestCaption, metrics.textWidth(CaptionPart(action->text()), bold));
         const QString shortcut = ShortcutTextOf(action);
         if (!shortcut.isEmpty()) {
             anyShortcut = true;
-            widestShortcut = std::max(widestShortcut, metrics.TextWidth(shortcut, bold));
+            widestShortcut = std::max(widestShortcut, metrics.textWidth(shortcut, bold));
             addedByMenu = std::max(addedByMenu, menuFont.horizontalAdvance(shortcut));
         }
     }
@@ -423,7 +423,7 @@ QSize PopMenu::measureMenuItem(const QStyleOptionMenuItem* option, const QMenu* 
     // Like the classic desktop, the menu adds its check-mark width to what an item measures, so
     // that the widest shortcut keeps a margin before the menu's right edge.
     const int checkMarkWidth = baseStyle()->pixelMetric(PM_IndicatorWidth, option, menu);
-    return QSize(width + checkMarkWidth - addedByMenu, metrics.RowHeight(IconSize()));
+    return QSize(width + checkMarkWidth - addedByMenu, metrics.rowHeight(iconSize()));
 }
 
 QSize PopMenu::measureMenuBarItem(const QStyleOptionMenuItem* option,
@@ -438,7 +438,7 @@ QSize PopMenu::measureMenuBarItem(const QStyleOptionMenuItem* option,
     const QString caption = CaptionPart(option->text);
     if (caption.isEmpty() || caption == QLatin1String("-"))
         return QSize(4, height);
-    int width = cNCMetrics(menuBar->font()).TextWidth(caption) + BarPadding;
+    int width = MenuMetrics(menuBar->font()).textWidth(caption) + BarPadding;
     if (!option->icon.isNull())
         width += BarIconInset;
     return QSize(width, height);
@@ -559,14 +559,14 @@ void PopMenu::drawCaption(QPainter* painter, const QRect& rect, const QString& t
 
 void PopMenu::drawIcon(QPainter* painter, int index, const QPoint& at, bool greyed) const {
     const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-    QImage picture = imageList_.Picture(index + 1, ratio);
+    QImage picture = imageList_.picture(index + 1, ratio);
     if (picture.isNull())
         return;
     if (greyed)
         picture = Greyed(picture);
     painter->save();
     painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter->drawImage(QRect(at, QSize(IconSize(), IconSize())), picture);
+    painter->drawImage(QRect(at, QSize(iconSize(), iconSize())), picture);
     painter->restore();
 }
 
@@ -580,7 +580,7 @@ void PopMenu::paintMenuItem(const QStyleOptionMenuItem* option, QPainter* painte
     const int top = r.top();
     const int right = r.left() + r.width();
     const int bottom = r.top() + r.height();
-    const int row = RowHeight(menu);
+    const int row = rowHeight(menu);
     const bool flat = highlightStyle_ == 2;
     const QPalette& palette = option->palette;
     const QColor light = palette.color(QPalette::Active, QPalette::Light);
@@ -602,11 +602,11 @@ void PopMenu::paintMenuItem(const QStyleOptionMenuItem* option, QPainter* painte
 
     const bool enabled = option->state & State_Enabled;
     const bool selected = enabled && (option->state & State_Selected);
-    const cNCMetrics metrics(menu->font());
+    const MenuMetrics metrics(menu->font());
     painter->save();
     painter->setFont(option->menuItemType == QStyleOptionMenuItem::DefaultItem
-                         ? metrics.BoldMenuFont()
-                         : metrics.MenuFont());
+                         ? metrics.boldMenuFont()
+                         : metrics.menuFont());
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine |
                       (styleHint(SH_UnderlineShortcut, option, menu) ? Qt::TextShowMnemonic
                                                                      : Qt::TextHideMnemonic);
@@ -658,7 +658,7 @@ void PopMenu::paintMenuItem(const QStyleOptionMenuItem* option, QPainter* painte
         // Always 4 pixels below the top, however tall the menu font makes the row.
         const QPoint at(left + (row - 18) / 2 + 1, top + 4);
         if (selected && highlightStyle_ == 0)
-            qDrawShadeRect(painter, QRect(at, QSize(IconSize(), IconSize())).adjusted(-1, -1, 1, 1),
+            qDrawShadeRect(painter, QRect(at, QSize(iconSize(), iconSize())).adjusted(-1, -1, 1, 1),
                            palette, false, 1);
         drawIcon(painter, icon, at, !enabled);
     }
@@ -706,7 +706,7 @@ void PopMenu::paintMenuBarItem(const QStyleOptionMenuItem* option, QPainter* pai
     }
 
     painter->save();
-    painter->setFont(cNCMetrics(menuBar->font()).MenuFont());
+    painter->setFont(MenuMetrics(menuBar->font()).menuFont());
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine |
                       (styleHint(SH_UnderlineShortcut, option, menuBar) ? Qt::TextShowMnemonic
                                                                         : Qt::TextHideMnemonic);
@@ -722,6 +722,6 @@ void PopMenu::paintMenuBarItem(const QStyleOptionMenuItem* option, QPainter* pai
     }
     if (hasIcon)
         drawIcon(painter, item->iconIndex,
-                 QPoint(r.left() + 1, r.top() + (r.height() - IconSize()) / 2), !enabled);
+                 QPoint(r.left() + 1, r.top() + (r.height() - iconSize()) / 2), !enabled);
     painter->restore();
 }

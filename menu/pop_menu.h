@@ -15,7 +15,7 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class QStyleOptionMenuItem;
-class cNCMetrics;
+class MenuMetrics;
 
 // One position of the menu table.
 struct PopMenuItem {
@@ -40,10 +40,10 @@ struct PopMenuItem {
 // items. Choosing an item still runs its action as before; only measuring and painting change.
 //
 //     auto* menuPresentation = new PopMenu(window);
-//     menuPresentation->SetBackgroundPicture(MenuBackgroundStrip());
-//     menuPresentation->SetImageList(MenuIconList());
-//     menuPresentation->SetHighlightStyle(2);
-//     menuPresentation->SubClassMenu(window->menuBar());
+//     menuPresentation->setBackgroundPicture(MenuBackgroundStrip());
+//     menuPresentation->setImageList(MenuIconList());
+//     menuPresentation->setHighlightStyle(2);
+//     menuPresentation->subClassMenu(window->menuBar());
 class PopMenu : public QProxyStyle {
     Q_OBJECT
 
@@ -52,64 +52,64 @@ public:
     ~PopMenu() override;
 
     // 0: the desktop's highlight; 1: a raised frame; 2: flat fill with border and shadow.
-    int HighlightStyle() const { return highlightStyle_; }
-    void SetHighlightStyle(int style);
-    ColourValue HighlightColor() const { return highlightColor_; }
-    void SetHighlightColor(ColourValue colour);
-    ColourValue BorderColor() const { return borderColor_; }
-    void SetBorderColor(ColourValue colour);
-    bool ShadowXPHighlight() const { return shadowXPHighlight_; }
-    void SetShadowXPHighlight(bool on);
-    bool ShadowXPHighlightTopMenu() const { return shadowXPHighlightTopMenu_; }
-    void SetShadowXPHighlightTopMenu(bool on);
-    ColourValue ShadowColor() const { return shadowColor_; }
-    void SetShadowColor(ColourValue colour);
-    ColourValue ForeColor() const { return foreColor_; }
-    void SetForeColor(ColourValue colour);
-    ColourValue HighlightForeColor() const { return highlightForeColor_; }
-    void SetHighlightForeColor(ColourValue colour);
-    ColourValue LineColor() const { return lineColor_; }
-    void SetLineColor(ColourValue colour);
-    bool HighlightCheckedItems() const { return highlightCheckedItems_; }
-    void SetHighlightCheckedItems(bool on);
+    int highlightStyle() const { return highlightStyle_; }
+    void setHighlightStyle(int style);
+    ColourValue highlightColor() const { return highlightColor_; }
+    void setHighlightColor(ColourValue colour);
+    ColourValue borderColor() const { return borderColor_; }
+    void setBorderColor(ColourValue colour);
+    bool shadowXPHighlight() const { return shadowXPHighlight_; }
+    void setShadowXPHighlight(bool on);
+    bool shadowXPHighlightTopMenu() const { return shadowXPHighlightTopMenu_; }
+    void setShadowXPHighlightTopMenu(bool on);
+    ColourValue shadowColor() const { return shadowColor_; }
+    void setShadowColor(ColourValue colour);
+    ColourValue foreColor() const { return foreColor_; }
+    void setForeColor(ColourValue colour);
+    ColourValue highlightForeColor() const { return highlightForeColor_; }
+    void setHighlightForeColor(ColourValue colour);
+    ColourValue lineColor() const { return lineColor_; }
+    void setLineColor(ColourValue colour);
+    bool highlightCheckedItems() const { return highlightCheckedItems_; }
+    void setHighlightCheckedItems(bool on);
     // The icon of a checked item without one of its own; -1 = none.
-    int TickIconIndex() const { return tickIconIndex_; }
-    void SetTickIconIndex(int index);
+    int tickIconIndex() const { return tickIconIndex_; }
+    void setTickIconIndex(int index);
     // Tiled behind all drop-down items, from each menu's top-left corner; null = none.
-    const QImage& BackgroundPicture() const { return backgroundPicture_; }
-    void SetBackgroundPicture(const QImage& picture);
+    const QImage& backgroundPicture() const { return backgroundPicture_; }
+    void setBackgroundPicture(const QImage& picture);
     // The icons; their size becomes the icon size. Items already in the table whose name asks
-    // for an icon (see SubClassMenu) and have none get it now.
-    const IconList& ImageList() const { return imageList_; }
-    void SetImageList(const IconList& list);
+    // for an icon (see subClassMenu) and have none get it now.
+    const IconList& imageList() const { return imageList_; }
+    void setImageList(const IconList& list);
     // 16 until an image list is set, then the list's icon size.
-    int IconSize() const { return imageList_.IconSize(); }
+    int iconSize() const { return imageList_.iconSize(); }
 
     // Takes over a menu bar: this style draws it and every menu below it, and the table holds
     // one position per item, depth first from 1. An item whose name contains "Ico" (and not
     // "TOP") gets the icon stored under its name in the image list.
-    void SubClassMenu(QMenuBar* menuBar);
+    void subClassMenu(QMenuBar* menuBar);
     // Walks the menu tree again after items came or went (the recent files); positions are
     // renumbered, items still there keep their icon.
-    void Refresh();
+    void refresh();
     // Repaints the menu bar and any open menu after a property changed.
-    void Redraw() const;
+    void redraw() const;
 
-    int Count() const { return int(items_.size()); }
-    // The key at a position (1..Count), empty outside.
-    QString MenuKey(int position) const;
-    int ItemIcon(int position) const;
+    int count() const { return int(items_.size()); }
+    // The key at a position (1..count()), empty outside.
+    QString menuKey(int position) const;
+    int itemIcon(int position) const;
     // Gives a position an icon from the image list (from 0; -1 = none); outside, nothing.
-    void SetItemIcon(int position, int index);
+    void setItemIcon(int position, int index);
     // The caption of the first item with that key, empty when there is none.
-    QString Caption(const QString& key) const;
+    QString caption(const QString& key) const;
     // Captions every item with that key: the text before a tab is the caption, after it the
     // shortcut text. The item's action shows it at once.
-    void SetCaption(const QString& key, const QString& text);
-    // The whole entry of a position, for inspection; position 1..Count.
-    const PopMenuItem& Item(int position) const { return items_.at(position - 1); }
+    void setCaption(const QString& key, const QString& text);
+    // The whole entry of a position, for inspection; position 1..count().
+    const PopMenuItem& item(int position) const { return items_.at(position - 1); }
     // The row height of drop-down items in a menu's font.
-    int RowHeight(const QWidget* menu) const;
+    int rowHeight(const QWidget* menu) const;
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
@@ -140,7 +140,7 @@ private:
                        const QMenu* menu) const;
     void paintMenuBarItem(const QStyleOptionMenuItem* option, QPainter* painter,
                           const QWidget* menuBar) const;
-    // The colour of a caption that is not highlighted: ForeColor, or for its start value 0 the
+    // The colour of a caption that is not highlighted: foreColor, or for its start value 0 the
     // desktop's menu text colour.
     QColor captionColour(const QPalette& palette, bool onBackgroundPicture) const;
     void tileBackground(QPainter* painter, const QRect& rect, const QWidget* menu) const;
@@ -165,7 +165,7 @@ private:
 
     QPointer<QMenuBar> menuBar_;
     mutable QList<PopMenuItem> items_;     // mutable: measuring stores the shortcut column
-    QHash<const QAction*, int> positions_; // action -> position, 1..Count
+    QHash<const QAction*, int> positions_; // action -> position, 1..count()
     // The background picture at the last device pixel ratio it was drawn at.
     mutable QPixmap tile_;
     mutable qreal tileRatio_ = 0;

@@ -11,7 +11,7 @@ QRgb ColourOf(const QImage& picture, int x, int y) {
 
 bool CoveredByLaterLayer(const ImageMap& map, int screen, int layer, int x, int y) {
     for (int m = layer + 1; m <= map.layerCount(screen); ++m) {
-        if (map.LayerMap(screen, m, x, y))
+        if (map.layerMap(screen, m, x, y))
             return true;
     }
     return false;
@@ -25,7 +25,7 @@ FlashArea FindFlashArea(const QImage& picture, const ImageMap& map, int screen, 
     area.colour = ColourOf(picture, clicked.x(), clicked.y());
     for (int x = 0; x < ScreenWidth; ++x) {
         for (int y = 0; y < ScreenHeight; ++y) {
-            if (!map.LayerMap(screen, layer, x, y) || ColourOf(picture, x, y) != area.colour)
+            if (!map.layerMap(screen, layer, x, y) || ColourOf(picture, x, y) != area.colour)
                 continue;
             if (!CoveredByLaterLayer(map, screen, layer, x, y))
                 area.pixels.append(QPoint(x, y));

@@ -12,7 +12,7 @@ bool PixelInLayer(const uchar* pixel, int bitsPerPixel) {
     return !(pixel[0] == 255 && pixel[1] == 0 && pixel[2] == 255);
 }
 
-void ImageMap::BuildImageMap(const std::array<std::vector<PreviewLayer>, ScreenCount>& layers,
+void ImageMap::buildImageMap(const std::array<std::vector<PreviewLayer>, ScreenCount>& layers,
                              const std::function<void(int screen)>& progress) {
     layerMap_.assign(qsizetype(ScreenCount) * LayerSlots * ScreenWidth * ScreenHeight, 0);
     for (auto& row : layerElement_)

@@ -18,15 +18,15 @@ public:
 
     // layers: each screen's layers, pictures in the display's format. progress runs with each
     // screen's number before that screen is mapped.
-    void BuildImageMap(const std::array<std::vector<PreviewLayer>, ScreenCount>& layers,
+    void buildImageMap(const std::array<std::vector<PreviewLayer>, ScreenCount>& layers,
                        const std::function<void(int screen)>& progress = {});
 
     // 1 where the layer's picture covers the pixel, else 0.
-    quint16 LayerMap(int screen, int layer, int x, int y) const {
+    quint16 layerMap(int screen, int layer, int x, int y) const {
         return layerMap_[index(screen, layer, x, y)];
     }
     // The element of an element layer, 0 for every other layer.
-    quint16 LayerElement(int screen, int layer) const { return layerElement_[screen][layer]; }
+    quint16 layerElement(int screen, int layer) const { return layerElement_[screen][layer]; }
     int layerCount(int screen) const { return layerCount_[screen]; }
 
     // The topmost layer that covers the pixel, 0 when none does.

@@ -276,9 +276,9 @@ void Fill24(const PixelBuffers& pictures, const std::uint8_t* bgr) {
     // As many rows as a word has bits are looked at first, without a branch, and then only the
     // rows that may hold black are visited: a branch per row would guess wrong at every edge of
     // an element's area.
-    constexpr int batch = std::numeric_limits<std::uint64_t>::digits;
-    for (std::int64_t first = 0; first < p.height; first += batch) {
-        const std::int64_t rows = std::min<std::int64_t>(batch, p.height - first);
+    constexpr int Batch = std::numeric_limits<std::uint64_t>::digits;
+    for (std::int64_t first = 0; first < p.height; first += Batch) {
+        const std::int64_t rows = std::min<std::int64_t>(Batch, p.height - first);
         std::uint64_t marked = 0;
         for (std::int64_t r = 0; r < rows; r += 2) {
             const std::uint8_t* m = p.mask + (first + r) * p.bytesPerRow;

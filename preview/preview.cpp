@@ -72,7 +72,7 @@ Preview::Preview(int depth, std::array<std::vector<PreviewLayer>, ScreenCount> l
     }
     maskPicture = QImage(ScreenWidth, ScreenHeight, format_);
     maskPicture.fill(QColor(255, 0, 255));
-    imageMap_.BuildImageMap(layers_, mapProgress);
+    imageMap_.buildImageMap(layers_, mapProgress);
     showInZoomView(0);
 }
 
@@ -86,7 +86,7 @@ void Preview::fail(PreviewFailure failure) {
         failed(failure);
 }
 
-void Preview::PaintElementMask(int screen, ColourValue colour, bool lcdColours) {
+void Preview::paintElementMask(int screen, ColourValue colour, bool lcdColours) {
     if (ended_)
         return;
     QImage& target = screens_[screen];
@@ -129,7 +129,7 @@ void Preview::composeScreen(const PreviewInput& input, int i) {
         maskPicture = layer.picture;
         const LayerPaint paint = PaintOf(layer, input);
         if (paint.kind == LayerPaint::Colour)
-            PaintElementMask(i, paint.colour, input.lcdColours);
+            paintElementMask(i, paint.colour, input.lcdColours);
         else if (paint.kind == LayerPaint::Artwork)
             copyOverlay(i);
         if (ended_)
@@ -157,5 +157,5 @@ void Preview::redraw(RedrawTarget what, const PreviewInput& input) {
         if (ended_)
             return;
     }
-    showInZoomView(ZoomScreen);
+    showInZoomView(zoomScreen);
 }

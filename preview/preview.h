@@ -47,7 +47,7 @@ public:
 
     // Paints the black pixels of the mask in maskPicture onto a screen, in the colour (mapped to
     // the LCD's colours when lcdColours is on). A picture it cannot paint stops the preview.
-    void PaintElementMask(int screen, ColourValue colour, bool lcdColours);
+    void paintElementMask(int screen, ColourValue colour, bool lcdColours);
 
     const QImage& screen(int index) const { return screens_[index]; }
     // The persistent picture of a screen, for the flash, which changes pixels between redraws.
@@ -55,7 +55,7 @@ public:
     int depth() const { return depth_; }
 
     // The screen shown enlarged, and the picture the zoom view shows.
-    int ZoomScreen = 0;
+    int zoomScreen = 0;
     QImage zoomView;
     void showInZoomView(int screen);
 

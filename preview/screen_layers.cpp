@@ -3,7 +3,7 @@
 namespace {
 
 // clang-format off
-constexpr QStringView kLayerLists[ScreenCount] = {
+constexpr QStringView LayerLists[ScreenCount] = {
     u"2, ovl, 24, 23, 2*, 1, 7, 6",
     u"58, 4, 3, 5, 22, ovl, 18, 19, 7, 6",
     u"21, 4, 22, 19, 17, 18, 45, 42, 44, 43, 20, 16, ovl, 3, 7, 6, 29, 28",
@@ -41,7 +41,7 @@ QStringView ScreenLayerList(int screen) {
     if (screen < 0 || screen >= ScreenCount) {
         return {};
     }
-    return kLayerLists[screen];
+    return LayerLists[screen];
 }
 
 std::vector<PreviewLayer> ScreenLayerKinds(int screen) {

@@ -3,7 +3,7 @@
 namespace {
 
 // Each text starts with the element number; reserved elements carry the phone's own wording.
-constexpr LocalisedText kElementTexts[ElementCount] = {
+constexpr LocalisedText ElementTexts[ElementCount] = {
     {"01 - Datum a čas/Data v adresáři", "01 - Font display date / time",
      "01 - Schrift Display Datum/Zeit innen"}, // 1
     {"02 - Podklad - Operátor/SMS/Adresář", "02 - Surface around time / date / provider",
@@ -101,5 +101,5 @@ constexpr LocalisedText kElementTexts[ElementCount] = {
 std::optional<QString> ElementText(int element, Language language) {
     if (element < 1 || element > ElementCount)
         return std::nullopt;
-    return kElementTexts[element - 1].in(language);
+    return ElementTexts[element - 1].in(language);
 }

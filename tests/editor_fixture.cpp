@@ -17,9 +17,9 @@ EditorFixture::EditorFixture(Language language)
         redraws.append(what);
     };
     FillElementNames(editor);
-    editor.list.SchemeReady = false;
+    editor.list.schemeReady = false;
     CreateStarterScheme(editor, Starter::Blue);
-    editor.list.SchemeReady = true;
+    editor.list.schemeReady = true;
     redraws.clear();
 }
 

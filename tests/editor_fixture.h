@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 // An editor as the main window has it after loading: element names filled, the Blue starter in
-// the list, SchemeReady raised; with its own settings file and a folder for scheme files. Every
+// the list, schemeReady raised; with its own settings file and a folder for scheme files. Every
 // redraw request is recorded.
 struct EditorFixture {
     explicit EditorFixture(Language language = Language::English);

@@ -44,11 +44,11 @@ ColourFrame::ColourFrame(Editor& editor, QWidget* parent)
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(4);
 
-    paletteTabs = new QTabWidget;
-    paletteTabs->setObjectName(QStringLiteral("paletteTabs"));
-    paletteTabs->setUsesScrollButtons(false);
+    paletteTabs_ = new QTabWidget;
+    paletteTabs_->setObjectName(QStringLiteral("paletteTabs"));
+    paletteTabs_->setUsesScrollButtons(false);
     // Narrow tab margins, so that all four captions fit the frame in every language.
-    paletteTabs->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    paletteTabs_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     const struct {
         ColourPicture which;
         PaletteKind kind;
@@ -59,32 +59,32 @@ ColourFrame::ColourFrame(Editor& editor, QWidget* parent)
         {ColourPicture::Colours256, PaletteKind::Colours256, "colours256Palette", "256 palette"},
         {ColourPicture::HueBrightness, PaletteKind::HueBrightness, "hueBrightnessPalette",
          "16bit palette"}};
-    for (size_t t = 0; t < palettes.size(); ++t) {
-        palettes[t] = colourPicture(tabs[t].which, PaletteSize, tabs[t].name,
-                                    QLatin1String(tabs[t].accessibleName));
-        palettes[t]->setPicture(PalettePicture(tabs[t].kind));
-        paletteTabs->addTab(TabPage(palettes[t]), QString());
+    for (size_t t = 0; t < palettes_.size(); ++t) {
+        palettes_[t] = colourPicture(tabs[t].which, PaletteSize, tabs[t].name,
+                                     QLatin1String(tabs[t].accessibleName));
+        palettes_[t]->setPicture(PalettePicture(tabs[t].kind));
+        paletteTabs_->addTab(TabPage(palettes_[t]), QString());
     }
-    customColourPicture = colourPicture(ColourPicture::Custom, CustomSwatchSize,
-                                        "customColourPicture", QStringLiteral("Custom colour"));
-    mixColourButton = NewIconButton(ButtonIcon::MixColour, "mixColourButton");
-    connect(mixColourButton, &QToolButton::clicked, this, [this] {
+    customColourPicture_ = colourPicture(ColourPicture::Custom, CustomSwatchSize,
+                                         "customColourPicture", QStringLiteral("Custom colour"));
+    mixColourButton_ = NewIconButton(ButtonIcon::MixColour, "mixColourButton");
+    connect(mixColourButton_, &QToolButton::clicked, this, [this] {
         MixCustomColour(editor_);
         emit edited();
     });
-    paletteTabs->addTab(TabPage(customColourPicture, mixColourButton), QString());
-    layout->addWidget(paletteTabs);
+    paletteTabs_->addTab(TabPage(customColourPicture_, mixColourButton_), QString());
+    layout->addWidget(paletteTabs_);
 
     auto* hover = NewValueRow();
-    hoverColourPicture =
+    hoverColourPicture_ =
         new PixelView(QSize(28, 18), 1, 0, QStringLiteral("Colour under the pointer"));
-    hoverColourPicture->setObjectName(QStringLiteral("hoverColourPicture"));
-    hoverColourPicture->setCursor(Qt::ArrowCursor);
-    hover->addWidget(hoverColourPicture);
+    hoverColourPicture_->setObjectName(QStringLiteral("hoverColourPicture"));
+    hoverColourPicture_->setCursor(Qt::ArrowCursor);
+    hover->addWidget(hoverColourPicture_);
     hover->addSpacing(4);
-    hoverRedLabel = AddValueLabel(hover, QStringLiteral("R:"), "hoverRedLabel");
-    hoverGreenLabel = AddValueLabel(hover, QStringLiteral("G:"), "hoverGreenLabel");
-    hoverBlueLabel = AddValueLabel(hover, QStringLiteral("B:"), "hoverBlueLabel");
+    hoverRedLabel_ = AddValueLabel(hover, QStringLiteral("R:"), "hoverRedLabel");
+    hoverGreenLabel_ = AddValueLabel(hover, QStringLiteral("G:"), "hoverGreenLabel");
+    hoverBlueLabel_ = AddValueLabel(hover, QStringLiteral("B:"), "hoverBlueLabel");
     hover->addStretch(1);
     layout->addLayout(hover);
 }
@@ -94,7 +94,7 @@ PixelView* ColourFrame::colourPicture(ColourPicture which, QSize size, const cha
     auto* view = new PixelView(size, 1, 0, accessibleName);
     view->setObjectName(QLatin1String(objectName));
     view->takeKeyboard(FirstKeyboardPoint, KeyboardCell);
-    colourPictures[size_t(which)] = view;
+    colourPictures_[size_t(which)] = view;
     connect(view, &PixelView::pointerMoved, this, [this, which](int x, int y) {
         HoverPaletteColour(editor_, which, x, y);
         showState();
@@ -107,25 +107,25 @@ PixelView* ColourFrame::colourPicture(ColourPicture which, QSize size, const cha
 }
 
 void ColourFrame::setTexts(Language language) {
-    setTitle(Caption(colourFrame, language));
-    paletteTabs->setTabText(0, Caption(tabS55, language));
-    paletteTabs->setTabText(1, Caption(tab256, language));
-    paletteTabs->setTabText(2, Caption(tab16bit, language));
-    paletteTabs->setTabText(3, Caption(tabCustom, language));
-    SetIconButtonText(mixColourButton, Caption(MainWindowTexts::mixColourButton, language));
+    setTitle(Caption(ColourFrameTitle, language));
+    paletteTabs_->setTabText(0, Caption(TabS55, language));
+    paletteTabs_->setTabText(1, Caption(Tab256, language));
+    paletteTabs_->setTabText(2, Caption(Tab16bit, language));
+    paletteTabs_->setTabText(3, Caption(TabCustom, language));
+    SetIconButtonText(mixColourButton_, Caption(MainWindowTexts::MixColourButton, language));
 }
 
 void ColourFrame::showState() {
     const ColourFrameState& state = editor_.colourFrame;
-    customColourPicture->showColour(state.customColour);
-    hoverColourPicture->showColour(state.overColour);
-    hoverRedLabel->setText(state.redText);
-    hoverGreenLabel->setText(state.greenText);
-    hoverBlueLabel->setText(state.blueText);
+    customColourPicture_->showColour(state.customColour);
+    hoverColourPicture_->showColour(state.overColour);
+    hoverRedLabel_->setText(state.redText);
+    hoverGreenLabel_->setText(state.greenText);
+    hoverBlueLabel_->setText(state.blueText);
     // The colour at each keyboard point, in the language of the moment. Qt tells a screen reader
     // of every description set, so only a changed one is set.
-    for (size_t which = 0; which < colourPictures.size(); ++which) {
-        PixelView* view = colourPictures[which];
+    for (size_t which = 0; which < colourPictures_.size(); ++which) {
+        PixelView* view = colourPictures_[which];
         const QPoint point = view->keyboardPoint();
         const QString description =
             DescribedColourAt(editor_, ColourPicture(which), point.x(), point.y());

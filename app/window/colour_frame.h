@@ -24,13 +24,13 @@ private:
     PixelView* colourPicture(ColourPicture which, QSize size, const char* objectName,
                              const QString& accessibleName);
 
-    QTabWidget* paletteTabs;
-    std::array<PixelView*, 3> palettes{}; // s55Palette, colours256Palette, hueBrightnessPalette
-    PixelView* customColourPicture;
-    std::array<PixelView*, 4> colourPictures{}; // the four above, by ColourPicture
-    QToolButton* mixColourButton;
-    PixelView* hoverColourPicture;
-    QLabel* hoverRedLabel;
-    QLabel* hoverGreenLabel;
-    QLabel* hoverBlueLabel;
+    QTabWidget* paletteTabs_;
+    std::array<PixelView*, 3> palettes_{}; // s55Palette, colours256Palette, hueBrightnessPalette
+    PixelView* customColourPicture_;
+    std::array<PixelView*, 4> colourPictures_{}; // the four above, by ColourPicture
+    QToolButton* mixColourButton_;
+    PixelView* hoverColourPicture_;
+    QLabel* hoverRedLabel_;
+    QLabel* hoverGreenLabel_;
+    QLabel* hoverBlueLabel_;
 };

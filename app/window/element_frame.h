@@ -20,16 +20,16 @@ public:
 private:
     void showNameWarning();
 
-    ElementListView* elementList;
-    QLabel* schemeNameCaption;
-    QLineEdit* schemeNameBox;
-    QAction* nameWarningMark; // in the name box, while the name would make an unreadable file
-    QLabel* fileNameCaption;
-    QLabel* fileNameLabel;
-    QLabel* selectedElementLabel;
-    PixelView* elementColourPicture;
-    QLabel* elementRedLabel;
-    QLabel* elementGreenLabel;
-    QLabel* elementBlueLabel;
+    ElementListView* elementList_;
+    QLabel* schemeNameCaption_;
+    QLineEdit* schemeNameBox_;
+    QAction* nameWarningMark_; // in the name box, while the name would make an unreadable file
+    QLabel* fileNameCaption_;
+    QLabel* fileNameLabel_;
+    QLabel* selectedElementLabel_;
+    PixelView* elementColourPicture_;
+    QLabel* elementRedLabel_;
+    QLabel* elementGreenLabel_;
+    QLabel* elementBlueLabel_;
     bool showing_ = false; // while the controls are brought in line with the editor
 };

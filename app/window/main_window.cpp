@@ -89,26 +89,26 @@ MainWindow::MainWindow(Editor& editor, QString fileToOpen)
     menuBar()->setNativeMenuBar(false);
     buildMenus();
 
-    elementFrame = new ElementFrame(editor_);
-    colourFrame = new ColourFrame(editor_);
-    previewFrame = new PreviewFrame(editor_);
-    zoomFrame = new ZoomFrame(editor_);
-    optionFrame = new OptionFrame(editor_);
-    frames_ = {elementFrame, colourFrame, previewFrame, zoomFrame, optionFrame};
-    zoomFrame->setFixedWidth(ZoomColumnWidth);
-    optionFrame->setFixedSize(ZoomColumnWidth, LowerRowHeight);
-    previewFrame->setFixedWidth(PreviewColumnWidth);
-    colourFrame->setFixedHeight(LowerRowHeight);
+    elementFrame_ = new ElementFrame(editor_);
+    colourFrame_ = new ColourFrame(editor_);
+    previewFrame_ = new PreviewFrame(editor_);
+    zoomFrame_ = new ZoomFrame(editor_);
+    optionFrame_ = new OptionFrame(editor_);
+    frames_ = {elementFrame_, colourFrame_, previewFrame_, zoomFrame_, optionFrame_};
+    zoomFrame_->setFixedWidth(ZoomColumnWidth);
+    optionFrame_->setFixedSize(ZoomColumnWidth, LowerRowHeight);
+    previewFrame_->setFixedWidth(PreviewColumnWidth);
+    colourFrame_->setFixedHeight(LowerRowHeight);
 
     auto* central = new QWidget(this);
     auto* layout = new QGridLayout(central);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(6);
-    layout->addWidget(elementFrame, 0, 0);
-    layout->addWidget(colourFrame, 1, 0);
-    layout->addWidget(previewFrame, 0, 1, 2, 1);
-    layout->addWidget(zoomFrame, 0, 2);
-    layout->addWidget(optionFrame, 1, 2);
+    layout->addWidget(elementFrame_, 0, 0);
+    layout->addWidget(colourFrame_, 1, 0);
+    layout->addWidget(previewFrame_, 0, 1, 2, 1);
+    layout->addWidget(zoomFrame_, 0, 2);
+    layout->addWidget(optionFrame_, 1, 2);
     layout->setRowStretch(0, 1);
     layout->setColumnStretch(0, 1);
     setCentralWidget(central);
@@ -120,7 +120,7 @@ MainWindow::MainWindow(Editor& editor, QString fileToOpen)
 
     for (EditorFrame* frame : frames_)
         connect(frame, &EditorFrame::edited, this, &MainWindow::showState);
-    connect(previewFrame, &PreviewFrame::hovered, zoomFrame, &ZoomFrame::showHover);
+    connect(previewFrame_, &PreviewFrame::hovered, zoomFrame_, &ZoomFrame::showHover);
     editor_.previewRedrawn = [this](RedrawTarget) {
         showPictures();
     };
@@ -178,7 +178,7 @@ void MainWindow::buildMenus() {
     QMenu* recent = addMenu(file, "mnuOtevritPosledniIco");
     for (int k = 0; k < RecentFiles::Count; ++k) {
         const QByteArray name = "mnuRecent" + QByteArray::number(k + 1) + "Ico";
-        recentFileActions[size_t(k)] =
+        recentFileActions_[size_t(k)] =
             addCommand(recent, name.constData(), {}, [this, k] { OpenRecentFile(editor_, k); });
     }
     separator(file, "mnuSep3");
@@ -193,10 +193,10 @@ void MainWindow::buildMenus() {
     addCommand(file, "mnuKonecIco", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 
     QMenu* edit = addMenu(menuBar(), "mnuEditTOP");
-    undoAction = addCommand(edit, "mnuUndoIco", QKeySequence(Qt::CTRL | Qt::Key_Z),
-                            [this] { Undo(editor_); });
-    redoAction = addCommand(edit, "mnuRedoIco", QKeySequence(Qt::CTRL | Qt::Key_R),
-                            [this] { Redo(editor_); });
+    undoAction_ = addCommand(edit, "mnuUndoIco", QKeySequence(Qt::CTRL | Qt::Key_Z),
+                             [this] { Undo(editor_); });
+    redoAction_ = addCommand(edit, "mnuRedoIco", QKeySequence(Qt::CTRL | Qt::Key_R),
+                             [this] { Redo(editor_); });
 
     QMenu* tools = addMenu(menuBar(), "mnuToolsTOP");
     QMenu* language = addMenu(tools, "mnuLanguageIco");
@@ -220,11 +220,11 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::attachMenuPresentation() {
-    menuPresentation = new PopMenu(this);
-    menuPresentation->SetBackgroundPicture(MenuBackgroundStrip());
-    menuPresentation->SetImageList(MenuIconList());
-    menuPresentation->SetHighlightStyle(2);
-    menuPresentation->SubClassMenu(menuBar());
+    menuPresentation_ = new PopMenu(this);
+    menuPresentation_->setBackgroundPicture(MenuBackgroundStrip());
+    menuPresentation_->setImageList(MenuIconList());
+    menuPresentation_->setHighlightStyle(2);
+    menuPresentation_->subClassMenu(menuBar());
 }
 
 void MainWindow::switchLanguage(const QString& word) {
@@ -234,7 +234,7 @@ void MainWindow::switchLanguage(const QString& word) {
 }
 
 void MainWindow::setTexts(Language language) {
-    setWindowTitle(MainWindowTexts::Caption(MainWindowTexts::mainWindow, language));
+    setWindowTitle(MainWindowTexts::Caption(MainWindowTexts::MainWindowTitle, language));
     for (EditorFrame* frame : frames_)
         frame->setTexts(language);
     const auto& captions = MenuCaptions();
@@ -249,8 +249,8 @@ void MainWindow::setTexts(Language language) {
         else
             continue;
         // Once the menus are drawn by the program, their captions are kept there by name.
-        if (menuPresentation)
-            menuPresentation->SetCaption(key, text);
+        if (menuPresentation_)
+            menuPresentation_->setCaption(key, text);
         else
             action->setText(text);
     }
@@ -289,29 +289,29 @@ void MainWindow::firstActivation() {
 }
 
 void MainWindow::showReadability() {
-    if (!readabilityWindow) {
-        readabilityWindow = new ReadabilityWindow(editor_, this);
-        connect(readabilityWindow, &ReadabilityWindow::edited, this, &MainWindow::showState);
+    if (!readabilityWindow_) {
+        readabilityWindow_ = new ReadabilityWindow(editor_, this);
+        connect(readabilityWindow_, &ReadabilityWindow::edited, this, &MainWindow::showState);
     }
-    readabilityWindow->showBesideParent();
+    readabilityWindow_->showBesideParent();
 }
 
 void MainWindow::showState() {
     for (EditorFrame* frame : frames_)
         frame->showState();
-    if (readabilityWindow)
-        readabilityWindow->showState();
-    undoAction->setEnabled(editor_.history.commands.undoEnabled);
-    redoAction->setEnabled(editor_.history.commands.redoEnabled);
+    if (readabilityWindow_)
+        readabilityWindow_->showState();
+    undoAction_->setEnabled(editor_.history.commands.undoEnabled);
+    redoAction_->setEnabled(editor_.history.commands.redoEnabled);
     bool recentChanged = false;
     for (int k = 0; k < RecentFiles::Count; ++k) {
-        QAction* item = recentFileActions[size_t(k)];
+        QAction* item = recentFileActions_[size_t(k)];
         const QString& caption = editor_.recentMenu.captions[size_t(k)];
         recentChanged = recentChanged || item->text() != caption;
         item->setText(caption);
     }
-    if (recentChanged && menuPresentation)
-        menuPresentation->Refresh();
+    if (recentChanged && menuPresentation_)
+        menuPresentation_->refresh();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -330,6 +330,6 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::showPictures() {
-    previewFrame->showPictures();
-    zoomFrame->showPicture();
+    previewFrame_->showPictures();
+    zoomFrame_->showPicture();
 }

@@ -55,15 +55,15 @@ private:
     QString fileToOpen_;
     bool activated_ = false;
 
-    ElementFrame* elementFrame;
-    ColourFrame* colourFrame;
-    PreviewFrame* previewFrame;
-    OptionFrame* optionFrame;
-    ZoomFrame* zoomFrame;
+    ElementFrame* elementFrame_;
+    ColourFrame* colourFrame_;
+    PreviewFrame* previewFrame_;
+    OptionFrame* optionFrame_;
+    ZoomFrame* zoomFrame_;
     QList<EditorFrame*> frames_;
-    QAction* undoAction = nullptr;
-    QAction* redoAction = nullptr;
-    std::array<QAction*, 5> recentFileActions{}; // mnuRecent1Ico .. mnuRecent5Ico
-    PopMenu* menuPresentation = nullptr;
-    ReadabilityWindow* readabilityWindow = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    std::array<QAction*, 5> recentFileActions_{}; // mnuRecent1Ico .. mnuRecent5Ico
+    PopMenu* menuPresentation_ = nullptr;
+    ReadabilityWindow* readabilityWindow_ = nullptr;
 };

@@ -25,83 +25,83 @@ OptionFrame::OptionFrame(Editor& editor, QWidget* parent)
     layout->setVerticalSpacing(2);
     layout->setHorizontalSpacing(2);
 
-    providerNameOption = new WrappingCheckBox("providerNameOption");
-    connect(providerNameOption, &WrappingCheckBox::clicked, this, [this](bool on) {
+    providerNameOption_ = new WrappingCheckBox("providerNameOption");
+    connect(providerNameOption_, &WrappingCheckBox::clicked, this, [this](bool on) {
         SetProviderNameOption(editor_, on);
         emit edited();
     });
-    flashOnSelectOption = new WrappingCheckBox("flashOnSelectOption");
-    connect(flashOnSelectOption, &WrappingCheckBox::clicked, this, [this](bool on) {
+    flashOnSelectOption_ = new WrappingCheckBox("flashOnSelectOption");
+    connect(flashOnSelectOption_, &WrappingCheckBox::clicked, this, [this](bool on) {
         editor_.options.flashOnSelect = on;
         emit edited();
     });
-    flashHelpButton = NewIconButton(ButtonIcon::FlashHelp, "flashHelpButton");
-    connect(flashHelpButton, &QToolButton::clicked, this, [this] {
+    flashHelpButton_ = NewIconButton(ButtonIcon::FlashHelp, "flashHelpButton");
+    connect(flashHelpButton_, &QToolButton::clicked, this, [this] {
         ShowFlashAdvice(editor_);
         emit edited();
     });
-    autoRedrawOption = new WrappingCheckBox("autoRedrawOption");
-    connect(autoRedrawOption, &WrappingCheckBox::clicked, this, [this](bool on) {
+    autoRedrawOption_ = new WrappingCheckBox("autoRedrawOption");
+    connect(autoRedrawOption_, &WrappingCheckBox::clicked, this, [this](bool on) {
         AutoRedrawClicked(editor_, on);
         emit edited();
     });
-    safeSchemeOption = new WrappingCheckBox("safeSchemeOption");
-    connect(safeSchemeOption, &WrappingCheckBox::clicked, this, [this](bool on) {
+    safeSchemeOption_ = new WrappingCheckBox("safeSchemeOption");
+    connect(safeSchemeOption_, &WrappingCheckBox::clicked, this, [this](bool on) {
         SetSafeScheme(editor_, on);
         emit edited();
     });
-    safeSchemeHelpButton = NewIconButton(ButtonIcon::SafeSchemeHelp, "safeSchemeHelpButton");
-    connect(safeSchemeHelpButton, &QToolButton::clicked, this, [this] {
+    safeSchemeHelpButton_ = NewIconButton(ButtonIcon::SafeSchemeHelp, "safeSchemeHelpButton");
+    connect(safeSchemeHelpButton_, &QToolButton::clicked, this, [this] {
         ShowSafeSchemeInfo(editor_);
         emit edited();
     });
-    layout->addWidget(providerNameOption, 0, 0, 1, 2);
-    layout->addWidget(flashOnSelectOption, 1, 0);
-    layout->addWidget(flashHelpButton, 1, 1, Qt::AlignTop);
-    layout->addWidget(autoRedrawOption, 2, 0, 1, 2);
-    layout->addWidget(safeSchemeOption, 3, 0);
-    layout->addWidget(safeSchemeHelpButton, 3, 1, Qt::AlignTop);
+    layout->addWidget(providerNameOption_, 0, 0, 1, 2);
+    layout->addWidget(flashOnSelectOption_, 1, 0);
+    layout->addWidget(flashHelpButton_, 1, 1, Qt::AlignTop);
+    layout->addWidget(autoRedrawOption_, 2, 0, 1, 2);
+    layout->addWidget(safeSchemeOption_, 3, 0);
+    layout->addWidget(safeSchemeHelpButton_, 3, 1, Qt::AlignTop);
 
-    transparencyExplanation = new QPlainTextEdit;
-    transparencyExplanation->setObjectName(QStringLiteral("transparencyExplanation"));
-    transparencyExplanation->setReadOnly(true);
-    transparencyExplanation->setFrameShape(QFrame::StyledPanel);
-    transparencyExplanation->setFixedHeight(
-        3 * transparencyExplanation->fontMetrics().lineSpacing() + 8);
-    layout->addWidget(transparencyExplanation, 4, 0, 1, 2);
+    transparencyExplanation_ = new QPlainTextEdit;
+    transparencyExplanation_->setObjectName(QStringLiteral("transparencyExplanation"));
+    transparencyExplanation_->setReadOnly(true);
+    transparencyExplanation_->setFrameShape(QFrame::StyledPanel);
+    transparencyExplanation_->setFixedHeight(
+        3 * transparencyExplanation_->fontMetrics().lineSpacing() + 8);
+    layout->addWidget(transparencyExplanation_, 4, 0, 1, 2);
 
-    transparencyWarning = new QLabel;
-    transparencyWarning->setObjectName(QStringLiteral("transparencyWarning"));
-    transparencyWarning->setWordWrap(true);
+    transparencyWarning_ = new QLabel;
+    transparencyWarning_->setObjectName(QStringLiteral("transparencyWarning"));
+    transparencyWarning_->setWordWrap(true);
     // The longest wording takes five lines.
-    transparencyWarning->setMinimumHeight(5 * transparencyWarning->fontMetrics().lineSpacing());
-    transparencyWarning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    transparencyWarning_->setMinimumHeight(5 * transparencyWarning_->fontMetrics().lineSpacing());
+    transparencyWarning_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Red, as dark or light as the desktop's window colour needs to keep it readable.
-    KeepReadable(transparencyWarning, QPalette::WindowText, QPalette::Window, QColor(160, 0, 0));
-    layout->addWidget(transparencyWarning, 5, 0, 1, 2);
+    KeepReadable(transparencyWarning_, QPalette::WindowText, QPalette::Window, QColor(160, 0, 0));
+    layout->addWidget(transparencyWarning_, 5, 0, 1, 2);
     layout->setColumnStretch(0, 1);
     layout->setRowStretch(6, 1);
 }
 
 void OptionFrame::setTexts(Language language) {
-    setTitle(Caption(optionFrame, language));
-    providerNameOption->setText(Caption(MainWindowTexts::providerNameOption, language));
-    flashOnSelectOption->setText(Caption(MainWindowTexts::flashOnSelectOption, language));
-    autoRedrawOption->setText(Caption(MainWindowTexts::autoRedrawOption, language));
-    safeSchemeOption->setText(Caption(MainWindowTexts::safeSchemeOption, language));
-    SetIconButtonText(flashHelpButton, Caption(MainWindowTexts::flashHelpButton, language));
-    SetIconButtonText(safeSchemeHelpButton,
-                      Caption(MainWindowTexts::safeSchemeHelpButton, language));
-    transparencyExplanation->setPlainText(
-        Caption(MainWindowTexts::transparencyExplanation, language));
-    transparencyExplanation->setAccessibleName(Caption(optionFrame, language));
-    transparencyWarning->setText(Caption(MainWindowTexts::transparencyWarning, language));
+    setTitle(Caption(OptionFrameTitle, language));
+    providerNameOption_->setText(Caption(MainWindowTexts::ProviderNameOption, language));
+    flashOnSelectOption_->setText(Caption(MainWindowTexts::FlashOnSelectOption, language));
+    autoRedrawOption_->setText(Caption(MainWindowTexts::AutoRedrawOption, language));
+    safeSchemeOption_->setText(Caption(MainWindowTexts::SafeSchemeOption, language));
+    SetIconButtonText(flashHelpButton_, Caption(MainWindowTexts::FlashHelpButton, language));
+    SetIconButtonText(safeSchemeHelpButton_,
+                      Caption(MainWindowTexts::SafeSchemeHelpButton, language));
+    transparencyExplanation_->setPlainText(
+        Caption(MainWindowTexts::TransparencyExplanation, language));
+    transparencyExplanation_->setAccessibleName(Caption(OptionFrameTitle, language));
+    transparencyWarning_->setText(Caption(MainWindowTexts::TransparencyWarning, language));
 }
 
 void OptionFrame::showState() {
     const EditorOptions& options = editor_.options;
-    providerNameOption->setChecked(options.hideProviderName);
-    flashOnSelectOption->setChecked(options.flashOnSelect);
-    autoRedrawOption->setChecked(options.autoRedraw);
-    safeSchemeOption->setChecked(options.safeScheme);
+    providerNameOption_->setChecked(options.hideProviderName);
+    flashOnSelectOption_->setChecked(options.flashOnSelect);
+    autoRedrawOption_->setChecked(options.autoRedraw);
+    safeSchemeOption_->setChecked(options.safeScheme);
 }

@@ -17,12 +17,12 @@ public:
     void setTexts(Language language) override;
 
 private:
-    WrappingCheckBox* providerNameOption;
-    WrappingCheckBox* flashOnSelectOption;
-    QToolButton* flashHelpButton;
-    WrappingCheckBox* autoRedrawOption;
-    WrappingCheckBox* safeSchemeOption;
-    QToolButton* safeSchemeHelpButton;
-    QPlainTextEdit* transparencyExplanation;
-    QLabel* transparencyWarning;
+    WrappingCheckBox* providerNameOption_;
+    WrappingCheckBox* flashOnSelectOption_;
+    QToolButton* flashHelpButton_;
+    WrappingCheckBox* autoRedrawOption_;
+    WrappingCheckBox* safeSchemeOption_;
+    QToolButton* safeSchemeHelpButton_;
+    QPlainTextEdit* transparencyExplanation_;
+    QLabel* transparencyWarning_;
 };

@@ -22,52 +22,52 @@ PreviewFrame::PreviewFrame(Editor& editor, QWidget* parent)
     layout->setHorizontalSpacing(4);
     layout->setVerticalSpacing(3);
     for (int i = 0; i < ScreenCount; ++i) {
-        previewScreens[i] = new PixelView(QSize(ScreenWidth, ScreenHeight), 1, 0,
-                                          QStringLiteral("Preview screen %1").arg(i + 1));
-        previewScreens[i]->setObjectName(QStringLiteral("previewScreen%1").arg(i));
-        connect(previewScreens[i], &PixelView::pointerMoved, this, [this, i](int x, int y) {
+        previewScreens_[i] = new PixelView(QSize(ScreenWidth, ScreenHeight), 1, 0,
+                                           QStringLiteral("Preview screen %1").arg(i + 1));
+        previewScreens_[i]->setObjectName(QStringLiteral("previewScreen%1").arg(i));
+        connect(previewScreens_[i], &PixelView::pointerMoved, this, [this, i](int x, int y) {
             HoverPreview(editor_, i, x, y);
             emit hovered();
         });
-        connect(previewScreens[i], &PixelView::clicked, this, [this, i] {
+        connect(previewScreens_[i], &PixelView::clicked, this, [this, i] {
             ClickPreview(editor_, i);
             emit edited();
         });
-        layout->addWidget(previewScreens[i], i / 2, i % 2);
+        layout->addWidget(previewScreens_[i], i / 2, i % 2);
     }
 
-    unshownElementsNote = new QLabel;
-    unshownElementsNote->setObjectName(QStringLiteral("unshownElementsNote"));
-    unshownElementsNote->setWordWrap(true);
-    layout->addWidget(unshownElementsNote, 5, 0, 1, 2);
+    unshownElementsNote_ = new QLabel;
+    unshownElementsNote_->setObjectName(QStringLiteral("unshownElementsNote"));
+    unshownElementsNote_->setWordWrap(true);
+    layout->addWidget(unshownElementsNote_, 5, 0, 1, 2);
 
-    lcdColoursOption = new QCheckBox;
-    lcdColoursOption->setObjectName(QStringLiteral("lcdColoursOption"));
-    connect(lcdColoursOption, &QCheckBox::clicked, this, [this](bool on) {
+    lcdColoursOption_ = new QCheckBox;
+    lcdColoursOption_->setObjectName(QStringLiteral("lcdColoursOption"));
+    connect(lcdColoursOption_, &QCheckBox::clicked, this, [this](bool on) {
         LcdColoursClicked(editor_, on);
         emit edited();
     });
-    refreshButton = NewIconButton(ButtonIcon::Refresh, "refreshButton");
-    connect(refreshButton, &QToolButton::clicked, this, [this] {
+    refreshButton_ = NewIconButton(ButtonIcon::Refresh, "refreshButton");
+    connect(refreshButton_, &QToolButton::clicked, this, [this] {
         RefreshClicked(editor_);
         emit edited();
     });
     auto* options = new QHBoxLayout;
-    options->addWidget(lcdColoursOption, 1);
-    options->addWidget(refreshButton);
+    options->addWidget(lcdColoursOption_, 1);
+    options->addWidget(refreshButton_);
     layout->addLayout(options, 6, 0, 1, 2);
     layout->setRowStretch(7, 1);
 }
 
 void PreviewFrame::setTexts(Language language) {
-    setTitle(Caption(previewFrame, language));
-    unshownElementsNote->setText(Caption(MainWindowTexts::unshownElementsNote, language));
-    lcdColoursOption->setText(Caption(MainWindowTexts::lcdColoursOption, language));
-    SetIconButtonText(refreshButton, Caption(MainWindowTexts::refreshButton, language));
+    setTitle(Caption(PreviewFrameTitle, language));
+    unshownElementsNote_->setText(Caption(MainWindowTexts::UnshownElementsNote, language));
+    lcdColoursOption_->setText(Caption(MainWindowTexts::LcdColoursOption, language));
+    SetIconButtonText(refreshButton_, Caption(MainWindowTexts::RefreshButton, language));
 }
 
 void PreviewFrame::showState() {
-    lcdColoursOption->setChecked(editor_.options.lcdColours);
+    lcdColoursOption_->setChecked(editor_.options.lcdColours);
     showPictures();
 }
 
@@ -75,5 +75,5 @@ void PreviewFrame::showPictures() {
     if (!editor_.preview)
         return;
     for (int i = 0; i < ScreenCount; ++i)
-        previewScreens[i]->setPicture(editor_.preview->screen(i));
+        previewScreens_[i]->setPicture(editor_.preview->screen(i));
 }

@@ -26,8 +26,8 @@ signals:
     void hovered();
 
 private:
-    std::array<PixelView*, ScreenCount> previewScreens{};
-    QLabel* unshownElementsNote;
-    QCheckBox* lcdColoursOption;
-    QToolButton* refreshButton;
+    std::array<PixelView*, ScreenCount> previewScreens_{};
+    QLabel* unshownElementsNote_;
+    QCheckBox* lcdColoursOption_;
+    QToolButton* refreshButton_;
 };

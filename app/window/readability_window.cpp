@@ -24,28 +24,28 @@ ReadabilityWindow::ReadabilityWindow(Editor& editor, QWidget* parent)
     setModal(false);
     resize(640, 360);
 
-    explanationLabel = new QLabel;
-    explanationLabel->setObjectName(QStringLiteral("explanationLabel"));
-    explanationLabel->setWordWrap(true);
+    explanationLabel_ = new QLabel;
+    explanationLabel_->setObjectName(QStringLiteral("explanationLabel"));
+    explanationLabel_->setWordWrap(true);
 
-    weakPairsCaption = new QLabel;
-    weakPairsCaption->setObjectName(QStringLiteral("weakPairsCaption"));
-    weakPairsList = new QTreeWidget;
-    weakPairsList->setObjectName(QStringLiteral("weakPairsList"));
-    weakPairsList->setRootIsDecorated(false);
-    weakPairsList->setUniformRowHeights(true);
-    weakPairsList->setAllColumnsShowFocus(true);
-    weakPairsList->setColumnCount(4);
+    weakPairsCaption_ = new QLabel;
+    weakPairsCaption_->setObjectName(QStringLiteral("weakPairsCaption"));
+    weakPairsList_ = new QTreeWidget;
+    weakPairsList_->setObjectName(QStringLiteral("weakPairsList"));
+    weakPairsList_->setRootIsDecorated(false);
+    weakPairsList_->setUniformRowHeights(true);
+    weakPairsList_->setAllColumnsShowFocus(true);
+    weakPairsList_->setColumnCount(4);
     // The ratio and the screens in full; the names share the rest, cut where they must be (their
     // tool tips hold them whole).
-    QHeaderView* header = weakPairsList->header();
+    QHeaderView* header = weakPairsList_->header();
     header->setStretchLastSection(false);
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(1, QHeaderView::Stretch);
     header->setSectionResizeMode(2, QHeaderView::Stretch);
-    weakPairsCaption->setBuddy(weakPairsList);
-    connect(weakPairsList, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        const int row = weakPairsList->indexOfTopLevelItem(item);
+    weakPairsCaption_->setBuddy(weakPairsList_);
+    connect(weakPairsList_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        const int row = weakPairsList_->indexOfTopLevelItem(item);
         if (row < 0 || row >= shown_.rows.size())
             return;
         // As a click on the element's entry in the list.
@@ -55,30 +55,30 @@ ReadabilityWindow::ReadabilityWindow(Editor& editor, QWidget* parent)
     auto* listPage = new QWidget;
     auto* listLayout = new QVBoxLayout(listPage);
     listLayout->setContentsMargins(0, 0, 0, 0);
-    listLayout->addWidget(weakPairsCaption);
-    listLayout->addWidget(weakPairsList, 1);
+    listLayout->addWidget(weakPairsCaption_);
+    listLayout->addWidget(weakPairsList_, 1);
 
-    noWeakPairLabel = new QLabel;
-    noWeakPairLabel->setObjectName(QStringLiteral("noWeakPairLabel"));
-    noWeakPairLabel->setWordWrap(true);
-    noWeakPairLabel->setAlignment(Qt::AlignCenter);
+    noWeakPairLabel_ = new QLabel;
+    noWeakPairLabel_->setObjectName(QStringLiteral("noWeakPairLabel"));
+    noWeakPairLabel_->setWordWrap(true);
+    noWeakPairLabel_->setAlignment(Qt::AlignCenter);
 
-    pages = new QStackedWidget;
-    pages->addWidget(listPage);
-    pages->addWidget(noWeakPairLabel);
+    pages_ = new QStackedWidget;
+    pages_->addWidget(listPage);
+    pages_->addWidget(noWeakPairLabel_);
 
-    closeButton = new QPushButton;
-    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton_ = new QPushButton;
+    closeButton_->setObjectName(QStringLiteral("closeButton"));
     // Enter on a row selects its element; it must not close the window as well.
-    closeButton->setAutoDefault(false);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    closeButton_->setAutoDefault(false);
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::close);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(closeButton);
+    buttons->addWidget(closeButton_);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(explanationLabel);
-    layout->addWidget(pages, 1);
+    layout->addWidget(explanationLabel_);
+    layout->addWidget(pages_, 1);
     layout->addLayout(buttons);
 }
 
@@ -118,29 +118,29 @@ void ReadabilityWindow::showState() {
     if (info == shown_)
         return;
     setWindowTitle(info.caption);
-    explanationLabel->setText(info.explanation);
-    weakPairsCaption->setText(info.listCaption);
-    weakPairsList->setAccessibleName(info.listCaption);
-    weakPairsList->setHeaderLabels(QStringList(info.columns.begin(), info.columns.end()));
-    noWeakPairLabel->setText(info.noPairText);
-    closeButton->setText(info.closeText);
-    pages->setCurrentIndex(info.rows.isEmpty() ? 1 : 0);
+    explanationLabel_->setText(info.explanation);
+    weakPairsCaption_->setText(info.listCaption);
+    weakPairsList_->setAccessibleName(info.listCaption);
+    weakPairsList_->setHeaderLabels(QStringList(info.columns.begin(), info.columns.end()));
+    noWeakPairLabel_->setText(info.noPairText);
+    closeButton_->setText(info.closeText);
+    pages_->setCurrentIndex(info.rows.isEmpty() ? 1 : 0);
     if (info.rows != shown_.rows) {
         // The row with the keyboard stays on its pair, wherever the pair now stands.
-        QTreeWidgetItem* current = weakPairsList->currentItem();
-        const int currentRow = current ? weakPairsList->indexOfTopLevelItem(current) : -1;
+        QTreeWidgetItem* current = weakPairsList_->currentItem();
+        const int currentRow = current ? weakPairsList_->indexOfTopLevelItem(current) : -1;
         const std::optional<ReadabilityRow> kept =
             currentRow >= 0 && currentRow < shown_.rows.size()
                 ? std::optional(shown_.rows.at(currentRow))
                 : std::nullopt;
-        weakPairsList->clear();
+        weakPairsList_->clear();
         for (const ReadabilityRow& row : info.rows) {
             auto* item = new QTreeWidgetItem(
-                weakPairsList, QStringList{row.ratio, row.front, row.behind, row.screens});
+                weakPairsList_, QStringList{row.ratio, row.front, row.behind, row.screens});
             item->setToolTip(1, row.front);
             item->setToolTip(2, row.behind);
             if (kept && row.upper == kept->upper && row.lower == kept->lower)
-                weakPairsList->setCurrentItem(item);
+                weakPairsList_->setCurrentItem(item);
         }
     }
     shown_ = info;

@@ -37,10 +37,10 @@ private:
     ReadabilityInfo shown_;
     bool placed_ = false;
 
-    QLabel* explanationLabel;
-    QStackedWidget* pages;
-    QLabel* weakPairsCaption;
-    QTreeWidget* weakPairsList;
-    QLabel* noWeakPairLabel;
-    QPushButton* closeButton;
+    QLabel* explanationLabel_;
+    QStackedWidget* pages_;
+    QLabel* weakPairsCaption_;
+    QTreeWidget* weakPairsList_;
+    QLabel* noWeakPairLabel_;
+    QPushButton* closeButton_;
 };

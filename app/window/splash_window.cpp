@@ -37,51 +37,51 @@ SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::WindowSta
 
     auto* cpu = new QGroupBox(QStringLiteral("CPU Info"));
     auto* rows = new QFormLayout(cpu);
-    processorNameLabel = Named("processorNameLabel");
-    processorRevisionLabel = Named("processorRevisionLabel");
-    processorSpeedLabel = Named("processorSpeedLabel");
-    rows->addRow(QStringLiteral("Třída:"), processorNameLabel);
-    rows->addRow(QStringLiteral("Identifikace:"), processorRevisionLabel);
-    rows->addRow(QStringLiteral("Ryhlost:"), processorSpeedLabel);
+    processorNameLabel_ = Named("processorNameLabel");
+    processorRevisionLabel_ = Named("processorRevisionLabel");
+    processorSpeedLabel_ = Named("processorSpeedLabel");
+    rows->addRow(QStringLiteral("Třída:"), processorNameLabel_);
+    rows->addRow(QStringLiteral("Identifikace:"), processorRevisionLabel_);
+    rows->addRow(QStringLiteral("Ryhlost:"), processorSpeedLabel_);
 
     auto* top = new QHBoxLayout;
     top->addWidget(picture);
     top->addLayout(heading, 1);
     top->addWidget(cpu, 1);
 
-    statusLabel = Named("statusLabel");
-    statusLabel->setText(QStringLiteral("Spouštím aplikaci:"));
-    progressBar = new QProgressBar;
-    progressBar->setObjectName(QStringLiteral("progressBar"));
-    progressBar->setTextVisible(false);
-    progressBar->setAccessibleName(QStringLiteral("Start-up progress"));
+    statusLabel_ = Named("statusLabel");
+    statusLabel_->setText(QStringLiteral("Spouštím aplikaci:"));
+    progressBar_ = new QProgressBar;
+    progressBar_->setObjectName(QStringLiteral("progressBar"));
+    progressBar_->setTextVisible(false);
+    progressBar_->setAccessibleName(QStringLiteral("Start-up progress"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(statusLabel);
-    layout->addWidget(progressBar);
+    layout->addWidget(statusLabel_);
+    layout->addWidget(progressBar_);
     setFixedSize(460, 200);
     setAutoFillBackground(true);
 }
 
 void SplashWindow::showProcessor(const QString& name, const QString& revision,
                                  const QString& speed) {
-    processorNameLabel->setText(name);
-    processorRevisionLabel->setText(revision);
-    processorSpeedLabel->setText(speed);
+    processorNameLabel_->setText(name);
+    processorRevisionLabel_->setText(revision);
+    processorSpeedLabel_->setText(speed);
 }
 
 void SplashWindow::setStatus(const QString& text) {
-    statusLabel->setText(text);
+    statusLabel_->setText(text);
     // Start-up keeps the event loop waiting; let the window show the new text first.
     QApplication::processEvents();
 }
 
 void SplashWindow::setProgressRange(int minimum, int maximum) {
-    progressBar->setRange(minimum, maximum);
+    progressBar_->setRange(minimum, maximum);
 }
 
 void SplashWindow::setProgress(int value) {
-    progressBar->setValue(value);
+    progressBar_->setValue(value);
     QApplication::processEvents();
 }

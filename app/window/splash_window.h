@@ -20,9 +20,9 @@ public:
     void setProgress(int value);
 
 private:
-    QLabel* processorNameLabel;
-    QLabel* processorRevisionLabel;
-    QLabel* processorSpeedLabel;
-    QLabel* statusLabel;
-    QProgressBar* progressBar;
+    QLabel* processorNameLabel_;
+    QLabel* processorRevisionLabel_;
+    QLabel* processorSpeedLabel_;
+    QLabel* statusLabel_;
+    QProgressBar* progressBar_;
 };

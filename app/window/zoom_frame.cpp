@@ -16,30 +16,30 @@ ZoomFrame::ZoomFrame(Editor& editor, QWidget* parent) : EditorFrame(editor, "zoo
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(3);
     // Two view pixels a screen pixel, the screen two pixels inside the view's corner.
-    zoomView = new PixelView(QSize(ScreenWidth, ScreenHeight), 2, 2, QStringLiteral("Zoom view"));
-    zoomView->setObjectName(QStringLiteral("zoomView"));
-    connect(zoomView, &PixelView::pointerMoved, this, [this](int x, int y) {
+    zoomView_ = new PixelView(QSize(ScreenWidth, ScreenHeight), 2, 2, QStringLiteral("Zoom view"));
+    zoomView_->setObjectName(QStringLiteral("zoomView"));
+    connect(zoomView_, &PixelView::pointerMoved, this, [this](int x, int y) {
         HoverZoomView(editor_, x, y);
         showHover();
     });
-    connect(zoomView, &PixelView::clicked, this, [this] {
+    connect(zoomView_, &PixelView::clicked, this, [this] {
         if (editor_.preview)
-            ClickPreview(editor_, editor_.preview->ZoomScreen);
+            ClickPreview(editor_, editor_.preview->zoomScreen);
         emit edited();
     });
-    layout->addWidget(zoomView, 0, Qt::AlignHCenter);
+    layout->addWidget(zoomView_, 0, Qt::AlignHCenter);
 
-    hoverElementLabel = new QLabel;
-    hoverElementLabel->setObjectName(QStringLiteral("hoverElementLabel"));
-    hoverElementLabel->setAccessibleName(QStringLiteral("Element under the pointer"));
-    hoverElementLabel->setWordWrap(true);
-    hoverElementLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    hoverElementLabel->setFixedHeight(2 * hoverElementLabel->fontMetrics().lineSpacing() + 2);
-    layout->addWidget(hoverElementLabel);
+    hoverElementLabel_ = new QLabel;
+    hoverElementLabel_->setObjectName(QStringLiteral("hoverElementLabel"));
+    hoverElementLabel_->setAccessibleName(QStringLiteral("Element under the pointer"));
+    hoverElementLabel_->setWordWrap(true);
+    hoverElementLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hoverElementLabel_->setFixedHeight(2 * hoverElementLabel_->fontMetrics().lineSpacing() + 2);
+    layout->addWidget(hoverElementLabel_);
 }
 
 void ZoomFrame::setTexts(Language language) {
-    setTitle(Caption(zoomFrame, language));
+    setTitle(Caption(ZoomFrameTitle, language));
 }
 
 void ZoomFrame::showState() {
@@ -49,9 +49,9 @@ void ZoomFrame::showState() {
 
 void ZoomFrame::showPicture() {
     if (editor_.preview)
-        zoomView->setPicture(editor_.preview->zoomView);
+        zoomView_->setPicture(editor_.preview->zoomView);
 }
 
 void ZoomFrame::showHover() {
-    hoverElementLabel->setText(editor_.shown.hoverText);
+    hoverElementLabel_->setText(editor_.shown.hoverText);
 }

@@ -17,6 +17,6 @@ public:
     void showHover();
 
 private:
-    PixelView* zoomView;
-    QLabel* hoverElementLabel;
+    PixelView* zoomView_;
+    QLabel* hoverElementLabel_;
 };

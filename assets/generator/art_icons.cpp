@@ -1,6 +1,6 @@
 #include "assets/generator/art_icons.h"
 
-namespace icons {
+namespace Icons {
 
 Legend IconColours(Canvas& overlay) {
     return {
@@ -292,4 +292,4 @@ const PictureRows TickBox = {
 };
 // clang-format on
 
-} // namespace icons
+} // namespace Icons

@@ -5,7 +5,7 @@
 // The fixed artwork of the overlays and the symbols shared out over element layers, as text
 // pictures. Overlay pictures use the letters of IconColours; symbol pictures use the part letters
 // of the symbol legends in the screen descriptions.
-namespace icons {
+namespace Icons {
 
 // The overlay palette: k black, w white, g light grey, d dark grey, r red, R dark red,
 // y yellow, o orange, n brown, b blue, c light blue, G green, L light green, p paper.
@@ -41,4 +41,4 @@ extern const PictureRows SymbolGlobe;
 // The ticked box, 9 x 9: b border, f inside, m tick.
 extern const PictureRows TickBox;
 
-} // namespace icons
+} // namespace Icons

@@ -19,51 +19,51 @@ PixelFont::PixelFont(int ascent, int descent, int letterGap, int spaceWidth,
                 qFatal("pixel font: glyph '%c' has rows of different widths", char(art.character));
             }
         }
-        if (int(glyph.rows.size()) > Height()) {
+        if (int(glyph.rows.size()) > height()) {
             qFatal("pixel font: glyph '%c' is taller than the font", char(art.character));
         }
         glyphs_.push_back(std::move(glyph));
     }
 }
 
-const PixelFont::Glyph* PixelFont::Find(QChar c) const {
+const PixelFont::Glyph* PixelFont::find(QChar c) const {
     auto it = std::find_if(glyphs_.begin(), glyphs_.end(),
                            [c](const Glyph& g) { return g.character == c.unicode(); });
     return it == glyphs_.end() ? nullptr : &*it;
 }
 
-bool PixelFont::Has(QChar c) const {
-    return c == u' ' || Find(c) != nullptr;
+bool PixelFont::has(QChar c) const {
+    return c == u' ' || find(c) != nullptr;
 }
 
-QString PixelFont::Missing(QStringView text) const {
+QString PixelFont::missing(QStringView text) const {
     QString missing;
     for (QChar c : text) {
-        if (!Has(c) && !missing.contains(c)) {
+        if (!has(c) && !missing.contains(c)) {
             missing.append(c);
         }
     }
     return missing;
 }
 
-int PixelFont::Advance(QChar c) const {
-    const Glyph* glyph = Find(c);
+int PixelFont::advance(QChar c) const {
+    const Glyph* glyph = find(c);
     return glyph ? glyph->width : spaceWidth_;
 }
 
-int PixelFont::Width(QStringView text) const {
+int PixelFont::width(QStringView text) const {
     int width = 0;
     for (QChar c : text) {
-        width += Advance(c) + letterGap_;
+        width += advance(c) + letterGap_;
     }
     return text.isEmpty() ? 0 : width - letterGap_;
 }
 
-void PixelFont::Draw(QStringView text, int left, int top,
+void PixelFont::draw(QStringView text, int left, int top,
                      const std::function<void(int, int)>& ink) const {
     int x = left;
     for (QChar c : text) {
-        if (const Glyph* glyph = Find(c)) {
+        if (const Glyph* glyph = find(c)) {
             for (int row = 0; row < int(glyph->rows.size()); ++row) {
                 for (int col = 0; col < glyph->width; ++col) {
                     if (glyph->rows[row][col] == u'#') {
@@ -72,7 +72,7 @@ void PixelFont::Draw(QStringView text, int left, int top,
                 }
             }
         }
-        x += Advance(c) + letterGap_;
+        x += advance(c) + letterGap_;
     }
 }
 

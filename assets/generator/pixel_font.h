@@ -23,19 +23,19 @@ public:
     PixelFont(int ascent, int descent, int letterGap, int spaceWidth,
               std::initializer_list<GlyphArt> glyphs);
 
-    int Ascent() const { return ascent_; }
-    int Descent() const { return descent_; }
-    int Height() const { return ascent_ + descent_; }
+    int ascent() const { return ascent_; }
+    int descent() const { return descent_; }
+    int height() const { return ascent_ + descent_; }
 
-    bool Has(QChar c) const;
+    bool has(QChar c) const;
     // The characters of text that the font cannot draw, each once, in order of appearance.
-    QString Missing(QStringView text) const;
+    QString missing(QStringView text) const;
     // Width in pixels from the first inked column of the first letter to the last column of the
     // last letter (no trailing gap).
-    int Width(QStringView text) const;
+    int width(QStringView text) const;
     // Calls ink (x, y) for every inked pixel of text with its capitals' top-left corner at
     // (left, top). Characters the font lacks advance by a space.
-    void Draw(QStringView text, int left, int top, const std::function<void(int, int)>& ink) const;
+    void draw(QStringView text, int left, int top, const std::function<void(int, int)>& ink) const;
 
 private:
     struct Glyph {
@@ -43,8 +43,8 @@ private:
         int width;
         std::vector<QString> rows;
     };
-    const Glyph* Find(QChar c) const;
-    int Advance(QChar c) const;
+    const Glyph* find(QChar c) const;
+    int advance(QChar c) const;
 
     int ascent_;
     int descent_;

@@ -16,7 +16,7 @@
 namespace {
 
 // The icons' colours: a dark slate outline and a few light/mid pairs.
-namespace ink {
+namespace Ink {
 constexpr QRgb Outline = 0xFF2B2F3A;
 constexpr QRgb Paper = 0xFFF7F8FA;
 constexpr QRgb PaperShade = 0xFFD3DAE4;
@@ -37,12 +37,12 @@ constexpr QRgb WoodLight = 0xFFE2B07A;
 constexpr QRgb Teal = 0xFF3BB5C0;
 constexpr QRgb Purple = 0xFF9A5CCF;
 constexpr QRgb Black = 0xFF22252B;
-} // namespace ink
+} // namespace Ink
 
 // Samples per pixel side. Shapes are filled without antialiasing on this finer grid and averaged
 // down, so edges that lie on the pixel grid stay sharp and only slopes and curves get
 // in-between pixels.
-constexpr int kSamples = 4;
+constexpr int Samples = 4;
 
 using Mask = std::vector<std::uint8_t>;
 
@@ -52,57 +52,57 @@ using Mask = std::vector<std::uint8_t>;
 class IconCanvas {
 public:
     explicit IconCanvas(int size, int outline = 1)
-        : size_(size), fine_(size * kSamples), outline_(outline),
+        : size_(size), fine_(size * Samples), outline_(outline),
           pixels_(std::size_t(fine_) * fine_, 0) {}
 
-    int Size() const { return size_; }
-    bool Big() const { return size_ >= 32; }
+    int size() const { return size_; }
+    bool isBig() const { return size_ >= 32; }
     // A coordinate that differs by size: the first at 16 pixels, the second at 32 and above.
-    double Pick(double small, double big) const { return Big() ? big : small; }
+    double pick(double small, double big) const { return isBig() ? big : small; }
     // One pixel in design units.
-    double Pixel() const { return 16.0 / size_; }
+    double pixel() const { return 16.0 / size_; }
     // The outline's width in pixels.
-    int OutlineWidth() const { return outline_; }
+    int outlineWidth() const { return outline_; }
 
     // A shape filled with a colour inside its dark outline.
-    void Shape(const QPainterPath& path, QRgb fill, QRgb outline = ink::Outline) {
-        const Mask inside = Cover(path);
-        const Mask rim = Rim(inside);
-        Paint(inside, fill);
-        Paint(rim, outline);
+    void shape(const QPainterPath& path, QRgb fill, QRgb outline = Ink::Outline) {
+        const Mask inside = cover(path);
+        const Mask rim = rimOf(inside);
+        paint(inside, fill);
+        paint(rim, outline);
     }
     // Only the outline of a shape, over what is already there.
-    void Outline(const QPainterPath& path, QRgb outline = ink::Outline) {
-        Paint(Rim(Cover(path)), outline);
+    void outline(const QPainterPath& path, QRgb outline = Ink::Outline) {
+        paint(rimOf(cover(path)), outline);
     }
     // A shape filled with one colour, no outline.
-    void Flat(const QPainterPath& path, QRgb colour) { Paint(Cover(path), colour); }
+    void flat(const QPainterPath& path, QRgb colour) { paint(cover(path), colour); }
     // The part of an area that lies inside a shape's outline: stripes, highlights, lines on a
     // body that has its outline already.
-    void Inside(const QPainterPath& shape, const QPainterPath& area, QRgb colour) {
-        Mask inside = Cover(shape);
-        const Mask rim = Rim(inside);
-        const Mask part = Cover(area);
+    void inside(const QPainterPath& shape, const QPainterPath& area, QRgb colour) {
+        Mask inside = cover(shape);
+        const Mask rim = rimOf(inside);
+        const Mask part = cover(area);
         for (std::size_t i = 0; i < inside.size(); ++i)
             inside[i] = inside[i] && !rim[i] && part[i];
-        Paint(inside, colour);
+        paint(inside, colour);
     }
     // The piece of an outlined shape that lies in an area, without outlining the cut: for one
     // shape passing over another.
-    void Part(const QPainterPath& shape, const QPainterPath& area, QRgb fill,
-              QRgb outline = ink::Outline) {
-        Mask inside = Cover(shape);
-        Mask rim = Rim(inside);
-        const Mask part = Cover(area);
+    void part(const QPainterPath& shape, const QPainterPath& area, QRgb fill,
+              QRgb outline = Ink::Outline) {
+        Mask inside = cover(shape);
+        Mask rim = rimOf(inside);
+        const Mask part = cover(area);
         for (std::size_t i = 0; i < inside.size(); ++i) {
             inside[i] = inside[i] && part[i];
             rim[i] = rim[i] && part[i];
         }
-        Paint(inside, fill);
-        Paint(rim, outline);
+        paint(inside, fill);
+        paint(rim, outline);
     }
     // A small bitmap: each '#' of the rows is a cell of the given side, in design units.
-    void Glyph(double x, double y, double cell, std::initializer_list<const char*> rows,
+    void glyph(double x, double y, double cell, std::initializer_list<const char*> rows,
                QRgb colour) {
         QPainterPath path;
         double top = y;
@@ -112,24 +112,24 @@ public:
                     path.addRect(x + i * cell, top, cell, cell);
             top += cell;
         }
-        Flat(path, colour);
+        flat(path, colour);
     }
 
     // Turns everything drawn so far left to right. Mirroring the drawing rather than the shapes
     // keeps a pair like undo and redo exact mirror images, which the rasteriser does not promise.
-    void Mirror() {
+    void mirror() {
         for (int y = 0; y < fine_; ++y) {
             auto row = pixels_.begin() + std::ptrdiff_t(y) * fine_;
             std::reverse(row, row + fine_);
         }
     }
 
-    QImage Picture() const;
+    QImage picture() const;
 
 private:
-    Mask Cover(const QPainterPath& path) const;
-    Mask Rim(const Mask& inside) const;
-    void Paint(const Mask& mask, QRgb colour) {
+    Mask cover(const QPainterPath& path) const;
+    Mask rimOf(const Mask& inside) const;
+    void paint(const Mask& mask, QRgb colour) {
         for (std::size_t i = 0; i < mask.size(); ++i)
             if (mask[i])
                 pixels_[i] = colour;
@@ -141,7 +141,7 @@ private:
     std::vector<QRgb> pixels_; // the fine grid; 0 is transparent
 };
 
-Mask IconCanvas::Cover(const QPainterPath& path) const {
+Mask IconCanvas::cover(const QPainterPath& path) const {
     QImage image(fine_, fine_, QImage::Format_Grayscale8);
     image.fill(0);
     {
@@ -160,8 +160,8 @@ Mask IconCanvas::Cover(const QPainterPath& path) const {
 
 // The band of a shape within the outline width of its edge (round, so slopes get the same
 // thickness as straight edges). The picture's border counts as edge.
-Mask IconCanvas::Rim(const Mask& inside) const {
-    const int reach = outline_ * kSamples;
+Mask IconCanvas::rimOf(const Mask& inside) const {
+    const int reach = outline_ * Samples;
     // Per row, how far each sample is from the nearest sample outside the shape, capped.
     std::vector<int> across(inside.size());
     for (int y = 0; y < fine_; ++y) {
@@ -196,16 +196,16 @@ Mask IconCanvas::Rim(const Mask& inside) const {
     return rim;
 }
 
-QImage IconCanvas::Picture() const {
+QImage IconCanvas::picture() const {
     QImage picture(size_, size_, QImage::Format_ARGB32);
     for (int y = 0; y < size_; ++y) {
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 0; x < size_; ++x) {
             int count = 0, red = 0, green = 0, blue = 0;
-            for (int sy = 0; sy < kSamples; ++sy)
-                for (int sx = 0; sx < kSamples; ++sx) {
+            for (int sy = 0; sy < Samples; ++sy)
+                for (int sx = 0; sx < Samples; ++sx) {
                     const QRgb p =
-                        pixels_[std::size_t(y * kSamples + sy) * fine_ + x * kSamples + sx];
+                        pixels_[std::size_t(y * Samples + sy) * fine_ + x * Samples + sx];
                     if (qAlpha(p) == 0)
                         continue;
                     ++count;
@@ -213,10 +213,10 @@ QImage IconCanvas::Picture() const {
                     green += qGreen(p);
                     blue += qBlue(p);
                 }
-            constexpr int all = kSamples * kSamples;
+            constexpr int All = Samples * Samples;
             line[x] = count == 0 ? 0
                                  : qRgba((red + count / 2) / count, (green + count / 2) / count,
-                                         (blue + count / 2) / count, (255 * count + all / 2) / all);
+                                         (blue + count / 2) / count, (255 * count + All / 2) / All);
         }
     }
     return picture;
@@ -291,8 +291,8 @@ QPainterPath PageShape() {
 }
 
 void Page(IconCanvas& c) {
-    c.Shape(PageShape(), ink::Paper);
-    c.Shape(Polygon({{10, 1}, {10, 4}, {13, 4}}), ink::PaperShade);
+    c.shape(PageShape(), Ink::Paper);
+    c.shape(Polygon({{10, 1}, {10, 4}, {13, 4}}), Ink::PaperShade);
 }
 
 QPainterPath FloppyShape() {
@@ -300,14 +300,14 @@ QPainterPath FloppyShape() {
 }
 
 void Floppy(IconCanvas& c) {
-    c.Shape(FloppyShape(), ink::Blue);
+    c.shape(FloppyShape(), Ink::Blue);
     // The metal shutter with its window, and the label.
-    c.Shape(Rect(4, 1, 8, 5), ink::Grey);
-    c.Flat(Rect(c.Pick(9, 8.5), c.Pick(2, 2), c.Pick(1, 1.5), c.Pick(3, 3)), ink::Slate);
-    c.Shape(Rect(3, 8, 10, 7), ink::Paper);
-    if (c.Big()) {
-        c.Flat(Rect(5, 10, 6, 0.5), ink::PaperShade);
-        c.Flat(Rect(5, 12, 6, 0.5), ink::PaperShade);
+    c.shape(Rect(4, 1, 8, 5), Ink::Grey);
+    c.flat(Rect(c.pick(9, 8.5), c.pick(2, 2), c.pick(1, 1.5), c.pick(3, 3)), Ink::Slate);
+    c.shape(Rect(3, 8, 10, 7), Ink::Paper);
+    if (c.isBig()) {
+        c.flat(Rect(5, 10, 6, 0.5), Ink::PaperShade);
+        c.flat(Rect(5, 12, 6, 0.5), Ink::PaperShade);
     }
 }
 
@@ -327,35 +327,35 @@ QPainterPath ShieldShape() {
 
 void Shield(IconCanvas& c) {
     const QPainterPath shield = ShieldShape();
-    c.Shape(shield, ink::Green);
+    c.shape(shield, Ink::Green);
     // The lit half, then the tick.
-    c.Inside(shield, Rect(8, 0, 8, 16), ink::GreenLight);
-    if (c.Big()) {
+    c.inside(shield, Rect(8, 0, 8, 16), Ink::GreenLight);
+    if (c.isBig()) {
         QPainterPath tick(QPointF(5, 7.5));
         tick.lineTo(7.5, 10);
         tick.lineTo(11.5, 5);
-        c.Shape(Stroke(tick, 2.6), ink::Paper);
+        c.shape(Stroke(tick, 2.6), Ink::Paper);
     } else {
         // Too small for an outlined stroke: a two-pixel tick, placed by hand.
-        c.Glyph(5, 4, 1, {"......#", ".....##", "#...##.", "##.##..", ".###...", "..#...."},
-                ink::Paper);
+        c.glyph(5, 4, 1, {"......#", ".....##", "#...##.", "##.##..", ".###...", "..#...."},
+                Ink::Paper);
     }
 }
 
 // The help badge of the two help buttons: a small round sign with a question mark, bottom right.
 void HelpBadge(IconCanvas& c) {
-    c.Shape(Circle(12.5, 12.5, 3.5), ink::Blue);
-    if (c.Big())
-        c.Glyph(10, 8 + 0.5 * 10 / 2, 0.5,
-                {".####.", "##..##", "....##", "...##.", "..##..", "......", "..##.."}, ink::Paper);
+    c.shape(Circle(12.5, 12.5, 3.5), Ink::Blue);
+    if (c.isBig())
+        c.glyph(10, 8 + 0.5 * 10 / 2, 0.5,
+                {".####.", "##..##", "....##", "...##.", "..##..", "......", "..##.."}, Ink::Paper);
     else
-        c.Glyph(11, 10, 1, {"##.", "..#", ".#.", "...", ".#."}, ink::Paper);
+        c.glyph(11, 10, 1, {"##.", "..#", ".#.", "...", ".#."}, Ink::Paper);
 }
 
 // The flags share one area: 14 x 11 pixels at 16, with an inside of 9 rows that three stripes
 // share evenly; at 32 the inside is 21 rows.
 QPainterPath FlagArea(const IconCanvas& c) {
-    return Rect(1, 3, 14, c.Pick(11, 11.5));
+    return Rect(1, 3, 14, c.pick(11, 11.5));
 }
 
 // The document of the recent files, with its number.
@@ -374,13 +374,13 @@ void NumberedPage(IconCanvas& c, int number) {
         {"#####", "#....", "####.", "....#", "....#", "#...#", ".###."},
     };
     const int i = number - 1;
-    if (c.Big())
-        c.Glyph(5.5, 6, 1,
+    if (c.isBig())
+        c.glyph(5.5, 6, 1,
                 {big[i][0], big[i][1], big[i][2], big[i][3], big[i][4], big[i][5], big[i][6]},
-                ink::BlueDark);
+                Ink::BlueDark);
     else
-        c.Glyph(6, 7, 1, {small[i][0], small[i][1], small[i][2], small[i][3], small[i][4]},
-                ink::BlueDark);
+        c.glyph(6, 7, 1, {small[i][0], small[i][1], small[i][2], small[i][3], small[i][4]},
+                Ink::BlueDark);
 }
 
 QPainterPath UndoShape() {
@@ -395,9 +395,9 @@ QPainterPath UndoShape() {
 
 void ColourSwatch(IconCanvas& c, QRgb colour, QRgb light) {
     const QPainterPath swatch = RoundRect(2, 2, 12, 12, 1.5);
-    c.Shape(swatch, colour);
-    c.Inside(swatch, Rect(0, 0, 16, c.Pick(5, 5)), light);
-    c.Inside(swatch, Rect(0, c.Pick(5, 5), 16, c.Pick(1, 0.5)), colour);
+    c.shape(swatch, colour);
+    c.inside(swatch, Rect(0, 0, 16, c.pick(5, 5)), light);
+    c.inside(swatch, Rect(0, c.pick(5, 5), 16, c.pick(1, 0.5)), colour);
 }
 
 // The menu icons, one function each.
@@ -407,40 +407,40 @@ void BlankPage(IconCanvas& c) {
 }
 
 void OpenFolder(IconCanvas& c) {
-    c.Shape(Polygon({{1, 2}, {6, 2}, {7, 3}, {14, 3}, {14, 14}, {1, 14}}), ink::Amber);
-    c.Shape(Rect(3, 5, 9, 6), ink::Paper);
-    c.Shape(Polygon({{4, 7}, {16, 7}, {13, 14}, {1, 14}}), ink::Yellow);
+    c.shape(Polygon({{1, 2}, {6, 2}, {7, 3}, {14, 3}, {14, 14}, {1, 14}}), Ink::Amber);
+    c.shape(Rect(3, 5, 9, 6), Ink::Paper);
+    c.shape(Polygon({{4, 7}, {16, 7}, {13, 14}, {1, 14}}), Ink::Yellow);
 }
 
 void Clock(IconCanvas& c) {
-    c.Shape(Circle(8, 8, 7), ink::Blue);
-    c.Shape(Circle(8, 8, c.Pick(5, 5.5)), ink::Paper);
-    if (c.Big()) {
+    c.shape(Circle(8, 8, 7), Ink::Blue);
+    c.shape(Circle(8, 8, c.pick(5, 5.5)), Ink::Paper);
+    if (c.isBig()) {
         for (int hour = 0; hour < 4; ++hour) {
             const QPointF a = OnCircle({8, 8}, 4.5, 90 * hour);
             const QPointF b = OnCircle({8, 8}, 3.75, 90 * hour);
-            c.Flat(Stroke(Segment(a, b), 0.5), ink::Slate);
+            c.flat(Stroke(Segment(a, b), 0.5), Ink::Slate);
         }
-        c.Flat(Rect(7.5, 4.5, 1, 4), ink::Outline);
-        c.Flat(Rect(7.5, 7.5, 3.5, 1), ink::Outline);
+        c.flat(Rect(7.5, 4.5, 1, 4), Ink::Outline);
+        c.flat(Rect(7.5, 7.5, 3.5, 1), Ink::Outline);
     } else {
-        c.Flat(Rect(7, 4, 1, 4), ink::Outline);
-        c.Flat(Rect(7, 7, 4, 1), ink::Outline);
+        c.flat(Rect(7, 4, 1, 4), Ink::Outline);
+        c.flat(Rect(7, 7, 4, 1), Ink::Outline);
     }
 }
 
 void MobilePhone(IconCanvas& c) {
-    c.Shape(RoundRect(3, 1, 9, 14, c.Pick(1.5, 1.75)), ink::Slate);
-    c.Shape(Rect(5, 3, 5, 5), ink::BlueLight);
-    if (c.Big()) {
-        c.Flat(Rect(6.5, 1.5, 2, 0.5), ink::Outline); // the earpiece
+    c.shape(RoundRect(3, 1, 9, 14, c.pick(1.5, 1.75)), Ink::Slate);
+    c.shape(Rect(5, 3, 5, 5), Ink::BlueLight);
+    if (c.isBig()) {
+        c.flat(Rect(6.5, 1.5, 2, 0.5), Ink::Outline); // the earpiece
         for (int row = 0; row < 3; ++row)
             for (int column = 0; column < 3; ++column)
-                c.Flat(Rect(5 + 2 * column, 9.5 + 1.5 * row, 1, 1), ink::PaperShade);
+                c.flat(Rect(5 + 2 * column, 9.5 + 1.5 * row, 1, 1), Ink::PaperShade);
     } else {
         for (int row = 0; row < 2; ++row)
             for (int column = 0; column < 3; ++column)
-                c.Flat(Rect(5 + 2 * column, 10 + 2 * row, 1, 1), ink::PaperShade);
+                c.flat(Rect(5 + 2 * column, 10 + 2 * row, 1, 1), Ink::PaperShade);
     }
 }
 
@@ -454,29 +454,29 @@ void SaveAs(IconCanvas& c) {
     QTransform along;
     along.translate(6.5, 15);
     along.rotate(-45);
-    const double half = c.Pick(1.9, 1.9);
-    c.Shape(along.map(Polygon({{0, 0}, {3, -half}, {3, half}})), ink::WoodLight);
-    c.Shape(along.map(Rect(2.7, -half, 7, 2 * half)), ink::Yellow);
-    if (c.Big()) {
-        c.Flat(along.map(Polygon({{0, 0}, {1.2, -0.8}, {1.2, 0.8}})), ink::Outline);
-        c.Shape(along.map(Rect(9.4, -half, 1.8, 2 * half)), ink::Red);
+    const double half = c.pick(1.9, 1.9);
+    c.shape(along.map(Polygon({{0, 0}, {3, -half}, {3, half}})), Ink::WoodLight);
+    c.shape(along.map(Rect(2.7, -half, 7, 2 * half)), Ink::Yellow);
+    if (c.isBig()) {
+        c.flat(along.map(Polygon({{0, 0}, {1.2, -0.8}, {1.2, 0.8}})), Ink::Outline);
+        c.shape(along.map(Rect(9.4, -half, 1.8, 2 * half)), Ink::Red);
     }
 }
 
 void ExitDoor(IconCanvas& c) {
     const QPainterPath door = Rect(2, 1, 9, 14);
-    c.Shape(door, ink::Wood);
-    if (c.Big()) {
-        c.Shape(Rect(3.5, 2.5, 6, 5), ink::WoodLight);
-        c.Shape(Rect(3.5, 8.5, 6, 5), ink::WoodLight);
+    c.shape(door, Ink::Wood);
+    if (c.isBig()) {
+        c.shape(Rect(3.5, 2.5, 6, 5), Ink::WoodLight);
+        c.shape(Rect(3.5, 8.5, 6, 5), Ink::WoodLight);
     }
-    if (c.Big())
-        c.Shape(Circle(5, 8.5, 0.75), ink::Yellow);
+    if (c.isBig())
+        c.shape(Circle(5, 8.5, 0.75), Ink::Yellow);
     else
-        c.Flat(Rect(4, 8, 1, 1), ink::YellowLight);
+        c.flat(Rect(4, 8, 1, 1), Ink::YellowLight);
     // The way out: an arrow leaving to the right.
-    c.Shape(Polygon({{7, 7}, {11, 7}, {11, 4}, {15.5, 8.5}, {11, 13}, {11, 10}, {7, 10}}),
-            ink::Green);
+    c.shape(Polygon({{7, 7}, {11, 7}, {11, 4}, {15.5, 8.5}, {11, 13}, {11, 10}, {7, 10}}),
+            Ink::Green);
 }
 
 void SafeScheme(IconCanvas& c) {
@@ -484,80 +484,80 @@ void SafeScheme(IconCanvas& c) {
 }
 
 void Lightning(IconCanvas& c) {
-    c.Shape(BoltShape(), ink::Yellow);
-    if (c.Big())
-        c.Inside(BoltShape(), Polygon({{8, 1}, {13.5, 1}, {10.5, 6}, {6, 6}}), ink::YellowLight);
+    c.shape(BoltShape(), Ink::Yellow);
+    if (c.isBig())
+        c.inside(BoltShape(), Polygon({{8, 1}, {13.5, 1}, {10.5, 6}, {6, 6}}), Ink::YellowLight);
 }
 
 void Globe(IconCanvas& c) {
     const QPainterPath globe = Circle(8, 8, 7);
-    c.Shape(globe, ink::BlueLight);
-    const double line = c.Pixel();
+    c.shape(globe, Ink::BlueLight);
+    const double line = c.pixel();
     QPainterPath meridian;
     meridian.addEllipse(QPointF(8, 8), 3 - line / 2, 7);
-    c.Inside(globe, Stroke(meridian, line), ink::Blue);
-    c.Inside(globe, Rect(0, 5, 16, line), ink::Blue);
-    c.Inside(globe, Rect(0, 11 - line, 16, line), ink::Blue);
-    c.Outline(globe);
+    c.inside(globe, Stroke(meridian, line), Ink::Blue);
+    c.inside(globe, Rect(0, 5, 16, line), Ink::Blue);
+    c.inside(globe, Rect(0, 11 - line, 16, line), Ink::Blue);
+    c.outline(globe);
 }
 
 void About(IconCanvas& c) {
-    c.Shape(Circle(8, 8, 7), ink::Blue);
-    if (c.Big()) {
-        c.Flat(Rect(7, 3.5, 2, 2), ink::Paper);
-        c.Flat(Rect(7, 6.5, 2, 5.5), ink::Paper);
-        c.Flat(Rect(6, 6.5, 1, 1), ink::Paper);
-        c.Flat(Rect(6, 11.5, 4, 1), ink::Paper);
+    c.shape(Circle(8, 8, 7), Ink::Blue);
+    if (c.isBig()) {
+        c.flat(Rect(7, 3.5, 2, 2), Ink::Paper);
+        c.flat(Rect(7, 6.5, 2, 5.5), Ink::Paper);
+        c.flat(Rect(6, 6.5, 1, 1), Ink::Paper);
+        c.flat(Rect(6, 11.5, 4, 1), Ink::Paper);
     } else {
-        c.Flat(Rect(7, 3, 2, 2), ink::Paper);
-        c.Flat(Rect(7, 6, 2, 6), ink::Paper);
+        c.flat(Rect(7, 3, 2, 2), Ink::Paper);
+        c.flat(Rect(7, 6, 2, 6), Ink::Paper);
     }
 }
 
 void CzechFlag(IconCanvas& c) {
     const QPainterPath flag = FlagArea(c);
     const double bottom = flag.boundingRect().bottom();
-    const double middle = c.Pick(8, 8.5);
-    c.Flat(flag, ink::Paper);
-    c.Flat(Rect(1, middle, 14, bottom - middle), ink::Red);
-    c.Flat(Polygon({{1, 3}, {8, (3 + bottom) / 2}, {1, bottom}}), ink::BlueDark);
-    c.Outline(flag);
+    const double middle = c.pick(8, 8.5);
+    c.flat(flag, Ink::Paper);
+    c.flat(Rect(1, middle, 14, bottom - middle), Ink::Red);
+    c.flat(Polygon({{1, 3}, {8, (3 + bottom) / 2}, {1, bottom}}), Ink::BlueDark);
+    c.outline(flag);
 }
 
 void UnitedKingdomFlag(IconCanvas& c) {
     const QPainterPath flag = FlagArea(c);
     const QRectF r = flag.boundingRect();
-    c.Flat(flag, ink::BlueDark);
+    c.flat(flag, Ink::BlueDark);
     QPainterPath cross = Segment(r.topLeft(), r.bottomRight());
     cross.addPath(Segment(r.topRight(), r.bottomLeft()));
-    c.Inside(flag, Stroke(cross, c.Pick(2.6, 2.5)), ink::Paper);
-    c.Inside(flag, Stroke(cross, c.Pick(1, 1)), ink::Red);
-    c.Inside(flag, Rect(6, 0, 4, 16), ink::Paper);
-    c.Inside(flag, Rect(0, 7, 16, c.Pick(3, 3.5)), ink::Paper);
-    c.Inside(flag, Rect(7, 0, 2, 16), ink::Red);
-    c.Inside(flag, Rect(0, 8, 16, c.Pick(1, 1.5)), ink::Red);
-    c.Outline(flag);
+    c.inside(flag, Stroke(cross, c.pick(2.6, 2.5)), Ink::Paper);
+    c.inside(flag, Stroke(cross, c.pick(1, 1)), Ink::Red);
+    c.inside(flag, Rect(6, 0, 4, 16), Ink::Paper);
+    c.inside(flag, Rect(0, 7, 16, c.pick(3, 3.5)), Ink::Paper);
+    c.inside(flag, Rect(7, 0, 2, 16), Ink::Red);
+    c.inside(flag, Rect(0, 8, 16, c.pick(1, 1.5)), Ink::Red);
+    c.outline(flag);
 }
 
 void GermanFlag(IconCanvas& c) {
     const QPainterPath flag = FlagArea(c);
-    const double second = 7, third = c.Pick(10, 10.5);
-    c.Flat(flag, ink::Black);
-    c.Flat(Rect(1, second, 14, third - second), ink::Red);
-    c.Flat(Rect(1, third, 14, 16 - third).intersected(flag), ink::Yellow);
-    c.Outline(flag);
+    const double second = 7, third = c.pick(10, 10.5);
+    c.flat(flag, Ink::Black);
+    c.flat(Rect(1, second, 14, third - second), Ink::Red);
+    c.flat(Rect(1, third, 14, 16 - third).intersected(flag), Ink::Yellow);
+    c.outline(flag);
 }
 
 void SpeechBubble(IconCanvas& c) {
     const QPainterPath bubble =
         RoundRect(1, 2, 14, 9, 2).united(Polygon({{4, 10}, {4, 14.5}, {8.5, 10}})).simplified();
-    c.Shape(bubble, ink::Paper);
-    if (c.Big()) {
-        c.Flat(Rect(3.5, 4.5, 9, 1), ink::Blue);
-        c.Flat(Rect(3.5, 7, 6, 1), ink::Blue);
+    c.shape(bubble, Ink::Paper);
+    if (c.isBig()) {
+        c.flat(Rect(3.5, 4.5, 9, 1), Ink::Blue);
+        c.flat(Rect(3.5, 7, 6, 1), Ink::Blue);
     } else {
-        c.Flat(Rect(4, 5, 8, 1), ink::Blue);
-        c.Flat(Rect(4, 7, 5, 1), ink::Blue);
+        c.flat(Rect(4, 5, 8, 1), Ink::Blue);
+        c.flat(Rect(4, 7, 5, 1), Ink::Blue);
     }
 }
 
@@ -569,53 +569,53 @@ void ChainLink(IconCanvas& c) {
         ring.setFillRule(Qt::OddEvenFill);
         return ring;
     };
-    c.Shape(link(1), ink::Grey);
-    c.Shape(link(6), ink::BlueLight);
+    c.shape(link(1), Ink::Grey);
+    c.shape(link(6), Ink::BlueLight);
     // The left link passes over the right one at the bottom.
-    c.Part(link(1), Rect(6, 8.5, 5, 8), ink::Grey);
+    c.part(link(1), Rect(6, 8.5, 5, 8), Ink::Grey);
 }
 
 void BlueSwatch(IconCanvas& c) {
-    ColourSwatch(c, ink::Blue, ink::BlueLight);
+    ColourSwatch(c, Ink::Blue, Ink::BlueLight);
 }
 
 void RedSwatch(IconCanvas& c) {
-    ColourSwatch(c, ink::Red, ink::RedLight);
+    ColourSwatch(c, Ink::Red, Ink::RedLight);
 }
 
 void GreenSwatch(IconCanvas& c) {
-    ColourSwatch(c, ink::Green, ink::GreenLight);
+    ColourSwatch(c, Ink::Green, Ink::GreenLight);
 }
 
 void Undo(IconCanvas& c) {
-    c.Shape(UndoShape(), ink::Blue);
+    c.shape(UndoShape(), Ink::Blue);
 }
 
 void Redo(IconCanvas& c) {
     Undo(c);
-    c.Mirror();
+    c.mirror();
 }
 
 // Readability: the same letter on a light and on a dark ground, the two halves of a round sign.
 void Contrast(IconCanvas& c) {
     const QPainterPath sign = Circle(8, 8, 7);
-    c.Shape(sign, ink::Paper);
-    c.Inside(sign, Rect(8, 0, 8, 16), ink::BlueDark);
-    if (c.Big()) {
+    c.shape(sign, Ink::Paper);
+    c.inside(sign, Rect(8, 0, 8, 16), Ink::BlueDark);
+    if (c.isBig()) {
         const auto letter = [&c](double x, QRgb colour) {
-            c.Glyph(
+            c.glyph(
                 x, 6, 0.5,
                 {"..##..", ".####.", "##..##", "##..##", "######", "##..##", "##..##", "##..##"},
                 colour);
         };
-        letter(3.5, ink::BlueDark);
-        letter(9.5, ink::Paper);
+        letter(3.5, Ink::BlueDark);
+        letter(9.5, Ink::Paper);
     } else {
         const auto letter = [&c](double x, QRgb colour) {
-            c.Glyph(x, 5, 1, {".#.", "#.#", "###", "#.#", "#.#"}, colour);
+            c.glyph(x, 5, 1, {".#.", "#.#", "###", "#.#", "#.#"}, colour);
         };
-        letter(3, ink::BlueDark);
-        letter(10, ink::Paper);
+        letter(3, Ink::BlueDark);
+        letter(10, Ink::Paper);
     }
 }
 
@@ -631,21 +631,21 @@ void RefreshArrows(IconCanvas& c) {
         arrow = arrow.united(QPainterPath(
             Polygon({OnCircle(centre, outer + 2, end - 1), OnCircle(centre, inner - 2, end - 1),
                      OnCircle(centre, middle, end + 45)})));
-        c.Shape(arrow.simplified(), ink::Green);
+        c.shape(arrow.simplified(), Ink::Green);
     }
 }
 
 void ColourWheel(IconCanvas& c) {
     const QPainterPath wheel = Circle(8, 8, 7);
-    c.Shape(wheel, ink::Paper);
-    const QRgb sectors[] = {ink::Red, ink::Yellow, ink::Green, ink::Teal, ink::Blue, ink::Purple};
+    c.shape(wheel, Ink::Paper);
+    const QRgb sectors[] = {Ink::Red, Ink::Yellow, Ink::Green, Ink::Teal, Ink::Blue, Ink::Purple};
     for (int i = 0; i < 6; ++i) {
         QPainterPath slice(QPointF(8, 8));
         slice.arcTo(QRectF(0, 0, 16, 16), 90 + 60 * i, 60);
         slice.closeSubpath();
-        c.Inside(wheel, slice, sectors[i]);
+        c.inside(wheel, slice, sectors[i]);
     }
-    c.Shape(Circle(8, 8, c.Pick(2, 2.5)), ink::Paper);
+    c.shape(Circle(8, 8, c.pick(2, 2.5)), Ink::Paper);
 }
 
 void FlashHelp(IconCanvas& c) {
@@ -661,27 +661,27 @@ void SafeSchemeHelp(IconCanvas& c) {
 // The application icon: the phone with a colour scheme on its screen. Larger pictures get a
 // thicker outline and the phone's keys.
 void ApplicationPhone(IconCanvas& c) {
-    const bool large = c.Size() >= 48;
-    c.Shape(RoundRect(3, 0, 10, 16, large ? 2 : 1.5), ink::Slate);
+    const bool large = c.size() >= 48;
+    c.shape(RoundRect(3, 0, 10, 16, large ? 2 : 1.5), Ink::Slate);
     const QPainterPath screen = Rect(4, 2, 8, 8);
-    c.Shape(screen, ink::Blue);
+    c.shape(screen, Ink::Blue);
     // Three even bands inside the screen's outline, split on whole pixels.
-    const double pixel = c.Pixel();
-    const double top = 2 + c.OutlineWidth() * pixel, bottom = 10 - c.OutlineWidth() * pixel;
+    const double pixel = c.pixel();
+    const double top = 2 + c.outlineWidth() * pixel, bottom = 10 - c.outlineWidth() * pixel;
     const double band = std::round((bottom - top) / 3 / pixel) * pixel;
-    c.Inside(screen, Rect(0, top + band, 16, band), ink::Red);
-    c.Inside(screen, Rect(0, top + 2 * band, 16, 16), ink::Green);
+    c.inside(screen, Rect(0, top + band, 16, band), Ink::Red);
+    c.inside(screen, Rect(0, top + 2 * band, 16, 16), Ink::Green);
     if (large) {
-        c.Flat(Rect(6.5, 0.75, 3, 0.5), ink::Outline);
+        c.flat(Rect(6.5, 0.75, 3, 0.5), Ink::Outline);
         for (int row = 0; row < 2; ++row)
             for (int column = 0; column < 3; ++column)
-                c.Shape(RoundRect(4.75 + 2.5 * column, 11 + 2 * row, 1.5, 1.25, 0.4),
-                        ink::PaperShade);
+                c.shape(RoundRect(4.75 + 2.5 * column, 11 + 2 * row, 1.5, 1.25, 0.4),
+                        Ink::PaperShade);
     } else {
         for (int row = 0; row < 2; ++row)
             for (int column = 0; column < 2; ++column)
-                c.Flat(Rect(c.Pick(5, 5.5) + 4 * column, 11 + 2 * row, c.Pick(2, 1), c.Pick(1, 1)),
-                       ink::PaperShade);
+                c.flat(Rect(c.pick(5, 5.5) + 4 * column, 11 + 2 * row, c.pick(2, 1), c.pick(1, 1)),
+                       Ink::PaperShade);
     }
 }
 
@@ -706,7 +706,7 @@ void Recent5(IconCanvas& c) {
     NumberedPage(c, 5);
 }
 
-constexpr MenuDrawing kMenuDrawings[] = {
+constexpr MenuDrawing MenuDrawings[] = {
     {"mnuNovyIco", BlankPage},
     {"mnuOtevritIco", OpenFolder},
     {"mnuOtevritPosledniIco", Clock},
@@ -745,11 +745,11 @@ bool IsSmallSize(int size) {
 QImage DrawMenuIcon(const QString& key, int size) {
     if (!IsSmallSize(size))
         return {};
-    for (const MenuDrawing& drawing : kMenuDrawings) {
+    for (const MenuDrawing& drawing : MenuDrawings) {
         if (key == QLatin1String(drawing.key)) {
             IconCanvas canvas(size);
             drawing.draw(canvas);
-            return canvas.Picture();
+            return canvas.picture();
         }
     }
     return {};
@@ -773,7 +773,7 @@ QImage DrawButtonIcon(ButtonIcon which, int size) {
         SafeSchemeHelp(canvas);
         break;
     }
-    return canvas.Picture();
+    return canvas.picture();
 }
 
 QImage DrawApplicationIcon(int size) {
@@ -783,5 +783,5 @@ QImage DrawApplicationIcon(int size) {
     // The outline grows with the picture so the phone keeps its drawn look when large.
     IconCanvas canvas(size, std::max(1, size / 40));
     ApplicationPhone(canvas);
-    return canvas.Picture();
+    return canvas.picture();
 }

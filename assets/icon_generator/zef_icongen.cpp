@@ -41,17 +41,17 @@ QImage ContactSheet() {
                            DrawMenuIcon(QLatin1String(key), 32));
     for (ButtonIcon which : ButtonIcons)
         small.emplace_back(DrawButtonIcon(which, 16), DrawButtonIcon(which, 32));
-    constexpr int cell = 16 + 32 + 64 + 128 + 5 * 8;
-    constexpr int perRow = 5;
-    const int rows = (int(small.size()) + perRow - 1) / perRow;
-    QImage sheet(perRow * cell + 8, rows * 136 + 8 + 264, QImage::Format_ARGB32);
+    constexpr int Cell = 16 + 32 + 64 + 128 + 5 * 8;
+    constexpr int PerRow = 5;
+    const int rows = (int(small.size()) + PerRow - 1) / PerRow;
+    QImage sheet(PerRow * Cell + 8, rows * 136 + 8 + 264, QImage::Format_ARGB32);
     sheet.fill(0xFFB8BCC4);
     QPainter painter(&sheet);
     for (int i = 0; i < int(small.size()); ++i) {
-        const int x0 = 8 + (i % perRow) * cell, y0 = 8 + (i / perRow) * 136;
+        const int x0 = 8 + (i % PerRow) * Cell, y0 = 8 + (i / PerRow) * 136;
         const QImage& a = small[i].first;
         const QImage& b = small[i].second;
-        painter.fillRect(x0 - 2, y0 - 2, cell - 4, 132, 0xFFF0F0F0);
+        painter.fillRect(x0 - 2, y0 - 2, Cell - 4, 132, 0xFFF0F0F0);
         painter.drawImage(x0, y0, a);
         painter.drawImage(x0 + 24, y0, b);
         painter.drawImage(x0 + 64, y0, a.scaled(64, 64));

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int kSide = 133;
-constexpr int kInner = 131; // pattern pixels 1..131; 0 and 132 are the frame
+constexpr int Side = 133;
+constexpr int Inner = 131; // pattern pixels 1..131; 0 and 132 are the frame
 
 struct Rgb {
     int red = 0;
@@ -16,16 +16,16 @@ struct Rgb {
 };
 
 // The levels of 8-bit colour: 3 bits of red, 3 of green, 2 of blue.
-constexpr std::array<int, 8> kRedGreenLevels{0, 37, 73, 110, 146, 183, 219, 255};
-constexpr std::array<int, 4> kBlueLevels{0, 85, 170, 255};
+constexpr std::array<int, 8> RedGreenLevels{0, 37, 73, 110, 146, 183, 219, 255};
+constexpr std::array<int, 4> BlueLevels{0, 85, 170, 255};
 
 // The frame is the pattern seen through dark grey (a multiply blend), so it always reads as a
 // darker rim of whatever lies next to it.
-constexpr int kFrameGrey = 96;
+constexpr int FrameGrey = 96;
 
 Rgb S55CellColour(int row, int column) {
     const int i = 16 * row + column;
-    return {kRedGreenLevels[i / 32], kRedGreenLevels[(i / 4) & 7], kBlueLevels[i & 3]};
+    return {RedGreenLevels[i / 32], RedGreenLevels[(i / 4) & 7], BlueLevels[i & 3]};
 }
 
 // The 16 cells share the 131 pattern pixels at a pitch of 132 / 16 = 8.25: cell c starts at
@@ -94,27 +94,27 @@ Rgb Saturated(double sixths, int value) {
 // The largest component at a (possibly fractional) pattern row: 255 (131 - y) / 132, so 253 in
 // the first row and 2 in the last, rounded half up.
 int RowValue(double y) {
-    return static_cast<int>(std::floor(255.0 * (kInner - y) / 132.0 + 0.5));
+    return static_cast<int>(std::floor(255.0 * (Inner - y) / 132.0 + 0.5));
 }
 
 // x and y count pattern pixels from 0. The hue is taken at the column's centre, so the first and
 // last columns sit symmetrically either side of pure red.
 Rgb HueBrightnessPixel(int x, int y) {
-    return Saturated((x + 0.5) * 6.0 / kInner, RowValue(y));
+    return Saturated((x + 0.5) * 6.0 / Inner, RowValue(y));
 }
 
 // The "256" field is the hue-by-brightness field cut into 32 hue bands by 8 brightness bands;
 // each of the 256 blocks has the field's colour at its centre, so the bands keep the field's
 // layout and every colour appears exactly once.
-constexpr int kHueBands = 32;
-constexpr int kBrightnessBands = 8;
+constexpr int HueBands = 32;
+constexpr int BrightnessBands = 8;
 
 Rgb Colours256Pixel(int x, int y) {
     // A pixel belongs to the band its centre falls in.
-    const int hueBand = (2 * x + 1) * kHueBands / (2 * kInner);
-    const int brightnessBand = (2 * y + 1) * kBrightnessBands / (2 * kInner);
-    const double centreRow = (brightnessBand + 0.5) * kInner / kBrightnessBands - 0.5;
-    return Saturated((hueBand + 0.5) * 6.0 / kHueBands, RowValue(centreRow));
+    const int hueBand = (2 * x + 1) * HueBands / (2 * Inner);
+    const int brightnessBand = (2 * y + 1) * BrightnessBands / (2 * Inner);
+    const double centreRow = (brightnessBand + 0.5) * Inner / BrightnessBands - 0.5;
+    return Saturated((hueBand + 0.5) * 6.0 / HueBands, RowValue(centreRow));
 }
 
 Rgb PatternPixel(PaletteKind kind, int x, int y) {
@@ -130,20 +130,20 @@ Rgb PatternPixel(PaletteKind kind, int x, int y) {
 }
 
 int Darken(int component) {
-    return (component * kFrameGrey + 127) / 255;
+    return (component * FrameGrey + 127) / 255;
 }
 
 } // namespace
 
 QImage DrawPalettePicture(PaletteKind kind) {
-    QImage picture(kSide, kSide, QImage::Format_RGB888);
-    for (int y = 0; y < kSide; ++y) {
-        for (int x = 0; x < kSide; ++x) {
+    QImage picture(Side, Side, QImage::Format_RGB888);
+    for (int y = 0; y < Side; ++y) {
+        for (int x = 0; x < Side; ++x) {
             // A frame pixel takes the pattern pixel next to it (at a corner, diagonally).
-            const int px = std::clamp(x - 1, 0, kInner - 1);
-            const int py = std::clamp(y - 1, 0, kInner - 1);
+            const int px = std::clamp(x - 1, 0, Inner - 1);
+            const int py = std::clamp(y - 1, 0, Inner - 1);
             Rgb colour = PatternPixel(kind, px, py);
-            if (x == 0 || y == 0 || x == kSide - 1 || y == kSide - 1)
+            if (x == 0 || y == 0 || x == Side - 1 || y == Side - 1)
                 colour = {Darken(colour.red), Darken(colour.green), Darken(colour.blue)};
             picture.setPixel(x, y, qRgb(colour.red, colour.green, colour.blue));
         }

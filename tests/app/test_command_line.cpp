@@ -53,7 +53,7 @@ Run RunProgram(const QStringList& arguments, const EditorFixture& home) {
 
 class TestCommandLine : public QObject {
     Q_OBJECT
-    EditorFixture f;
+    EditorFixture f_;
 private slots:
     void runsAnswerAsRecorded();
     void renderDrawsThePreview();
@@ -67,16 +67,16 @@ private slots:
 // 0 for the display's). On a difference the runs as they are go to command_line_runs.txt.actual.
 void TestCommandLine::runsAnswerAsRecorded() {
     const QString here = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(f.path(QString())));
-    f.writeFile(QStringLiteral("good.col"), SchemeFileBytes("Good"));
-    f.writeFile(QStringLiteral("bad.col"), SchemeFileBytes("Bad") + "1\r\n");
-    f.writeFile(QStringLiteral("other.txt"), "hello");
+    QVERIFY(QDir::setCurrent(f_.path(QString())));
+    f_.writeFile(QStringLiteral("good.col"), SchemeFileBytes("Good"));
+    f_.writeFile(QStringLiteral("bad.col"), SchemeFileBytes("Bad") + "1\r\n");
+    f_.writeFile(QStringLiteral("other.txt"), "hello");
     // Every element transparent but the soft keys: black on grey, 3.5:1, which the LCD's
     // colours bring below 3:1.
     QList<int> all(60);
     std::iota(all.begin(), all.end(), 1);
-    f.writeFile(QStringLiteral("clear.col"), SchemeFileBytes("Clear", all));
-    f.writeFile(
+    f_.writeFile(QStringLiteral("clear.col"), SchemeFileBytes("Clear", all));
+    f_.writeFile(
         QStringLiteral("softkeys.col"),
         SchemeFileBytes("Softkeys", all)
             .replace("\r\n6 12 18 0\r\n7 14 21 0\r\n", "\r\n0 0 0 100\r\n100 100 100 100\r\n"));
@@ -91,7 +91,7 @@ void TestCommandLine::runsAnswerAsRecorded() {
     }
     QDir::setCurrent(here);
     // The German Green starter written over the Blue one (the starters' own test has the rest).
-    QVERIFY(Contents(f.path(QStringLiteral("green.col")))
+    QVERIFY(Contents(f_.path(QStringLiteral("green.col")))
                 .startsWith("ColourScheme\r\nGr\xfcnn ZEF\r\nData\r\n32 96 0 100\r\n"));
     CompareWithReviewed(actual, golden);
 }
@@ -99,7 +99,8 @@ void TestCommandLine::runsAnswerAsRecorded() {
 // The Red starter drawn as the sheet of all ten screens, as one screen scaled, and as one screen
 // in LCD colours at 16 bits, against reviewed pictures.
 void TestCommandLine::renderDrawsThePreview() {
-    const QString scheme = f.path(QStringLiteral("red.col")), out = f.path(QStringLiteral("o.png"));
+    const QString scheme = f_.path(QStringLiteral("red.col")),
+                  out = f_.path(QStringLiteral("o.png"));
     QCOMPARE(RunWith({"--starter", "Red", "-o", scheme}).code, 0);
     const QMap<QString, QStringList> renders{
         {"render-sheet", {}},
@@ -120,9 +121,9 @@ void TestCommandLine::renderDrawsThePreview() {
     const QList<std::tuple<QString, QString, QSize>> thumbnails{
         {scheme, "256", {202, 160}}, {scheme, "128", {101, 80}},
         {scheme, "80", {80, 63}},    {scheme, "40", {40, 31}},
-        {scheme, "0", {0, 0}},       {f.path("none.col"), "128", {0, 0}}};
+        {scheme, "0", {0, 0}},       {f_.path("none.col"), "128", {0, 0}}};
     for (const auto& [file, size, expected] : thumbnails) {
-        const QString thumbnail = f.path(size + QFileInfo(file).baseName() + ".png");
+        const QString thumbnail = f_.path(size + QFileInfo(file).baseName() + ".png");
         QCOMPARE(RunWith({"--thumbnail", file, thumbnail, size}).code == 0, !expected.isEmpty());
         const QImage picture(thumbnail);
         QCOMPARE(picture.size(), expected);
@@ -140,7 +141,7 @@ void TestCommandLine::theWindowStartsAmongQtsOptions() {
     QProcess zef;
     Start(zef, {"-style", "Fusion", "\"a b.col\"", "-reverse", "--depth", "24"}, home, "offscreen");
     QTRY_COMPARE_WITH_TIMEOUT(
-        home.editor.settings.ReadRegValue("Tesmira\\ZEF\\Recent", "File1", RegValueKind::String)
+        home.editor.settings.readSetting("Tesmira\\ZEF\\Recent", "File1", SettingKind::String)
             .toString(),
         scheme, 30000);
     QCOMPARE(zef.state(), QProcess::Running);

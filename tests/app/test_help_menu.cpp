@@ -68,7 +68,7 @@ private slots:
         qputenv("XDG_CONFIG_DIRS", home.filePath("etc-xdg").toUtf8());
         f.dialogs.associationAnswers = {std::nullopt, true, false};
         ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
-        QVERIFY(f.editor.DialogWasShown && QDir(home.path()).isEmpty());
+        QVERIFY(f.editor.dialogWasShown && QDir(home.path()).isEmpty());
         ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
         QVERIFY(Contents(folders.desktopEntry()).contains("\nExec=\"/opt/zef/zef\" %f\n"));
         ShowFileAssociation(f.editor, QStringLiteral("/opt/zef/zef"));
@@ -77,9 +77,9 @@ private slots:
                  (AssociationDialogState{AssociationDialogTextsFor(Language::German), true}));
 
         for (void (*command)(Editor&) : {ShowAbout, ShowLinks, ShowFlashAdvice}) {
-            f.editor.DialogWasShown = false;
+            f.editor.dialogWasShown = false;
             command(f.editor);
-            QVERIFY(f.editor.DialogWasShown);
+            QVERIFY(f.editor.dialogWasShown);
         }
         QCOMPARE(f.dialogs.aboutDialogs, QList{AboutTextsFor(f.editor)});
         QCOMPARE(f.dialogs.linksDialogs, QList{LinksTextsFor(f.editor)});
@@ -112,7 +112,7 @@ private slots:
             actual += QStringLiteral("%1: platform %2, %3/%4/%5\n")
                           .arg(machine.isEmpty() ? QStringLiteral("(no cpuinfo)") : machine)
                           .arg(kind)
-                          .arg(info.name, info.revision, f.editor.shown.ProcessorSpeedText);
+                          .arg(info.name, info.revision, f.editor.shown.processorSpeedText);
         }
         CompareWithReviewed(actual, QFINDTESTDATA("golden/machines.txt"));
         // The kernel's own file reports a size of 0; what it names must still be read.
@@ -137,7 +137,7 @@ private slots:
         QFETCH(bool, flash);
         QFETCH(int, gauge);
         EditorFixture f;
-        f.editor.shown.ProcessorSpeedText = speed;
+        f.editor.shown.processorSpeedText = speed;
         ApplySpeedAdvice(f.editor);
         QCOMPARE(f.editor.options.flashOnSelect, flash);
         const FlashAdvice advice = FlashAdviceFor(f.editor);

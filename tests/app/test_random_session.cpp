@@ -90,9 +90,9 @@ struct Session : SilentDialogs {
         return answer;
     }
     QString someFile() {
-        static const char* const Names[] = {"one.col", "two.col", "three.col", "gone.col"};
+        static const char* const names[] = {"one.col", "two.col", "three.col", "gone.col"};
         const int name = pick(8);
-        return name ? folder.filePath(QLatin1String(Names[name % 4])) : QString();
+        return name ? folder.filePath(QLatin1String(names[name % 4])) : QString();
     }
     QString chooseFileToOpen(const FileDialogTexts&) override {
         return lastOpenAnswer = someFile();
@@ -143,10 +143,10 @@ void RunAction(Session& s, int action) {
         const int screen = s.pick(ScreenCount);
         HoverPreview(e, screen, s.pick(ScreenWidth), s.pick(ScreenHeight));
         ClickPreview(e, screen);
-        if (!e.flash.FlashBusy)
+        if (!e.flash.flashBusy)
             return;
         ++s.flashes;
-        if (!QTest::qWaitFor([&e] { return !e.flash.FlashBusy; }, 2000))
+        if (!QTest::qWaitFor([&e] { return !e.flash.flashBusy; }, 2000))
             s.problem = QStringLiteral("the flash did not end");
         return;
     }
@@ -190,7 +190,7 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
     // As the window loads: element names, the Blue starter, then the first whole redraw.
     FillElementNames(editor);
     CreateStarterScheme(editor, Starter::Blue);
-    editor.list.SchemeReady = true;
+    editor.list.schemeReady = true;
     AttachPreview(editor, s.preview);
     RedrawPreview(editor, RedrawTarget::all());
     // Composes the screens once more from the editor's colours, to hold the live preview to.
@@ -240,7 +240,7 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
         }
 
         // A whole redraw leaves the preview exactly as a fresh composition of the scheme.
-        if (!s.redraws.isEmpty() && s.redraws.last().isAll() && !editor.flash.FlashBusy) {
+        if (!s.redraws.isEmpty() && s.redraws.last().isAll() && !editor.flash.flashBusy) {
             ++redrawsChecked;
             fresh.redraw(RedrawTarget::all(), PreviewInputOf(editor));
             for (int screen = 0; screen < ScreenCount; ++screen)

@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(f.dialogs.messages,
                  read || outcome.isEmpty() ? QList<Message>() : QList{Error(language, outcome)});
         // Either way the list is left ready; a failure changes nothing and draws nothing.
-        QVERIFY(f.editor.list.SchemeReady && f.editor.list.elements.enabled);
+        QVERIFY(f.editor.list.schemeReady && f.editor.list.elements.enabled);
         if (!read) {
             QCOMPARE(StateOf(f.editor), before);
             QVERIFY(f.redraws.isEmpty());

@@ -33,7 +33,7 @@ class TestEditor : public QObject {
 private slots:
     void elementListEvents_data() {
         // sN: select entry N; cN: click entry N's check box; -N, +N: clear, tick entry N's box;
-        // SN, PN: Safe Scheme, Don't show Provider Name on (1) or off (0); RN: SchemeReady
+        // SN, PN: Safe Scheme, Don't show Provider Name on (1) or off (0); RN: schemeReady
         // lowered (0) or raised (1); |: redraws and edits are counted from here.
         QTest::addColumn<QString>("script");
         // Redraws / edited or not / current entry / transparent elements / provider name hidden.
@@ -78,7 +78,7 @@ private slots:
             if (what == 'P')
                 SetProviderNameOption(editor, n == 1);
             if (what == 'R')
-                editor.list.SchemeReady = n == 1;
+                editor.list.schemeReady = n == 1;
             if (what == '|') {
                 f.redraws.clear();
                 editor.document.modified = false;
@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(editor.shown.selectedItemText, list.entry(list.current()).text);
         QCOMPARE(editor.shown.swatchColour, colour);
         QCOMPARE(Selected(editor), Components(colour));
-        QVERIFY(!editor.list.ListSyncGuard && !editor.list.OptionSyncGuard);
+        QVERIFY(!editor.list.listSyncGuard && !editor.list.optionSyncGuard);
     }
 
     void aPaletteClickColoursTheCurrentElement_data() {
@@ -179,7 +179,7 @@ private slots:
     void theSafeSchemeDialogReadsTheListAsItIsNow() {
         EditorFixture f;
         ShowSafeSchemeInfo(f.editor);
-        QVERIFY(f.editor.DialogWasShown);
+        QVERIFY(f.editor.dialogWasShown);
         SafeSchemeInfo info = f.dialogs.safeSchemeDialogs.value(0);
         QCOMPARE(
             info.caption + u'|' + info.listCaption + u'|' + info.apology,

@@ -48,7 +48,7 @@ private slots:
         // The scheme, its ticks, the current entry and the history stay, and the list is ready.
         QCOMPARE(f.editor.document.elementColour, document.elementColour);
         QVERIFY(f.editor.document.modified && !f.editor.list.elements.isChecked(4));
-        QVERIFY(f.editor.list.SchemeReady);
+        QVERIFY(f.editor.list.schemeReady);
         QCOMPARE(f.editor.list.elements.current(), 4);
         QCOMPARE(f.editor.history.steps.historyPosition, qint16(1));
     }

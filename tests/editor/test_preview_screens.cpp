@@ -30,9 +30,9 @@ QImage HitMap(Editor& editor) {
     for (int i = 0; i < ScreenCount; ++i)
         for (int y = 0; y < ScreenHeight; ++y)
             for (int x = 0; x < ScreenWidth; ++x) {
-                editor.PreviewHoverElement = 63; // what no pointing names
+                editor.previewHoverElement = 63; // what no pointing names
                 HoverPreview(editor, i, x, y);
-                picture.scanLine(i * ScreenHeight + y)[x] = uchar(4 * editor.PreviewHoverElement);
+                picture.scanLine(i * ScreenHeight + y)[x] = uchar(4 * editor.previewHoverElement);
             }
     return picture;
 }
@@ -140,17 +140,17 @@ void TestPreviewScreens::screensMatchTheirGoldenPictures() {
     if (c->changes & Flash) {
         HoverPreview(editor, ListScreen, TitleBar.x(), TitleBar.y());
         ClickPreview(editor, ListScreen);
-        QVERIFY(editor.flash.FlashBusy && editor.flash.blinkTimer.isActive());
+        QVERIFY(editor.flash.flashBusy && editor.flash.blinkTimer.isActive());
         QCOMPARE(editor.flash.blinkTimer.interval(), 50);
         QCOMPARE(phone.preview.zoomView, phone.preview.screen(ListScreen));
     }
     CompareWithGolden(Sheet(phone.preview), ZEF_GOLDEN_DIR, QLatin1String(c->name));
     // One tick later the screen is as it was.
-    QTRY_VERIFY_WITH_TIMEOUT(!editor.flash.FlashBusy, 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(!editor.flash.flashBusy, 1000);
     QCOMPARE(repaints, c->changes & Flash ? 2 : 0);
     QVERIFY(!editor.flash.blinkTimer.isActive());
     QCOMPARE(Sheet(phone.preview), before);
-    QCOMPARE(phone.preview.zoomView, phone.preview.screen(phone.preview.ZoomScreen));
+    QCOMPARE(phone.preview.zoomView, phone.preview.screen(phone.preview.zoomScreen));
 }
 
 void TestPreviewScreens::pointingAndClicking() {
@@ -165,7 +165,7 @@ void TestPreviewScreens::pointingAndClicking() {
     // With the flash on, a click on an overlay changes nothing.
     click(8, Key);
     QVERIFY(editor.shown.hoverText.isEmpty());
-    QCOMPARE(phone.preview.ZoomScreen, 0);
+    QCOMPARE(phone.preview.zoomScreen, 0);
     QCOMPARE(editor.list.elements.current(), 30);
     QCOMPARE(Sheet(phone.preview), before);
     // Nor does a second click while a flash shows, on another element of another screen.
@@ -174,21 +174,21 @@ void TestPreviewScreens::pointingAndClicking() {
     click(0, Clock);
     QCOMPARE(editor.shown.hoverText, editor.list.elements.entry(0).text);
     QCOMPARE(editor.list.elements.current(), 3);
-    QCOMPARE(phone.preview.ZoomScreen, ListScreen);
+    QCOMPARE(phone.preview.zoomScreen, ListScreen);
     QCOMPARE(Sheet(phone.preview), flashed);
     EndFlash(editor);
     QCOMPARE(Sheet(phone.preview), before);
     click(0, Clock);
     QCOMPARE(editor.list.elements.current(), 0);
-    QCOMPARE(phone.preview.ZoomScreen, 0);
+    QCOMPARE(phone.preview.zoomScreen, 0);
     EndFlash(editor);
     // Without the flash a click selects and zooms and no pixel changes; on an overlay it zooms.
     editor.options.flashOnSelect = false;
     click(ListScreen, TitleBar);
     QCOMPARE(editor.list.elements.current(), 3);
-    QCOMPARE(phone.preview.ZoomScreen, ListScreen);
+    QCOMPARE(phone.preview.zoomScreen, ListScreen);
     click(8, Key);
-    QCOMPARE(phone.preview.ZoomScreen, 8);
+    QCOMPARE(phone.preview.zoomScreen, 8);
     QCOMPARE(editor.list.elements.current(), 3);
     QCOMPARE(Sheet(phone.preview), before);
     // Positions off the screen are ignored. The zoom view counts two of its pixels a screen
@@ -196,7 +196,7 @@ void TestPreviewScreens::pointingAndClicking() {
     for (const QPoint p : {QPoint(101, 10), QPoint(10, 80), QPoint(-1, 0), QPoint(0, -1)})
         HoverPreview(editor, 9, p.x(), p.y());
     const auto hovered = [&editor] {
-        return QPointF(editor.PreviewHoverX, editor.PreviewHoverY);
+        return QPointF(editor.previewHoverX, editor.previewHoverY);
     };
     QCOMPARE(hovered(), QPointF(Key));
     for (const QPoint p : {QPoint(2, 3), QPoint(0, 10), QPoint(10, 1)}) {
@@ -205,7 +205,7 @@ void TestPreviewScreens::pointingAndClicking() {
     }
     HoverZoomView(editor, 2 * Key.x() + 3, 2 * Key.y() + 2);
     QCOMPARE(hovered(), QPointF(Key));
-    QCOMPARE(editor.PreviewHoverElement, qint16(0));
+    QCOMPARE(editor.previewHoverElement, qint16(0));
 }
 
 // The message's language is chosen as every error message's is (the editor's reading tests go
@@ -235,12 +235,12 @@ void TestPreviewScreens::anUnpaintablePictureEndsTheEditor() {
     const QImage before = preview.screen(0).copy();
     if (depth >= 16) {
         preview.maskPicture = QImage(100, 80, before.format());
-        preview.PaintElementMask(0, 0, false);
+        preview.paintElementMask(0, 0, false);
     }
     // After the end nothing is painted and nothing shown again.
     RedrawPreview(f.editor, RedrawTarget::all());
     preview.maskPicture = preview.layers(0).front().picture;
-    preview.PaintElementMask(0, MakeColour(1, 2, 3), false);
+    preview.paintElementMask(0, MakeColour(1, 2, 3), false);
     QCOMPARE(preview.screen(0), before);
     QList<Message> expected;
     if (!text.isEmpty())

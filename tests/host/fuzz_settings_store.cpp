@@ -23,14 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     SettingsStore store(path);
     const QString key = QStringLiteral("Tesmira\\ZEF\\Settings");
-    store.ReadRegValue(key, "Language", RegValueKind::String);
-    store.ReadRegValue(key, "Count", RegValueKind::Integer);
+    store.readSetting(key, "Language", SettingKind::String);
+    store.readSetting(key, "Count", SettingKind::Integer);
     // A write is taken whole, or refused with the file left exactly as it was.
-    store.WriteRegValue(key, "Language", QStringLiteral("English"), RegValueKind::String);
-    store.WriteRegValue(key, "Count", 1234, RegValueKind::Integer);
+    store.writeSetting(key, "Language", QStringLiteral("English"), SettingKind::String);
+    store.writeSetting(key, "Count", 1234, SettingKind::Integer);
     const bool taken =
-        store.ReadRegValue(key, "Language", RegValueKind::String) == QVariant("English") &&
-        store.ReadRegValue(key, "Count", RegValueKind::Integer) == QVariant(1234);
+        store.readSetting(key, "Language", SettingKind::String) == QVariant("English") &&
+        store.readSetting(key, "Count", SettingKind::Integer) == QVariant(1234);
     QFile written(path);
     if (!taken &&
         (!written.open(QIODevice::ReadOnly) ||

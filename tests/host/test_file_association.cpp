@@ -191,8 +191,7 @@ int main(int argc, char* argv[]) {
     // The child of HandlerSeenAfresh: a fresh look at the desktop's database.
     if (app.arguments().value(1) == u"--read-col") {
         const QString type =
-            ReadClassesRootValue(QStringLiteral(".col"), QString(), RegValueKind::String)
-                .toString();
+            ReadAssociation(QStringLiteral(".col"), QString(), SettingKind::String).toString();
         if (type.isEmpty() == AssociationIsSet())
             return 1;
         QTextStream(stdout) << (type.isEmpty() ? QStringLiteral("none") : type) << Qt::endl;

@@ -14,7 +14,7 @@ const QString SettingsKey = QStringLiteral("Tesmira\\ZEF\\Settings");
 const QString RecentKey = QStringLiteral("Tesmira\\ZEF\\Recent");
 
 QString StoredLanguage(const SettingsStore& store) {
-    return store.ReadRegValue(SettingsKey, "Language", RegValueKind::String).toString();
+    return store.readSetting(SettingsKey, "Language", SettingKind::String).toString();
 }
 
 // A settings file of the given size that holds a language, padded with a comment.
@@ -38,30 +38,27 @@ private slots:
 
         // Each key is a group of its own, named by the key's last level; the folders are made.
         const QString odd = QStringLiteral("/home/jiří/schémata, nová/a=b;c.col");
-        store.WriteRegValue(SettingsKey, "Language", QStringLiteral("Deutsch"),
-                            RegValueKind::String);
-        store.WriteRegValue(SettingsKey, "Count", -123456, RegValueKind::Integer);
-        store.WriteRegValue(RecentKey, "File1", odd, RegValueKind::String);
+        store.writeSetting(SettingsKey, "Language", QStringLiteral("Deutsch"), SettingKind::String);
+        store.writeSetting(SettingsKey, "Count", -123456, SettingKind::Integer);
+        store.writeSetting(RecentKey, "File1", odd, SettingKind::String);
         QSettings file(path, QSettings::IniFormat);
         QCOMPARE(file.allKeys(),
                  (QStringList{"Recent/File1", "Settings/Count", "Settings/Language"}));
         QCOMPARE(file.value("Recent/File1"), QVariant(odd));
 
-        QCOMPARE(store.ReadRegValue(SettingsKey, "Language", RegValueKind::String),
+        QCOMPARE(store.readSetting(SettingsKey, "Language", SettingKind::String),
                  QVariant("Deutsch"));
-        QCOMPARE(store.ReadRegValue(RecentKey, "File1", RegValueKind::String), QVariant(odd));
-        QCOMPARE(store.ReadRegValue(SettingsKey, "Count", RegValueKind::Integer),
-                 QVariant(-123456));
-        QCOMPARE(store.ReadRegValue(SettingsKey, "Count", RegValueKind::String),
-                 QVariant("-123456"));
+        QCOMPARE(store.readSetting(RecentKey, "File1", SettingKind::String), QVariant(odd));
+        QCOMPARE(store.readSetting(SettingsKey, "Count", SettingKind::Integer), QVariant(-123456));
+        QCOMPARE(store.readSetting(SettingsKey, "Count", SettingKind::String), QVariant("-123456"));
         // Text that is no number, and a value that is not there, read as nothing.
-        QVERIFY(!store.ReadRegValue(SettingsKey, "Language", RegValueKind::Integer).isValid());
-        QVERIFY(!store.ReadRegValue(RecentKey, "Language", RegValueKind::String).isValid());
+        QVERIFY(!store.readSetting(SettingsKey, "Language", SettingKind::Integer).isValid());
+        QVERIFY(!store.readSetting(RecentKey, "Language", SettingKind::String).isValid());
 
         // Without $ZEF_SETTINGS the user's configuration folder holds the file.
         QStandardPaths::setTestModeEnabled(true);
         qunsetenv("ZEF_SETTINGS");
-        QVERIFY(SettingsStore::FromEnvironment().filePath().endsWith("/Tesmira/ZEF.conf"));
+        QVERIFY(SettingsStore::fromEnvironment().filePath().endsWith("/Tesmira/ZEF.conf"));
     }
 
     // Settings never stop the program: a store it cannot use reads what it can, never hangs, and
@@ -107,8 +104,8 @@ private slots:
             const auto asAUser = EnforcePermissions();
             SettingsStore store(path);
             QCOMPARE(StoredLanguage(store), language);
-            store.WriteRegValue(SettingsKey, "Language", QStringLiteral("Deutsch"),
-                                RegValueKind::String);
+            store.writeSetting(SettingsKey, "Language", QStringLiteral("Deutsch"),
+                               SettingKind::String);
             // What a store of the same file reads afterwards, as the next run would.
             QCOMPARE(StoredLanguage(SettingsStore(path)),
                      writable ? QStringLiteral("Deutsch") : language);

@@ -38,9 +38,9 @@ struct MenuTree {
         add(edit, QStringLiteral("mnuRedoIco"), "Redo", Qt::CTRL | Qt::Key_R);
         autoRedraw = add(edit, QStringLiteral("mnuAuto"), "Autoredraw", {}, true);
         add(edit, QStringLiteral("mnuSecureIco"), "Safe Scheme", {}, true);
-        style->SetBackgroundPicture(MenuBackgroundStrip());
-        style->SetImageList(MenuIconList());
-        style->SubClassMenu(bar);
+        style->setBackgroundPicture(MenuBackgroundStrip());
+        style->setImageList(MenuIconList());
+        style->subClassMenu(bar);
         window.resize(300, 200);
     }
 
@@ -60,7 +60,7 @@ struct MenuTree {
     }
 
     // A drop-down menu opened with an item under the pointer, or from the menu bar, as shown.
-    QImage Shown(QMenu* menu, QAction* active = nullptr, bool fromBar = false) {
+    QImage shown(QMenu* menu, QAction* active = nullptr, bool fromBar = false) {
         window.setVisible(fromBar);
         if (fromBar)
             bar->setActiveAction(menu->menuAction());
@@ -107,34 +107,34 @@ const Case Cases[] = {
 
 QImage Draw(MenuTree& t, const Case& c) {
     PopMenu& style = *t.style;
-    style.SetHighlightStyle(c.highlightStyle);
-    style.SetShadowXPHighlight(!(c.changes & NoShadow));
-    style.SetShadowXPHighlightTopMenu(!(c.changes & NoTopShadow));
-    style.SetHighlightCheckedItems(!(c.changes & NoCheckHighlight));
+    style.setHighlightStyle(c.highlightStyle);
+    style.setShadowXPHighlight(!(c.changes & NoShadow));
+    style.setShadowXPHighlightTopMenu(!(c.changes & NoTopShadow));
+    style.setHighlightCheckedItems(!(c.changes & NoCheckHighlight));
     if (c.changes & NoBackground)
-        style.SetBackgroundPicture(QImage());
+        style.setBackgroundPicture(QImage());
     if (c.changes & Colours) {
-        style.SetHighlightColor(MakeColour(255, 255, 160));
-        style.SetBorderColor(MakeColour(0, 128, 0));
-        style.SetShadowColor(MakeColour(128, 128, 255));
-        style.SetForeColor(MakeColour(0, 0, 160));
-        style.SetHighlightForeColor(MakeColour(255, 0, 0));
-        style.SetLineColor(MakeColour(200, 0, 0));
+        style.setHighlightColor(MakeColour(255, 255, 160));
+        style.setBorderColor(MakeColour(0, 128, 0));
+        style.setShadowColor(MakeColour(128, 128, 255));
+        style.setForeColor(MakeColour(0, 0, 160));
+        style.setHighlightForeColor(MakeColour(255, 0, 0));
+        style.setLineColor(MakeColour(200, 0, 0));
     }
     if (c.changes & TickAndDefault) {
-        style.SetTickIconIndex(15);
+        style.setTickIconIndex(15);
         t.edit->setDefaultAction(t.undo);
     }
     if (c.changes & LargeFont) {
         // A font changed after the last opening is measured at the next.
-        t.Shown(t.edit);
+        t.shown(t.edit);
         t.edit->hide();
         QFont large = t.font;
         large.setPixelSize(30);
         t.edit->setFont(large);
     }
     if (c.changes & BarIcon)
-        style.SetItemIcon(1, 0);
+        style.setItemIcon(1, 0);
     if (c.changes & BarDisabled)
         t.file->menuAction()->setEnabled(false);
     QMenu* menu = c.menu == 'n' ? t.newMenu : QChar(c.menu).toLower() == 'f' ? t.file : t.edit;
@@ -144,7 +144,7 @@ QImage Draw(MenuTree& t, const Case& c) {
                          t.bar->actionGeometry(menu->menuAction()).center());
         return t.bar->grab().toImage();
     }
-    return t.Shown(menu, c.active < 0 ? nullptr : menu->actions().at(c.active),
+    return t.shown(menu, c.active < 0 ? nullptr : menu->actions().at(c.active),
                    QChar(c.menu).isUpper());
 }
 
@@ -177,8 +177,8 @@ private slots:
         MenuTree tree;
         PopMenu& style = *tree.style;
         QStringList keys;
-        for (int p = 0; p <= style.Count() + 1; ++p)
-            keys << style.MenuKey(p);
+        for (int p = 0; p <= style.count() + 1; ++p)
+            keys << style.menuKey(p);
         QCOMPARE(keys, (QStringList{"", "mnuSouborTOP", "mnuNovyIco", "mnuBlueIco", "mnuRedIco",
                                     "mnuGreenIco", "mnuOtevritIco", "mnuSep", "mnuSaveAsIco",
                                     "mnuKonecIco", "mnuEditTOP", "mnuUndoIco", "mnuRedoIco",
@@ -187,45 +187,45 @@ private slots:
         // being its shortcut text.
         tree.undo->setEnabled(false);
         tree.autoRedraw->setChecked(false);
-        style.SetCaption(QStringLiteral("mnuOtevritIco"), QStringLiteral("Öffnen\tAlt+O"));
-        QCOMPARE(tree.file->actions().at(1)->text() + '|' + style.Caption("mnuOtevritIco") + '|' +
-                     style.Item(6).shortcutText,
+        style.setCaption(QStringLiteral("mnuOtevritIco"), QStringLiteral("Öffnen\tAlt+O"));
+        QCOMPARE(tree.file->actions().at(1)->text() + '|' + style.caption("mnuOtevritIco") + '|' +
+                     style.item(6).shortcutText,
                  QStringLiteral("Öffnen\tAlt+O|Öffnen|Alt+O"));
-        QVERIFY(!style.Item(11).enabled && !style.Item(13).checked && style.Item(14).checked);
+        QVERIFY(!style.item(11).enabled && !style.item(13).checked && style.item(14).checked);
         // Items added later are taken in when their menu opens, keeping the icons set by position;
         // the default item is read again at each opening.
-        style.SetItemIcon(11, 7);
+        style.setItemIcon(11, 7);
         QAction* added = MenuTree::add(tree.file, QStringLiteral("mnuRecent1Ico"), "Recent");
         tree.file->setDefaultAction(tree.exit);
-        QCOMPARE(style.Count(), 14);
-        tree.Shown(tree.file);
-        QCOMPARE(style.MenuKey(10), QStringLiteral("mnuRecent1Ico"));
-        QCOMPARE(style.ItemIcon(10), MenuIconIndex("mnuRecent1Ico") - 1);
-        QCOMPARE(style.ItemIcon(12), 7);
-        QVERIFY(style.Item(9).isDefault);
+        QCOMPARE(style.count(), 14);
+        tree.shown(tree.file);
+        QCOMPARE(style.menuKey(10), QStringLiteral("mnuRecent1Ico"));
+        QCOMPARE(style.itemIcon(10), MenuIconIndex("mnuRecent1Ico") - 1);
+        QCOMPARE(style.itemIcon(12), 7);
+        QVERIFY(style.item(9).isDefault);
         delete added;
-        style.Refresh();
-        QCOMPARE(style.MenuKey(10), QStringLiteral("mnuEditTOP"));
+        style.refresh();
+        QCOMPARE(style.menuKey(10), QStringLiteral("mnuEditTOP"));
         // The action carries the icon too, for accessibility tools.
-        for (int p = 1; p <= style.Count(); ++p)
-            QCOMPARE(style.Item(p).action->icon().isNull(), style.ItemIcon(p) < 0);
+        for (int p = 1; p <= style.count(); ++p)
+            QCOMPARE(style.item(p).action->icon().isNull(), style.itemIcon(p) < 0);
         // "TOP" never gets an icon, even with a picture stored under its name; a name without a
         // picture gets none; an image list set later gives the named icons.
         IconList list;
-        list.Add(QStringLiteral("mnuSouborTOP"), {MenuIconPicture(MenuIconKey(1), 16)});
-        list.Add(QStringLiteral("mnuRedoIco"), {MenuIconPicture(MenuIconKey(1), 16)});
+        list.add(QStringLiteral("mnuSouborTOP"), {MenuIconPicture(MenuIconKey(1), 16)});
+        list.add(QStringLiteral("mnuRedoIco"), {MenuIconPicture(MenuIconKey(1), 16)});
         PopMenu other;
-        other.SubClassMenu(tree.bar);
-        QCOMPARE(other.ItemIcon(12), -1);
-        other.SetImageList(list);
-        QCOMPARE(QList({other.ItemIcon(1), other.ItemIcon(11), other.ItemIcon(12)}),
+        other.subClassMenu(tree.bar);
+        QCOMPARE(other.itemIcon(12), -1);
+        other.setImageList(list);
+        QCOMPARE(QList({other.itemIcon(1), other.itemIcon(11), other.itemIcon(12)}),
                  QList({-1, -1, 1}));
         // Outside the table and the image list there is nothing.
-        style.SetItemIcon(99, 4);
-        QCOMPARE(style.ItemIcon(99), -1);
-        QCOMPARE(list.Index(QStringLiteral("mnuRedoIco")), 2);
-        QVERIFY(list.Key(0).isEmpty() && list.Key(3).isEmpty() && list.Icon(3).isNull() &&
-                list.Picture(0, 1.0).isNull() && list.Picture(3, 2.0).isNull());
+        style.setItemIcon(99, 4);
+        QCOMPARE(style.itemIcon(99), -1);
+        QCOMPARE(list.index(QStringLiteral("mnuRedoIco")), 2);
+        QVERIFY(list.key(0).isEmpty() && list.key(3).isEmpty() && list.icon(3).isNull() &&
+                list.picture(0, 1.0).isNull() && list.picture(3, 2.0).isNull());
     }
 };
 

@@ -29,8 +29,8 @@ Q_DECLARE_METATYPE(const Case*)
 
 class TestWeakPairs : public QObject {
     Q_OBJECT
-    Preview preview{32};
-    PaintOwners owners{preview};
+    Preview preview_{32};
+    PaintOwners owners_{preview_};
 private slots:
     void contrastRatioOfReferencePairs_data() {
         QTest::addColumn<ColourValue>("colour");
@@ -94,7 +94,7 @@ private slots:
         for (const auto& [element, colour] : c->colours)
             document.elementColour[element] = colour;
 
-        const std::vector<WeakPair> pairs = FindWeakPairs(owners, input);
+        const std::vector<WeakPair> pairs = FindWeakPairs(owners_, input);
         QVERIFY(
             std::is_sorted(pairs.begin(), pairs.end(),
                            [](const WeakPair& a, const WeakPair& b) { return a.ratio < b.ratio; }));

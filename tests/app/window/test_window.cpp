@@ -145,7 +145,7 @@ private slots:
         HoverPreview(phone.f.editor, 0, 50, 40);
         ClickPreview(phone.f.editor, 0);
         RedrawPreview(phone.f.editor, RedrawTarget::all());
-        QTRY_VERIFY(!phone.f.editor.flash.FlashBusy);
+        QTRY_VERIFY(!phone.f.editor.flash.flashBusy);
     }
 
     void picturesStaySharpAtAnyScale() {
@@ -241,7 +241,7 @@ private slots:
         // why in the interface language, by its tool tip and to a screen reader, and so does the
         // box.
         const Language& speaks = w.phone.f.editor.language;
-        auto* box = Named<QLineEdit>(&w.window, schemeNameCaption.inOrBuiltIn(speaks));
+        auto* box = Named<QLineEdit>(&w.window, SchemeNameCaption.inOrBuiltIn(speaks));
         const auto said = [box] {
             QStringList texts;
             for (QToolButton* mark : box->findChildren<QToolButton*>())
@@ -253,7 +253,7 @@ private slots:
                                 QAccessible::Description);
         };
         const auto warning = [&speaks] {
-            return QStringList(4, nameWarning.inOrBuiltIn(speaks));
+            return QStringList(4, NameWarning.inOrBuiltIn(speaks));
         };
         box->setFocus();
         QTest::keyClick(box, Qt::Key_End);

@@ -1,23 +1,23 @@
-#include "menu/nc_metrics.h"
+#include "menu/menu_metrics.h"
 
 #include <QFontMetrics>
 
 #include <algorithm>
 
-cNCMetrics::cNCMetrics(const QFont& menuFont) : menuFont_(menuFont), boldMenuFont_(menuFont) {
+MenuMetrics::MenuMetrics(const QFont& menuFont) : menuFont_(menuFont), boldMenuFont_(menuFont) {
     boldMenuFont_.setBold(true);
 }
 
-int cNCMetrics::TextWidth(const QString& text, bool bold) const {
+int MenuMetrics::textWidth(const QString& text, bool bold) const {
     return QFontMetrics(bold ? boldMenuFont_ : menuFont_).horizontalAdvance(WithoutMnemonic(text));
 }
 
-int cNCMetrics::TextHeight() const {
+int MenuMetrics::textHeight() const {
     return QFontMetrics(menuFont_).size(Qt::TextSingleLine, QStringLiteral("yY")).height();
 }
 
-int cNCMetrics::RowHeight(int iconSize) const {
-    return std::max(iconSize + 6, TextHeight() + 6);
+int MenuMetrics::rowHeight(int iconSize) const {
+    return std::max(iconSize + 6, textHeight() + 6);
 }
 
 QString WithoutMnemonic(const QString& text) {

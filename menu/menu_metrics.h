@@ -5,18 +5,18 @@
 
 // The menu font, its bold copy and the measures derived from them. Read afresh from the menu's
 // font each time a menu is measured, so a changed desktop font shows at the next opening.
-class cNCMetrics {
+class MenuMetrics {
 public:
-    explicit cNCMetrics(const QFont& menuFont);
+    explicit MenuMetrics(const QFont& menuFont);
 
-    const QFont& MenuFont() const { return menuFont_; }
-    const QFont& BoldMenuFont() const { return boldMenuFont_; }
+    const QFont& menuFont() const { return menuFont_; }
+    const QFont& boldMenuFont() const { return boldMenuFont_; }
     // The width of a caption as drawn: an "&" marks the access key and takes no room.
-    int TextWidth(const QString& text, bool bold = false) const;
+    int textWidth(const QString& text, bool bold = false) const;
     // The height of the text "yY" in the menu font.
-    int TextHeight() const;
+    int textHeight() const;
     // A drop-down row: room for the icon or the text, whichever is taller, and 6 pixels.
-    int RowHeight(int iconSize) const;
+    int rowHeight(int iconSize) const;
 
 private:
     QFont menuFont_;
