@@ -403,13 +403,14 @@ private slots:
     }
 
     // A path from the command line that starts with a quote loses its first and last characters,
-    // whatever the last is; any other is opened as it is, a quote at its end and all.
+    // whatever the last is; any other is opened as it is, a quote at its end and all. No path at
+    // all is nothing to open, and no failure.
     void aCommandLinePathLosesItsQuotes() {
         EditorFixture f;
         const QString scheme = f.writeFile(u"my scheme.col"_s, SchemeFileBytes("Mine"));
         for (const QString& path : {u"\"%1\""_s, u"\"%1!"_s, u"%1"_s})
             QVERIFY2(OpenCommandLineFile(f.editor, path.arg(scheme)), qPrintable(path));
-        QVERIFY(!OpenCommandLineFile(f.editor, scheme + u'"'));
+        QVERIFY(!OpenCommandLineFile(f.editor, scheme + u'"') && OpenCommandLineFile(f.editor, {}));
     }
 
     void onlyOneSchemeFileIsTakenFromADrop() {
