@@ -28,21 +28,17 @@ QWidget* Window(const char* name) {
     return nullptr;
 }
 
-template <typename T> QString Text(const char* window, const char* name) {
-    const T* widget = Window(window)->findChild<T*>(QLatin1String(name));
-    return widget ? widget->text() : QStringLiteral("(none)");
-}
-
 // The start-up window as it stands: shown, status, progress, processor name, speed.
 QStringList Splash() {
-    const auto* bar =
-        Window("splashWindow")->findChild<QProgressBar*>(QStringLiteral("progressBar"));
-    return {Window("splashWindow")->isVisible() ? "shown" : "closed",
-            Text<QLabel>("splashWindow", "statusLabel"),
+    QWidget* splash = Window("splashWindow");
+    const auto label = [splash](const char* name) {
+        return splash->findChild<QLabel*>(QLatin1String(name))->text();
+    };
+    const auto* bar = splash->findChild<QProgressBar*>();
+    return {splash->isVisible() ? "shown" : "closed", label("statusLabel"),
             QStringLiteral("%1 of %2").arg(bar->value()).arg(bar->maximum()),
-            Text<QLabel>("splashWindow", "processorNameLabel"),
-            Text<QLabel>("splashWindow", "processorSpeedLabel").endsWith(" MHz") ? "MHz"
-                                                                                 : "no speed"};
+            label("processorNameLabel"),
+            label("processorSpeedLabel").endsWith(" MHz") ? "MHz" : "no speed"};
 }
 
 struct StartUp {
@@ -62,9 +58,6 @@ StartUp Start(int depth, const QString& existing, const QString& file) {
     QObject::connect(&timer, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         QWidget* main = Window("mainWindow");
-        const auto trigger = [main](const char* command) {
-            main->findChild<QAction*>(QLatin1String(command))->trigger();
-        };
         if (++ticks > 1500) {
             QApplication::closeAllWindows();
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -86,15 +79,15 @@ StartUp Start(int depth, const QString& existing, const QString& file) {
                 recent.append(
                     main->findChild<QAction*>(QStringLiteral("mnuRecent%1Ico").arg(k))->text());
             run.main = {main->findChild<QListWidget*>("elementList")->item(0)->text(),
-                        Text<QLineEdit>("mainWindow", "schemeNameBox"), recent.join(u'|'),
+                        main->findChild<QLineEdit*>("schemeNameBox")->text(), recent.join(u'|'),
                         QCoreApplication::translate("QPlatformTheme", "Cancel")};
             // Outside this timer's own call, which the dialogs need to be answered.
-            QTimer::singleShot(0, main, [&run, main, trigger] {
-                trigger("mnuBlueIco");
+            QTimer::singleShot(0, main, [&run, main] {
+                main->findChild<QAction*>("mnuBlueIco")->trigger();
                 run.questions.append(QStringLiteral("an edit"));
-                QTest::keyClicks(main->findChild<QLineEdit*>(QStringLiteral("schemeNameBox")), "!");
-                trigger("mnuBlueIco");
-                trigger("mnuSaveAsIco");
+                QTest::keyClicks(main->findChild<QLineEdit*>("schemeNameBox"), "!");
+                main->findChild<QAction*>("mnuBlueIco")->trigger();
+                main->findChild<QAction*>("mnuSaveAsIco")->trigger();
                 QApplication::closeAllWindows();
             });
         }
@@ -109,89 +102,88 @@ StartUp Start(int depth, const QString& existing, const QString& file) {
 class TestStartUp : public QObject {
     Q_OBJECT
 private slots:
-    void startsInTheStoredLanguage_data();
-    void startsInTheStoredLanguage();
-};
-
-void TestStartUp::startsInTheStoredLanguage_data() {
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<Language>("language");
-    QTest::addColumn<int>("depth");
-    QTest::addColumn<QString>("status"); // or the message of too few colours
-    QTest::addColumn<QString>("recent");
-    QTest::addColumn<QString>("cancel");
-    QTest::addColumn<QString>("file"); // named on the command line
-    const auto row = [](const char* tag, const char* stored, Language language, int depth,
-                        const char* status, const char* recent = "", const char* cancel = "",
-                        const char* file = "") {
-        QTest::newRow(tag) << QByteArray(stored) << language << depth << QString::fromUtf8(status)
-                           << QString::fromUtf8(recent) << QString(cancel) << QString(file);
-    };
-    // No language yet: the chooser, whose choice empties the recent files.
-    row("first run", "[Recent]\nFile1=/old/gone.col\n", Language::German, 16, "Einlesen: Bildmappe",
-        "(nichts)|(nichts)|(nichts)|(nichts)|(nichts)", "Abbrechen");
-    row("English",
-        "[Settings]\nLanguage=English\n[Recent]\nFile1=/home/jana/blue.col\n"
-        "File2=/home/jana/s55/red.col\n",
-        Language::English, 24, "Loading: Generating ImageMap",
-        "start.col|blue.col|red.col|(none)|(none)", "Cancel", "start.col");
-    row("a word of no language", "[Settings]\nLanguage=French\n", Language::None, 32,
-        "Spouštím aplikaci: Generuji klikací mapu", "(žádný)|(žádný)|(žádný)|(žádný)|(žádný)",
-        "Cancel");
-    // Below 16 bits no window can be drawn: the message goes to the error stream, and to
-    // xmessage, kept out of reach here; the message's CR becomes a line end.
-    row("15 bits", "[Settings]\nLanguage=Deutsch\n", Language::German, 15,
-        "zef: Es werden nur 16-Bit, 24-Bit, 32-Bit Bitmaps unterstützt!\n");
-    row("8 bits, Czech", "[Settings]\nLanguage=Czech\n", Language::Czech, 8,
-        "zef: Barevné rozlišení musí být nejméně 16 bitů na 1 bod!\n\nAplikace bude ukončena.\n");
-}
-
-void TestStartUp::startsInTheStoredLanguage() {
-    QFETCH(QByteArray, stored);
-    QFETCH(Language, language);
-    QFETCH(int, depth);
-    QFETCH(QString, status);
-    QFETCH(QString, recent);
-    QFETCH(QString, cancel);
-    QFETCH(QString, file);
-    EditorFixture f(language); // the Blue starter as the main window loads it
-    qputenv("ZEF_SETTINGS", f.writeFile(QStringLiteral("zef.conf"), stored).toUtf8());
-    const QString existing = f.writeFile(QStringLiteral("old.col"), "");
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", f.folder.path().toUtf8());
-    const int stderrCopy = dup(2), errorsFile = creat(QFile::encodeName(f.path("errors")), 0600);
-    dup2(errorsFile, 2);
-    const StartUp run = Start(
-        depth, existing, file.isEmpty() ? file : f.writeFile(file, SchemeFileBytes("Started")));
-    dup2(stderrCopy, 2);
-    close(errorsFile);
-    close(stderrCopy);
-    qputenv("PATH", path);
-    QCOMPARE(run.code, 0);
-    if (depth < 16) {
-        QVERIFY(run.main.isEmpty() && !Window("mainWindow"));
-        QFile errors(f.path("errors"));
-        QVERIFY(errors.open(QIODevice::ReadOnly) &&
-                QString::fromUtf8(errors.readAll()).contains(status));
-        return;
+    void startsInTheStoredLanguage_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QString>("status"); // or the message of too few colours
+        QTest::addColumn<QString>("recent");
+        QTest::addColumn<QString>("cancel");
+        QTest::addColumn<QString>("file"); // named on the command line
+        const auto row = [](const char* tag, const char* stored, Language language, int depth,
+                            const char* status, const char* recent = "", const char* cancel = "",
+                            const char* file = "") {
+            QTest::newRow(tag) << QByteArray(stored) << language << depth
+                               << QString::fromUtf8(status) << QString::fromUtf8(recent)
+                               << QString(cancel) << QString(file);
+        };
+        // No language yet: the chooser, whose choice empties the recent files.
+        row("first run", "[Recent]\nFile1=/old/gone.col\n", Language::German, 16,
+            "Einlesen: Bildmappe", "(nichts)|(nichts)|(nichts)|(nichts)|(nichts)", "Abbrechen");
+        row("English",
+            "[Settings]\nLanguage=English\n[Recent]\nFile1=/home/jana/blue.col\n"
+            "File2=/home/jana/s55/red.col\n",
+            Language::English, 24, "Loading: Generating ImageMap",
+            "start.col|blue.col|red.col|(none)|(none)", "Cancel", "start.col");
+        row("a word of no language", "[Settings]\nLanguage=French\n", Language::None, 32,
+            "Spouštím aplikaci: Generuji klikací mapu", "(žádný)|(žádný)|(žádný)|(žádný)|(žádný)",
+            "Cancel");
+        // Below 16 bits no window can be drawn: the message goes to the error stream, and to
+        // xmessage, kept out of reach here; the message's CR becomes a line end.
+        row("15 bits", "[Settings]\nLanguage=Deutsch\n", Language::German, 15,
+            "zef: Es werden nur 16-Bit, 24-Bit, 32-Bit Bitmaps unterstützt!\n");
+        row("8 bits, Czech", "[Settings]\nLanguage=Czech\n", Language::Czech, 8,
+            "zef: Barevné rozlišení musí být nejméně 16 bitů na 1 bod!\n\nAplikace bude "
+            "ukončena.\n");
     }
-    const QString processor = GetProcessorInfo().name;
-    if (!stored.contains("Language"))
-        QCOMPARE(run.splashAtChooser, (QStringList{"shown", "Spouštím aplikaci: Čtení registru",
-                                                   "-1 of 100", processor, "MHz"}));
-    QCOMPARE(run.splashAtChooser.isEmpty(), stored.contains("Language"));
-    QCOMPARE(run.splash, (QStringList{"closed", status, "9 of 9", processor, "MHz"}));
-    const bool translated =
-        QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm");
-    QCOMPARE(run.main, (QStringList{ElementText(1, language).value_or(QString()),
-                                    file.isEmpty() ? f.editor.document.schemeName : "Started",
-                                    recent, translated ? cancel : "Cancel"}));
-    // The scheme is ready and unmodified: only an edit makes File, New ask, in a language that
-    // has the question. The file dialog leaves the overwrite question, asked in every language,
-    // to the editor. Each question stands over the main window with Yes, No and Cancel.
-    QStringList questions(language == Language::None ? 1 : 2, QStringLiteral("MainWindow 3"));
-    QCOMPARE(run.questions, QStringList{"an edit"} + questions);
-}
+
+    void startsInTheStoredLanguage() {
+        QFETCH(QByteArray, stored);
+        QFETCH(Language, language);
+        QFETCH(int, depth);
+        QFETCH(QString, status);
+        QFETCH(QString, recent);
+        QFETCH(QString, cancel);
+        QFETCH(QString, file);
+        EditorFixture f(language); // the Blue starter as the main window loads it
+        qputenv("ZEF_SETTINGS", f.writeFile(QStringLiteral("zef.conf"), stored).toUtf8());
+        const QString existing = f.writeFile(QStringLiteral("old.col"), "");
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", f.folder.path().toUtf8());
+        const int stderrCopy = dup(2),
+                  errorsFile = creat(QFile::encodeName(f.path("errors")), 0600);
+        dup2(errorsFile, 2);
+        const StartUp run = Start(
+            depth, existing, file.isEmpty() ? file : f.writeFile(file, SchemeFileBytes("Started")));
+        dup2(stderrCopy, 2);
+        close(errorsFile);
+        close(stderrCopy);
+        qputenv("PATH", path);
+        QCOMPARE(run.code, 0);
+        if (depth < 16) {
+            QVERIFY(run.main.isEmpty() && !Window("mainWindow"));
+            QFile errors(f.path("errors"));
+            QVERIFY(errors.open(QIODevice::ReadOnly) &&
+                    QString::fromUtf8(errors.readAll()).contains(status));
+            return;
+        }
+        const QString processor = GetProcessorInfo().name;
+        const QStringList atChooser{"shown", "Spouštím aplikaci: Čtení registru", "-1 of 100",
+                                    processor, "MHz"};
+        QCOMPARE(run.splashAtChooser, stored.contains("Language") ? QStringList() : atChooser);
+        QCOMPARE(run.splash, (QStringList{"closed", status, "9 of 9", processor, "MHz"}));
+        const bool translated =
+            QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm");
+        QCOMPARE(run.main, (QStringList{ElementText(1, language).value_or(QString()),
+                                        file.isEmpty() ? f.editor.document.schemeName : "Started",
+                                        recent, translated ? cancel : "Cancel"}));
+        // The scheme is ready and unmodified: only an edit makes File, New ask, in a language that
+        // has the question. The file dialog leaves the overwrite question, asked in every language,
+        // to the editor. Each question stands over the main window with Yes, No and Cancel.
+        QStringList questions(language == Language::None ? 1 : 2, QStringLiteral("MainWindow 3"));
+        QCOMPARE(run.questions, QStringList{"an edit"} + questions);
+    }
+};
 
 QTEST_MAIN(TestStartUp)
 #include "test_start_up.moc"
