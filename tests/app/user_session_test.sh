@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # The real program on a virtual X display, by mouse and keyboard, checked on the screen, in the
-# settings and in the saved file's bytes: a user's whole first session (language chooser, element
-# picked in the preview, palette colour, undo, redo, transparency, Save As, New, Open, the recent
-# list with the save question, Exit), then an 8-bit display. Exits with 77, which CTest reports
-# as skipped, when a tool it needs is missing.
+# settings and in the saved file's bytes: a user's whole first session, then an 8-bit display.
+# Exits with 77, which CTest reports as skipped, when a tool it needs is missing.
 set -euo pipefail
 for tool in Xvfb xdotool xmessage import convert; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
@@ -48,9 +46,8 @@ crop() { # the area W x H at X Y of the last look, optionally with a rectangle b
 count_colour() { crop "$1" "$2" "$3" "$4" "" -depth 8 txt:- | grep -c "^[0-9]*,[0-9]*: ($5)" || true; }
 digest() { crop "$1" "$2" "$3" "$4" "${5:-}" -depth 8 rgb:- | md5sum | cut -d' ' -f1; }
 poll() { for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done; return 1; } # N COMMAND
-# Looks again and again until the command holds: a redraw or a flash gets time to settle.
 seen() { look && "$@"; }
-until_seen() { poll 150 seen "$@"; }
+until_seen() { poll 150 seen "$@"; } # a redraw or a flash gets time to settle
 expect_pixel() { until_seen shows "$1" "$2" "$3" || fail "$4 shows $(pixel "$1" "$2"), not $3"; }
 colour_above() { [ "$(count_colour "${@:2}")" -gt "$1" ]; }
 colour_absent() { [ "$(count_colour "$@")" = 0 ]; }
@@ -88,7 +85,6 @@ ends() { # the program ends by itself, with status 0
 setting() { sed -n "/^\[$1\]$/,/^\[/s/^$2=//p" "$ZEF_SETTINGS" 2>/dev/null; } # GROUP KEY
 recent() { local k; for k in 1 2 3 4 5; do printf '%s|' "$(setting Recent "File$k")"; done; }
 expect_recent() { eventually "$1" recent || fail "the recent files are \"$(recent)\", not \"$1\""; }
-expect_language() { eventually "$1" setting Settings Language || fail "the language is not $1"; }
 palette_colour() { # of the S55 palette picture the program ships, at X Y
     convert "$here/../../assets/palettes/s55.png" -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 's/^0,0: *(\([0-9,]*\)).*/\1/p'; }
 
@@ -124,7 +120,7 @@ app=$!
 step="1 (first run, English)"
 choose_language Tab
 main_window "$english"
-expect_language English
+eventually English setting Settings Language || fail "the language is not English"
 [ "$(grep -c '^File[1-5]=$' "$ZEF_SETTINGS")" = 5 ] || fail "the recent files were not emptied"
 expect_pixel "${swatch[@]}" "$navy" "the swatch of element 1"
 colour_above 100 "${screen0[@]}" "$provider" || fail "screen 0 shows no provider name"
@@ -200,8 +196,7 @@ step="exit (Ctrl+Q, no question)"
 keys ctrl+q
 ends
 
-# --- 8 bits a pixel: the colour-depth message in the stored language, through the X server's
-# own message program, and no window of the editor.
+# --- 8 bits a pixel: the message in the stored language, by xmessage, and no editor window.
 step="8-bit display"
 start_display 8
 printf '[Settings]\nLanguage=Deutsch\n' >"$work/deutsch.conf"
