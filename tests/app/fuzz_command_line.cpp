@@ -2,29 +2,12 @@
 // without a window: whatever the arguments, the result is an exit code of 0, 1 or 2, or the
 // editor window with arguments it can take; and a Qt option in front changes nothing.
 #include "app/command_line.h"
+#include "test_files.h"
 
-#include <QDir>
-#include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
-
-namespace {
-
-// Every file the options read or write stays inside a folder of the fuzzer's own: no argument
-// may name another folder. --associate and --unassociate change the desktop's file types, so
-// they are left out.
-bool StaysInside(const QStringList& arguments) {
-    for (const QString& a : arguments) {
-        if (a.contains(QLatin1Char('/')) || a.startsWith(QLatin1String("..")) ||
-            a.startsWith(QLatin1String("--associate")) ||
-            a.startsWith(QLatin1String("--unassociate")))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QTemporaryDir folder;
@@ -34,17 +17,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QDir(folder.path()).removeRecursively();
         QDir().mkpath(folder.path());
         QDir::setCurrent(folder.path());
-        QFile scheme(QStringLiteral("a.col"));
-        if (!scheme.open(QIODevice::WriteOnly))
+        const QByteArray scheme = SchemeFileBytes("Fuzz");
+        if (Contents(WriteFile(QStringLiteral("a.col"), scheme)) != scheme)
             std::abort();
-        QByteArray text = "ColourScheme\r\nFuzz\r\nData\r\n";
-        for (int k = 1; k <= 60; ++k)
-            text += QByteArray::number(k) + " 2 3 100\r\n";
-        scheme.write(text);
     }
     const QString line = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     const QStringList arguments = line.split(QLatin1Char('\n'));
-    if (arguments.size() > 12 || !StaysInside(arguments))
+    // Every file the options read or write stays inside the fuzzer's folder: no argument may name
+    // another. --associate and --unassociate change the desktop's file types, so they are left out.
+    static const QRegularExpression outside(QStringLiteral("/|^\\.\\.|^--(un)?associate"));
+    if (arguments.size() > 12 || !arguments.filter(outside).isEmpty())
         return 0;
 
     QString outText, errText;
