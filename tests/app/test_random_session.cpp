@@ -20,9 +20,8 @@
 #include "scheme/scheme_reader.h"
 #include "scheme/scheme_text_codec.h"
 #include "scheme/starter_schemes.h"
+#include "test_files.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QTemporaryDir>
@@ -36,8 +35,7 @@
 namespace {
 
 // A scheme as text, name then each element's colour and tick, to compare an editor with a file.
-QString SchemeText(const QString& name, auto colour, auto painted) {
-    QString text = name;
+QString SchemeText(QString text, auto colour, auto painted) {
     for (int k = 1; k <= ElementCount; ++k)
         text += QStringLiteral(" %1%2").arg(colour(k)).arg(painted(k) ? u'+' : u'-');
     return text;
@@ -57,11 +55,8 @@ QString SchemeText(const QByteArray& bytes) {
 
 QMap<QString, QByteArray> FilesIn(const QTemporaryDir& folder) {
     QMap<QString, QByteArray> files;
-    for (const QFileInfo& info : QDir(folder.path()).entryInfoList(QDir::Files)) {
-        QFile file(info.filePath());
-        if (file.open(QIODevice::ReadOnly))
-            files.insert(info.filePath(), file.readAll());
-    }
+    for (const QFileInfo& info : QDir(folder.path()).entryInfoList(QDir::Files))
+        files.insert(info.filePath(), Contents(info.filePath()));
     return files;
 }
 
@@ -75,10 +70,9 @@ struct Session : SilentDialogs {
     Preview preview{24};
     QList<RedrawTarget> redraws;
     QString opened, lastOpenAnswer; // the file an open asked for, and the open dialog's answer
-    int errors = 0;                 // messages with only an OK button
+    int errors = 0, flashes = 0;    // messages with only an OK button; flashes of the preview
     bool cancelled = false, saved = false; // a question answered Cancel; a save asked for
     QString problem;
-    int flashes = 0;
 
     int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random); }
     MessageAnswer showMessage(const Message& message) override {
