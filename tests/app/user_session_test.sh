@@ -64,18 +64,6 @@ keys() { xdotool windowfocus --sync "$window" key --delay 40 "$@"; }
 menu() { click 14 9 && xdotool key --delay 40 "$@"; } # from "File", the first menu
 prints() { [ "$("${@:2}")" = "$1" ]; } # TEXT COMMAND...
 eventually() { poll 50 prints "$@"; }
-choose_language() { # the buttons stand in the order Czech, English, German
-    await "^Jazyk / Language / Sprache$"
-    [ -z "$(window_named "^ZEF - ")" ] || fail "the main window came before a language was chosen"
-    xdotool windowfocus --sync "$found" key --delay 40 "$@" space
-}
-main_window() { # waits for the title, then takes the window's place
-    await "^$1$"
-    window=$found
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    wx=$X wy=$Y
-    [ "${WIDTH}x$HEIGHT" = "695x550" ] || fail "the main window is ${WIDTH}x$HEIGHT, not 695x550"
-}
 ends() { # the program ends by itself, with status 0
     poll 100 eval '! kill -0 "$app" 2>/dev/null' || fail "the program did not end"
     wait "$app" || fail "the program ended with status $?"
@@ -113,13 +101,18 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 mkdir "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$work/schemes"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 scheme="$work/schemes/my scheme.col"
-english="ZEF - Colour Scheme Editor v1.0"
 "$zef" >"$work/zef.log" 2>&1 &
 app=$!
 
 step="1 (first run, English)"
-choose_language Tab
-main_window "$english"
+await "^Jazyk / Language / Sprache$"
+[ -z "$(window_named "^ZEF - ")" ] || fail "the main window came before a language was chosen"
+xdotool windowfocus --sync "$found" key --delay 40 Tab space # from Czech to English
+await "^ZEF - Colour Scheme Editor v1.0$"
+window=$found
+eval "$(xdotool getwindowgeometry --shell "$window")"
+wx=$X wy=$Y # the main window's place, where positions count from
+[ "${WIDTH}x$HEIGHT" = "695x550" ] || fail "the main window is ${WIDTH}x$HEIGHT, not 695x550"
 eventually English setting Settings Language || fail "the language is not English"
 [ "$(grep -c '^File[1-5]=$' "$ZEF_SETTINGS")" = 5 ] || fail "the recent files were not emptied"
 expect_pixel "${swatch[@]}" "$navy" "the swatch of element 1"
