@@ -57,8 +57,7 @@ class TestCommandLine : public QObject {
 private slots:
     void runsAnswerAsRecorded();
     void renderDrawsThePreview();
-    void theWindowStartsAmongQtsOptions();
-    void theProgramRunsWithoutADisplay();
+    void theRealProgramAmongQtsOptions();
 };
 
 // Each "$ " line of the file is a command line, split at spaces, run in a folder of a good, a bad
@@ -132,26 +131,9 @@ void TestCommandLine::renderDrawsThePreview() {
     }
 }
 
-// The real program among Qt's options, on Qt's offscreen platform: its window comes up and opens
-// the file named in quotes, a space inside, which enters the recent list; the program stays on.
-void TestCommandLine::theWindowStartsAmongQtsOptions() {
-    EditorFixture home;
-    StoreChosenLanguage(home.editor.settings, QStringLiteral("English"));
-    const QString scheme = home.writeFile(QStringLiteral("a b.col"), SchemeFileBytes("Good"));
-    QProcess zef;
-    Start(zef, {"-style", "Fusion", "\"a b.col\"", "-reverse", "--depth", "24"}, home, "offscreen");
-    QTRY_COMPARE_WITH_TIMEOUT(
-        home.editor.settings.readSetting("Tesmira\\ZEF\\Recent", "File1", SettingKind::String)
-            .toString(),
-        scheme, 30000);
-    QCOMPARE(zef.state(), QProcess::Running);
-    zef.kill();
-    zef.waitForFinished();
-}
-
-// The options without a window need no display and no platform plugin, with Qt's options anywhere
-// among them; nor does a usage error.
-void TestCommandLine::theProgramRunsWithoutADisplay() {
+// The real program, with Qt's options anywhere among its own: the options without a window need
+// no display and no platform plugin, nor does a usage error.
+void TestCommandLine::theRealProgramAmongQtsOptions() {
     EditorFixture home;
     home.writeFile(QStringLiteral("red.col"), SchemeFileBytes("Red"));
     const QList<std::pair<QStringList, int>> runs{
@@ -176,6 +158,20 @@ void TestCommandLine::theProgramRunsWithoutADisplay() {
     QVERIFY(Contents(entry).contains("\nExec=\"" + program.toUtf8() + "\" %f\n"));
     QCOMPARE(RunProgram({"--unassociate"}, home).code, 0);
     QVERIFY(!QFile::exists(entry) && !QFile::exists(home.path("XDG_CONFIG_HOME/mimeapps.list")));
+
+    // On Qt's offscreen platform the window comes up and opens the file named in quotes, a space
+    // inside, which enters the recent list; the program stays on.
+    StoreChosenLanguage(home.editor.settings, QStringLiteral("English"));
+    const QString scheme = home.writeFile(QStringLiteral("a b.col"), SchemeFileBytes("Good"));
+    QProcess zef;
+    Start(zef, {"-style", "Fusion", "\"a b.col\"", "-reverse", "--depth", "24"}, home, "offscreen");
+    QTRY_COMPARE_WITH_TIMEOUT(
+        home.editor.settings.readSetting("Tesmira\\ZEF\\Recent", "File1", SettingKind::String)
+            .toString(),
+        scheme, 30000);
+    QCOMPARE(zef.state(), QProcess::Running);
+    zef.kill();
+    zef.waitForFinished();
 
     // A file where the data folder should be: one line that says which file failed.
     QVERIFY(QDir(home.path("XDG_DATA_HOME")).removeRecursively());
