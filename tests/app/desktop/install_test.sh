@@ -9,7 +9,8 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*" && failures=$((failures + 1)); }
 have() { command -v "$1" >/dev/null || { echo "SKIP: $1 is not installed, $2 is not checked" && false; }; }
-contains() { grep -q"${3:-F}" -- "$2" "$1" || fail "$1 has no line $2"; } # FILE LINE [E]
+contains() { # FILE F|E LINE...: each line a fixed text (F) or an extended pattern (E)
+    for line in "${@:3}"; do grep -q"$2" -- "$line" "$1" || fail "$1 has no line $line"; done; }
 icons="128 16 256 32 48 64"
 expected_files() { # MAN-PAGE CHANGELOG, as they are named
     { printf '%s\n' bin/zef share/applications/zef.desktop share/doc/zef/{"$2",copyright} \
@@ -25,17 +26,15 @@ diff -u <(expected_files zef.1 changelog) \
     fail "the installed files differ from the list above"
 
 entry=$share/applications/zef.desktop
-for line in "Exec=zef %f" "MimeType=application/x-zef-colour-scheme;" "Icon=zef" \
-    "Type=Application" "Categories=(.*;)?Graphics;.*"; do
-    contains "$entry" "^$line\$" E
-done
+contains "$entry" E "^Exec=zef %f$" "^MimeType=application/x-zef-colour-scheme;$" "^Icon=zef$" \
+    "^Type=Application$" "^Categories=(.*;)?Graphics;.*$"
 ! have desktop-file-validate zef.desktop || [ -z "$(desktop-file-validate "$entry" 2>&1)" ] ||
     fail "desktop-file-validate: $(desktop-file-validate "$entry" 2>&1)"
 
 # A file manager's thumbnail: the Exec line with the scheme, the picture and the size put in, the
 # program found on the PATH, draws the standby screen as --render does, twice enlarged.
 thumbnailer=$share/thumbnailers/zef.thumbnailer
-for line in "TryExec=zef" "MimeType=application/x-zef-colour-scheme;"; do contains "$thumbnailer" "$line"; done
+contains "$thumbnailer" F "TryExec=zef" "MimeType=application/x-zef-colour-scheme;"
 "$zef" --starter Red -o "$work/red.col" && "$zef" --render "$work/red.col" -o "$work/red.png" --screen 0 --scale 2
 command=$(sed -n 's/^Exec=//p' "$thumbnailer")
 command=${command//%i/$work/red.col} command=${command//%o/$work/thumbnail.png} command=${command//%s/256}
@@ -44,17 +43,16 @@ PATH=$prefix/bin:$PATH $command || fail "the thumbnailer's command failed: $comm
 cmp -s "$work/red.png" "$work/thumbnail.png" || fail "the thumbnail is not the standby screen twice enlarged"
 
 metainfo=$share/metainfo/cz.tesmira.zef.metainfo.xml
-for line in "<release version=\"$version\"" ">zef.desktop</launchable>" ">application/x-zef-colour-scheme<"; do
-    contains "$metainfo" "$line"
-done
+contains "$metainfo" F "<release version=\"$version\"" ">zef.desktop</launchable>" \
+    ">application/x-zef-colour-scheme<"
 ! have appstreamcli "the metainfo file" || appstreamcli validate --no-net "$metainfo" ||
     fail "appstreamcli validate failed"
 
 if have update-mime-database "the MIME package"; then
     cp -r "$share/mime" "$work/mime"
     update-mime-database "$work/mime" || fail "update-mime-database refused the package"
-    contains "$work/mime/globs2" '^[0-9]+:application/x-zef-colour-scheme:\*\.col$' E
-    contains "$work/mime/icons" "application/x-zef-colour-scheme:zef"
+    contains "$work/mime/globs2" E '^[0-9]+:application/x-zef-colour-scheme:\*\.col$'
+    contains "$work/mime/icons" F "application/x-zef-colour-scheme:zef"
 fi
 
 ! have file "the icon sizes" || for size in $icons; do
