@@ -159,8 +159,7 @@ void TestCommandLine::theRealProgramAmongQtsOptions() {
     QCOMPARE(RunProgram({"--unassociate"}, home).code, 0);
     QVERIFY(!QFile::exists(entry) && !QFile::exists(home.path("XDG_CONFIG_HOME/mimeapps.list")));
 
-    // On Qt's offscreen platform the window comes up and opens the file named in quotes, a space
-    // inside, which enters the recent list; the program stays on.
+    // Offscreen, the window opens the file named in quotes, a space inside, and stays on.
     StoreChosenLanguage(home.editor.settings, QStringLiteral("English"));
     const QString scheme = home.writeFile(QStringLiteral("a b.col"), SchemeFileBytes("Good"));
     QProcess zef;

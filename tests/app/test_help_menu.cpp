@@ -47,8 +47,7 @@ QStringList DialogTexts(const QString& word) {
 class TestHelpMenu : public QObject {
     Q_OBJECT
 private slots:
-    // The three languages, and the built-in texts a word of no language keeps, against the reviewed
-    // file.
+    // The three languages, and a word of no language, against the reviewed file.
     void theDialogsSpeakTheInterfaceLanguage() {
         QStringList lines;
         for (const char* word : {"Czech", "English", "Deutsch", "czech"})
@@ -59,8 +58,7 @@ private slots:
     void theCommandsShowTheirDialogAndTheLinksOpen() {
         EditorFixture f(Language::German);
         // File Association opens ticked while ".col" has a handler; OK registers or removes this
-        // program as the row says, closing it does nothing. The desktop's folders are the test's
-        // own.
+        // program as the row says, closing it does nothing.
         QTemporaryDir home;
         const DesktopFolders folders{home.filePath("data"), home.filePath("config")};
         qputenv("XDG_DATA_HOME", folders.dataHome.toUtf8());
@@ -91,18 +89,16 @@ private slots:
         QCOMPARE(opener.opened, QList{QUrl::fromLocalFile("/home/jana/Modrá nebe.col")});
     }
 
-    // Each machine in machines/ (cpuinfo, then after a NUL byte, if any, cpufreq's maximum
-    // clock in kHz: Intel with a slower second processor, AMD, ARM, a hidden clock, a 386 of
-    // nothing but its family...) and one without cpuinfo, as the reviewed file has them.
+    // Each machine in machines/ (cpuinfo, then after a NUL byte, if any, cpufreq's maximum clock
+    // in kHz) and one without cpuinfo, as the reviewed file has them.
     void machinesAreReadFromTheirFirstProcessor() {
         const QDir corpus(QFINDTESTDATA("machines"));
         QString actual;
         for (const QString& machine : corpus.entryList(QDir::Files) + QStringList{QString()}) {
             EditorFixture f;
             const ProcessorSources sources{f.path("cpuinfo"), f.path("cpuinfo_max_freq")};
-            QFile file(corpus.filePath(machine));
-            if (!machine.isEmpty() && file.open(QIODevice::ReadOnly)) {
-                const QList<QByteArray> parts = file.readAll().split('\0');
+            if (!machine.isEmpty()) {
+                const QList<QByteArray> parts = Contents(corpus.filePath(machine)).split('\0');
                 f.writeFile(QStringLiteral("cpuinfo"), parts[0]);
                 if (parts.size() > 1)
                     f.writeFile(QStringLiteral("cpuinfo_max_freq"), parts[1]);

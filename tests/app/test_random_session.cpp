@@ -214,8 +214,8 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
                      editor.history.commands.redoEnabled == expected.redoEnabled,
                  at.constData());
 
-        // Every file the action wrote reads back as the scheme stood before it; a save leaves
-        // the scheme unmodified.
+        // Every file written reads back as the scheme before the action; a save leaves it
+        // unmodified.
         const QMap<QString, QByteArray> filesAfter = FilesIn(s.folder);
         for (auto it = filesAfter.cbegin(); it != filesAfter.cend(); ++it)
             if (filesBefore.value(it.key()) != it.value()) {

@@ -47,10 +47,9 @@ struct StartUp {
     QStringList questions; // each answered Cancel: what it stood over, and its buttons
 };
 
-// Runs the editor's start; the chooser, when it comes, is answered Deutsch. A few ticks after the
-// main window came, its first activation has run: the test looks, asks for a new scheme (only a
-// changed one asks first), edits the name and asks again, then saves the scheme as an existing
-// file, which the editor asks about itself.
+// Runs the editor's start, answering the chooser Deutsch. A few ticks after the main window came
+// (its first activation has run) the test looks, asks for a new scheme, edits the name and asks
+// again, then saves the scheme as an existing file.
 StartUp Start(int depth, const QString& existing, const QString& file) {
     StartUp run;
     QTimer timer;
@@ -177,9 +176,8 @@ private slots:
         QCOMPARE(run.main, (QStringList{ElementText(1, language).value_or(QString()),
                                         file.isEmpty() ? f.editor.document.schemeName : "Started",
                                         recent, translated ? cancel : "Cancel"}));
-        // The scheme is ready and unmodified: only an edit makes File, New ask, in a language that
-        // has the question. The file dialog leaves the overwrite question, asked in every language,
-        // to the editor. Each question stands over the main window with Yes, No and Cancel.
+        // Only an edit makes File, New ask, in a language that has the question; the file dialog
+        // leaves the overwrite question, asked in every language, to the editor.
         QStringList questions(language == Language::None ? 1 : 2, QStringLiteral("MainWindow 3"));
         QCOMPARE(run.questions, QStringList{"an edit"} + questions);
     }
