@@ -109,9 +109,8 @@ await "^Jazyk / Language / Sprache$"
 [ -z "$(window_named "^ZEF - ")" ] || fail "the main window came before a language was chosen"
 xdotool windowfocus --sync "$found" key --delay 40 Tab space # from Czech to English
 await "^ZEF - Colour Scheme Editor v1.0$"
-window=$found
-eval "$(xdotool getwindowgeometry --shell "$window")"
-wx=$X wy=$Y # the main window's place, where positions count from
+eval "$(xdotool getwindowgeometry --shell "$found")"
+window=$WINDOW wx=$X wy=$Y # the main window, whose corner positions count from
 [ "${WIDTH}x$HEIGHT" = "695x550" ] || fail "the main window is ${WIDTH}x$HEIGHT, not 695x550"
 eventually English setting Settings Language || fail "the language is not English"
 [ "$(grep -c '^File[1-5]=$' "$ZEF_SETTINGS")" = 5 ] || fail "the recent files were not emptied"
