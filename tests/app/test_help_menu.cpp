@@ -17,28 +17,28 @@ namespace {
 // word, one "dialog.field=text" line each, line breaks written as \n.
 QStringList DialogTexts(const QString& word) {
     EditorFixture f(LanguageFromWord(word));
-    const AboutTexts a = AboutTextsFor(f.editor);
-    const LinksTexts l = LinksTextsFor(f.editor);
-    const FlashAdvice fl = FlashAdviceFor(f.editor);
-    const AssociationDialogTexts as = AssociationDialogTextsFor(f.editor.language);
-    const QStringList keys =
-        QStringLiteral(
-            "about.caption about.title about.version about.purpose about.spyware about.description "
-            "about.apology about.copyright links.caption links.homeLabel links.emailLabel "
-            "links.homePage links.email flash.caption flash.text flash.pcLabel flash.apology "
-            "association.caption association.instruction association.headers association.row")
-            .split(u' ');
-    const QString headers =
-                      as.formatHeader + u'|' + as.descriptionHeader + u'|' + as.extensionsHeader,
-                  row = as.rowFormat + u'|' + as.rowDescription + u'|' + as.rowExtensions;
-    const QStringList texts = {
-        a.caption,      a.title,     a.version, a.purpose,   a.spyware,    a.description,
-        a.apology,      a.copyright, l.caption, l.homeLabel, l.emailLabel, l.homePage,
-        l.email,        fl.caption,  fl.text,   fl.pcLabel,  fl.apology,   as.caption,
-        as.instruction, headers,     row};
     QStringList lines{u'[' + word + u']'};
-    for (qsizetype i = 0; i < keys.size(); ++i)
-        lines.append(keys[i] + u'=' + QString(texts.value(i)).replace(u'\n', QLatin1String("\\n")));
+    const auto add = [&lines](const QString& dialog, const QStringList& fields, QStringList texts) {
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            lines.append(dialog + fields[i] + u'=' + texts.value(i).replace(u'\n', "\\n"));
+    };
+    const AboutTexts a = AboutTextsFor(f.editor);
+    add("about.",
+        {"caption", "title", "version", "purpose", "spyware", "description", "apology",
+         "copyright"},
+        {a.caption, a.title, a.version, a.purpose, a.spyware, a.description, a.apology,
+         a.copyright});
+    const LinksTexts l = LinksTextsFor(f.editor);
+    add("links.", {"caption", "homeLabel", "emailLabel", "homePage", "email"},
+        {l.caption, l.homeLabel, l.emailLabel, l.homePage, l.email});
+    const FlashAdvice fl = FlashAdviceFor(f.editor);
+    add("flash.", {"caption", "text", "pcLabel", "apology"},
+        {fl.caption, fl.text, fl.pcLabel, fl.apology});
+    const AssociationDialogTexts as = AssociationDialogTextsFor(f.editor.language);
+    add("association.", {"caption", "instruction", "headers", "row"},
+        {as.caption, as.instruction,
+         as.formatHeader + u'|' + as.descriptionHeader + u'|' + as.extensionsHeader,
+         as.rowFormat + u'|' + as.rowDescription + u'|' + as.rowExtensions});
     return lines;
 }
 
