@@ -37,11 +37,3 @@ std::optional<bool> ScriptedDialogs::showFileAssociation(const AssociationDialog
     }
     return associationAnswers.takeFirst();
 }
-
-Message ErrorMessage(const QString& text, const QString& title) {
-    return Message{MessageIcon::Critical, text, title, MessageButtons::Ok};
-}
-
-Message Question(const QString& text, const QString& title) {
-    return Message{MessageIcon::Exclamation, text, title, MessageButtons::YesNoCancel};
-}

@@ -37,7 +37,3 @@ public:
     void showAbout(const AboutTexts& texts) override { aboutDialogs << texts; }
     void showLinks(const LinksTexts& texts) override { linksDialogs << texts; }
 };
-
-// The messages the editor shows, built the way the tests expect to see them.
-Message ErrorMessage(const QString& text, const QString& title);
-Message Question(const QString& text, const QString& title);

@@ -24,7 +24,11 @@ using Entries = std::array<QString, RecentFiles::Count>;
 
 Message Error(Language language, const QString& text) {
     const QString titles[] = {u"Chyba"_s, u"Error"_s, u"Fehler"_s};
-    return ErrorMessage(text, titles[int(language)]);
+    return {MessageIcon::Critical, text, titles[int(language)], MessageButtons::Ok};
+}
+
+Message Question(const QString& text, const QString& title) {
+    return {MessageIcon::Exclamation, text, title, MessageButtons::YesNoCancel};
 }
 
 // The recent files as the settings file holds them, read by another editor.
@@ -87,13 +91,11 @@ private slots:
         QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("label");
-        const auto row = [](const char* tag, Starter s, Language l, const char* n, const char* f) {
-            QTest::newRow(tag) << s << l << QString::fromUtf8(n) << QString::fromUtf8(f);
-        };
-        const Starter blue = Starter::Blue, red = Starter::Red, green = Starter::Green;
-        row("blue cs", blue, Cs, "Modrá ZEF", "Nový projekt - Modrá");
-        row("red en", red, En, "Red ZEF", "New project - Red");
-        row("green de", green, De, "Grünn ZEF", "Neu project - Grünn");
+        QTest::newRow("blue cs") << Starter::Blue << Cs << u"Modrá ZEF"_s
+                                 << u"Nový projekt - Modrá"_s;
+        QTest::newRow("red en") << Starter::Red << En << u"Red ZEF"_s << u"New project - Red"_s;
+        QTest::newRow("green de") << Starter::Green << De << u"Grünn ZEF"_s
+                                  << u"Neu project - Grünn"_s;
     }
     void startersWriteTheirFilesExactly() {
         QFETCH(Starter, starter);
@@ -218,8 +220,7 @@ private slots:
             f.dialogs.answers.append(MessageAnswer(answer));
         // The overwrite question has always been asked in Czech, whatever the language.
         QList<Message> expected(answers.size(),
-                                Message{MessageIcon::Exclamation, u"Přepsat existující soubor?"_s,
-                                        u"Uložit jako..."_s, MessageButtons::YesNoCancel});
+                                Question(u"Přepsat existující soubor?"_s, u"Uložit jako..."_s));
         {
             const auto asAUser = EnforcePermissions();
             if (target.isEmpty()) { // neither Save As nor Save writes a scheme without name
