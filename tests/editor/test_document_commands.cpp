@@ -125,8 +125,7 @@ private slots:
     }
 
     void reading_data() {
-        // What the user gets: the message of a failure, or the name of the scheme read; what
-        // the reader makes of the words is the reader's test, this is what the editor does.
+        // What the user gets: the message of a failure, or the name of the scheme read.
         QTest::addColumn<QByteArray>("bytes"); // written to "bad.col"
         QTest::addColumn<QString>("file");     // what is read
         QTest::addColumn<Language>("language");
@@ -165,7 +164,6 @@ private slots:
             QVERIFY(f.redraws.isEmpty());
             return;
         }
-        // The editor holds the scheme as the reader gives it, and shows it.
         const ParsedScheme parsed = ParseSchemeText(DecodeSchemeBytes(bytes));
         QCOMPARE(doc.elementColour, parsed.elementColour);
         QCOMPARE(doc.elementOpacity, parsed.elementOpacity);
@@ -188,24 +186,23 @@ private slots:
     void saving_data() {
         QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("target"); // chosen in Save As; none for a scheme without name
-        QTest::addColumn<QList<int>>("answers"); // to the overwrite question, one per dialog
-        QTest::addColumn<QString>("message");    // the error shown; a file to save is read-only
+        QTest::addColumn<QList<MessageAnswer>>("answers"); // to the overwrite question, each time
+        QTest::addColumn<QString>("message"); // the error shown; a file to save is read-only
         const auto row = [](const char* tag, Language language, const char* target,
-                            const QList<int>& answers, const QString& message = QString()) {
+                            const QList<MessageAnswer>& answers, const QString& message = {}) {
             QTest::newRow(tag) << language << QString::fromUtf8(target) << answers << message;
         };
-        const int yes = int(MessageAnswer::Yes), no = int(MessageAnswer::No);
-        const int cancel = int(MessageAnswer::Cancel);
-        row("overwrite, yes, cs", Cs, "old.col", {yes});
-        row("no asks for another name, en", En, "old.col", {no, cancel});
-        row("overwrite, cancel, de", De, "old.col", {cancel});
-        row("read-only file, de", De, "old.col", {yes}, u"Datei kann nicht speichern!"_s);
+        using enum MessageAnswer;
+        row("overwrite, yes, cs", Cs, "old.col", {Yes});
+        row("no asks for another name, en", En, "old.col", {No, Cancel});
+        row("overwrite, cancel, de", De, "old.col", {Cancel});
+        row("read-only file, de", De, "old.col", {Yes}, u"Datei kann nicht speichern!"_s);
         row("no name, cs", Cs, "", {}, u"Vložte název schéma!"_s);
     }
     void saving() {
         QFETCH(Language, language);
         QFETCH(QString, target);
-        QFETCH(QList<int>, answers);
+        QFETCH(QList<MessageAnswer>, answers);
         QFETCH(QString, message);
         EditorFixture f{language};
         QFile::setPermissions(f.folder.path(), QFileDevice::Permissions(0x7777));
@@ -216,8 +213,7 @@ private slots:
         Undo(f.editor);
         f.editor.document.modified = true;
         f.dialogs.saveAnswers = {f.path(target), f.path(target)};
-        for (const int answer : answers)
-            f.dialogs.answers.append(MessageAnswer(answer));
+        f.dialogs.answers = answers;
         // The overwrite question has always been asked in Czech, whatever the language.
         QList<Message> expected(answers.size(),
                                 Question(u"Přepsat existující soubor?"_s, u"Uložit jako..."_s));
@@ -231,7 +227,6 @@ private slots:
             }
             SaveScheme(f.editor); // Save As for a never-saved scheme
         }
-        QFile::setPermissions(f.folder.path(), QFileDevice::Permissions(0x7777));
         if (!message.isEmpty())
             expected << Error(language, message);
         QCOMPARE(f.dialogs.messages, expected);
@@ -245,7 +240,7 @@ private slots:
         // Nothing is left beside the file, and the recent files are not touched.
         QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{u"old.col"_s});
-        if (answers != QList<int>{int(MessageAnswer::Yes)} || !message.isEmpty()) {
+        if (answers != QList{MessageAnswer::Yes} || !message.isEmpty()) {
             QCOMPARE(Contents(old), "old");
             QCOMPARE(f.editor.history.steps.lastIndex(), 2);
             QVERIFY(f.editor.document.modified);
