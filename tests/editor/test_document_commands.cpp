@@ -400,16 +400,13 @@ private slots:
 
     // A path from the command line that starts with a quote loses its first and last characters,
     // whatever the last is; any other is opened as it is, a quote at its end and all. No path at
-    // all is nothing to open, and no failure.
-    void aCommandLinePathLosesItsQuotes() {
+    // all is nothing to open, and no failure. A drop gives a path for one scheme file alone.
+    void pathsFromOutside() {
         EditorFixture f;
-        const QString scheme = f.writeFile(u"my scheme.col"_s, SchemeFileBytes("Mine"));
-        for (const QString& path : {u"\"%1\""_s, u"\"%1!"_s, u"%1"_s})
-            QVERIFY2(OpenCommandLineFile(f.editor, path.arg(scheme)), qPrintable(path));
-        QVERIFY(!OpenCommandLineFile(f.editor, scheme + u'"') && OpenCommandLineFile(f.editor, {}));
-    }
-
-    void onlyOneSchemeFileIsTakenFromADrop() {
+        const QString path = f.writeFile(u"my scheme.col"_s, SchemeFileBytes("Mine"));
+        for (const QString& line : {u"\"%1\""_s, u"\"%1!"_s, u"%1"_s})
+            QVERIFY2(OpenCommandLineFile(f.editor, line.arg(path)), qPrintable(line));
+        QVERIFY(!OpenCommandLineFile(f.editor, path + u'"') && OpenCommandLineFile(f.editor, {}));
         const QUrl scheme = QUrl::fromLocalFile(u"/home/jana/Modrá nebe.col"_s);
         QCOMPARE(DroppedSchemePath({scheme}), u"/home/jana/Modrá nebe.col"_s);
         QCOMPARE(DroppedSchemePath({QUrl(u"file:///media/OLD.COL"_s)}), u"/media/OLD.COL"_s);
