@@ -11,8 +11,6 @@
 #include "scheme/scheme_text_codec.h"
 #include "scheme/starter_schemes.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -38,8 +36,7 @@ Entries Stored(EditorFixture& f) {
     return other.recentFiles.entries;
 }
 
-// Everything a command could change that the user sees or that would be saved, as one list, so
-// that a test can show that nothing changed at all.
+// Everything a command could change that the user sees or that would be saved, as one list.
 QStringList StateOf(const Editor& e) {
     const SchemeDocument& d = e.document;
     QStringList state;
@@ -59,8 +56,7 @@ QStringList StateOf(const Editor& e) {
     return state;
 }
 
-// The commands that replace the scheme; a dropped file comes with a path relative to the
-// working folder.
+// The commands that replace the scheme; a dropped path is relative to the working folder.
 enum class Replacing { NewBlue, NewRed, NewGreen, Open, RecentItem, DroppedPath, CommandLine };
 
 void Run(EditorFixture& f, Replacing command, const QString& file) {
@@ -254,8 +250,7 @@ private slots:
     }
 
     void undoAndRedo_data() {
-        // eN: a palette edit giving the current element colour N; u: Undo; r: Redo; sN: select
-        // entry N; n: a new Red scheme.
+        // eN: the current element coloured N; u: Undo; r: Redo; sN: select entry N; n: New Red.
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("history"); // position/last, and the commands enabled
         QTest::addColumn<int>("current");

@@ -42,8 +42,7 @@ QImage HitMap(Editor& editor) {
 constexpr int ListScreen = 2;
 constexpr QPoint TitleBar(80, 13), Clock(34, 42), Key(40, 22);
 
-// Green2: element 2 turned green and redrawn alone; Red24: element 24 turned red as well, and
-// only it redrawn.
+// Green2: element 2 turned green, redrawn alone; Red24: element 24 red as well, only it redrawn.
 constexpr unsigned Lcd = 1, HideProviderName = 2, Flash = 4, Green2 = 8, Red24 = 16,
                    NoAutoRedraw = 32, AutoRedrawAgain = 64;
 struct Case {
