@@ -42,15 +42,12 @@ QStringList StateOf(const Editor& e) {
     QStringList state;
     state << d.headerTag << d.schemeName << d.dataTag << d.filePath << e.nameBoxText()
           << e.shown.fileLabel << QString::fromUtf8(Contents(e.settings.filePath()));
-    state << u"%1 %2 %3 %4 %5"_s.arg(d.modified)
-                 .arg(e.history.steps.historyPosition)
-                 .arg(e.history.steps.lastIndex())
-                 .arg(e.history.commands.undoEnabled)
-                 .arg(e.history.commands.redoEnabled);
+    state << QString::asprintf("%d %d %d %d %d", d.modified, int(e.history.steps.historyPosition),
+                               e.history.steps.lastIndex(), e.history.commands.undoEnabled,
+                               e.history.commands.redoEnabled);
     for (int k = 1; k <= ElementCount; ++k)
-        state << u"%1 %2 %3"_s.arg(d.elementColour[k])
-                     .arg(d.elementOpacity[k])
-                     .arg(e.list.elements.isChecked(k - 1));
+        state << QString::asprintf("%d %d %d", d.elementColour[k], int(d.elementOpacity[k]),
+                                   e.list.elements.isChecked(k - 1));
     for (int k = 0; k < RecentFiles::Count; ++k)
         state << e.recentFiles.entries[k] << e.recentMenu.captions[k];
     return state;
