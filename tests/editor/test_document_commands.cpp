@@ -1,5 +1,3 @@
-// The scheme and its files in the editor: the starters, reading and writing, the edit history,
-// the document commands and the recent files.
 #include "editor/document_commands.h"
 #include "editor/palette_colours.h"
 #include "editor/recent_files.h"

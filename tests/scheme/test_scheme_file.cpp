@@ -1,5 +1,3 @@
-// The .col file without an editor: what the reader makes of bytes, what the writer makes of a
-// document, and a file that is replaced whole or not at all.
 #include "scheme/scheme_reader.h"
 #include "scheme/scheme_text_codec.h"
 #include "scheme/scheme_writer.h"
