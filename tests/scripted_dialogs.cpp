@@ -14,21 +14,6 @@ MessageAnswer ScriptedDialogs::showMessage(const Message& message) {
     return answers.takeFirst();
 }
 
-QString ScriptedDialogs::chooseFileToOpen(const FileDialogTexts& texts) {
-    openDialogs.append(texts);
-    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
-}
-
-QString ScriptedDialogs::chooseFileToSave(const FileDialogTexts& texts) {
-    saveDialogs.append(texts);
-    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
-}
-
-ColourValue ScriptedDialogs::chooseColour(ColourValue initial) {
-    colourDialogs.append(initial);
-    return colourAnswers.isEmpty() ? initial : colourAnswers.takeFirst();
-}
-
 std::optional<bool> ScriptedDialogs::showFileAssociation(const AssociationDialogState& state) {
     associationDialogs.append(state);
     if (associationAnswers.isEmpty()) {
