@@ -1,4 +1,5 @@
 #include "editor/document_commands.h"
+#include "editor/language_command.h"
 #include "editor/palette_colours.h"
 #include "editor/recent_files.h"
 #include "editor/scheme_loading.h"
@@ -440,6 +441,10 @@ private slots:
         QCOMPARE(f.dialogs.messages, QList{Error(En, u"File read error!"_s)});
         QCOMPARE(Stored(f), (Entries{c, a, b, c, d}));
         QCOMPARE(f.editor.recentMenu.captions[2] + f.editor.shown.fileLabel, u"b.colc.col"_s);
+        // The language chosen at the first start empties the list.
+        StoreChosenLanguage(f.editor.settings, u"Czech"_s);
+        QCOMPARE(ReadStoredLanguage(f.editor.settings), u"Czech"_s);
+        QCOMPARE(Stored(f), RecentFiles().entries);
     }
 };
 

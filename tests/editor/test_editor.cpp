@@ -245,16 +245,6 @@ private slots:
         QCOMPARE(f.editor.list.elements.current(), 4);
         QCOMPARE(f.editor.history.steps.historyPosition, qint16(1));
     }
-
-    void theLanguageChooserStoresTheWordAndEmptiesTheRecentList() {
-        EditorFixture f;
-        for (int k = 0; k < RecentFiles::Count; ++k)
-            AddRecentFile(f.editor.recentFiles, f.editor.settings, u"/s/%1.col"_s.arg(k));
-        StoreChosenLanguage(f.editor.settings, u"Czech"_s);
-        QCOMPARE(ReadStoredLanguage(f.editor.settings), u"Czech"_s);
-        ReadRecentFiles(f.editor);
-        QCOMPARE(f.editor.recentFiles.entries, RecentFiles().entries);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestEditor)
