@@ -54,7 +54,6 @@ private slots:
         row("double space in a line", ReplaceLine(good, 4, "1  2 3 100"), bad);
         row("one number missing", ReplaceLine(good, 63, "60 120 180"), bad);
         row("one number too many", ReplaceLine(good, 63, "60 120 180 100 1"), bad);
-        row("name with the word Data", SchemeFileBytes("My Data scheme"), bad);
         row("tab inside a word", ReplaceLine(good, 20, "17\t34 51 100 0"), readError);
         row("negative component", ReplaceLine(good, 5, "2 -4 6 100"), readError);
         row("number beyond 16 bits", ReplaceLine(good, 5, "2 32768 6 100"), readError);
@@ -62,8 +61,6 @@ private slots:
         row("larger than any scheme", good + QByteArray(MaxSchemeFileSize, ' '), readError);
         row("a folder", good, readError, QString());
         row("unreadable file", good, readError, u"unreadable.col"_s);
-        row("transparent", SchemeFileBytes("Mine", {2, 60}),
-            u"Mine | 1 2 3 100, 2 4 6 0, 60 120 180 0"_s);
         row("inner spaces", SchemeFileBytes("  two  spaces   "), u"  two  spaces"_s + plain);
         row("LF, trailing spaces, empty lines",
             SchemeFileBytes("Lf").replace("\r\n", " \n") + "\n\n", u"Lf"_s + plain);
