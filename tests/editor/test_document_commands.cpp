@@ -320,7 +320,6 @@ private slots:
         QTest::addColumn<Language>("language");
         QTest::addColumn<bool>("yes"); // then Yes, after the scheme was changed again
         QTest::newRow("New Blue, cs") << Replacing::NewBlue << Cs << false;
-        QTest::newRow("New Red, en") << Replacing::NewRed << En << false;
         QTest::newRow("New Green, de, yes") << Replacing::NewGreen << De << true;
         QTest::newRow("Open, de, yes") << Replacing::Open << De << true;
         QTest::newRow("recent item, en") << Replacing::RecentItem << En << false;
