@@ -54,8 +54,6 @@ struct Case {
 };
 const Case Cases[] = {
     {"blue", 32, Starter::Blue, 0},
-    {"red", 32, Starter::Red, 0},
-    {"green", 32, Starter::Green, 0},
     {"blue-16bit", 16, Starter::Blue, 0},
     {"red-24bit", 24, Starter::Red, 0},
     {"green-lcd", 32, Starter::Green, Lcd},
