@@ -107,10 +107,9 @@ private slots:
         QList<QByteArray> golden =
             Contents(QFINDTESTDATA(u"starters/"_s + tag + u".col"_s)).split('\n');
         golden[1] = EncodeSchemeText(name) + '\r';
-        // The new scheme holds the file's colours and opacities; until the next save the
-        // opacity, not the tick, decides the preview's conditional overlays.
+        // The new scheme holds the file's opacities (its colours are written below); until the
+        // next save the opacity, not the tick, decides the preview's conditional overlays.
         const ParsedScheme parsed = ParseSchemeText(DecodeSchemeBytes(golden.join('\n')));
-        QCOMPARE(f.editor.document.elementColour, parsed.elementColour);
         QCOMPARE(f.editor.document.elementOpacity, parsed.elementOpacity);
         QCOMPARE(WriteSchemeFile(f.editor, f.path(u"starter.col"_s)), WriteResult::Finished);
         QCOMPARE(Contents(f.path(u"starter.col"_s)).split('\n'), golden);
