@@ -4,14 +4,8 @@
 #include "editor/scheme_loading.h"
 #include "scheme/starter_schemes.h"
 
-namespace {
-QString SettingsIn(const QTemporaryDir& folder) {
-    return folder.filePath(QStringLiteral("zef.conf"));
-}
-} // namespace
-
 EditorFixture::EditorFixture(Language language)
-    : dialogs(), editor(dialogs, SettingsStore(SettingsIn(folder))) {
+    : editor(dialogs, SettingsStore(folder.filePath(QStringLiteral("zef.conf")))) {
     editor.language = language;
     editor.previewRedrawn = [this](RedrawTarget what) {
         redraws.append(what);

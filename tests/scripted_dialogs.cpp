@@ -14,21 +14,6 @@ MessageAnswer ScriptedDialogs::showMessage(const Message& message) {
     return answers.takeFirst();
 }
 
-QString ScriptedDialogs::chooseFileToOpen(const FileDialogTexts& texts) {
-    openDialogs.append(texts);
-    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
-}
-
-QString ScriptedDialogs::chooseFileToSave(const FileDialogTexts& texts) {
-    saveDialogs.append(texts);
-    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
-}
-
-ColourValue ScriptedDialogs::chooseColour(ColourValue initial) {
-    colourDialogs.append(initial);
-    return colourAnswers.isEmpty() ? initial : colourAnswers.takeFirst();
-}
-
 std::optional<bool> ScriptedDialogs::showFileAssociation(const AssociationDialogState& state) {
     associationDialogs.append(state);
     if (associationAnswers.isEmpty()) {
@@ -36,12 +21,4 @@ std::optional<bool> ScriptedDialogs::showFileAssociation(const AssociationDialog
         return std::nullopt;
     }
     return associationAnswers.takeFirst();
-}
-
-Message ErrorMessage(const QString& text, const QString& title) {
-    return Message{MessageIcon::Critical, text, title, MessageButtons::Ok};
-}
-
-Message Question(const QString& text, const QString& title) {
-    return Message{MessageIcon::Exclamation, text, title, MessageButtons::YesNoCancel};
 }

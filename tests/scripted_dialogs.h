@@ -2,12 +2,11 @@
 
 #include "editor/user_dialogs.h"
 
-#include <QList>
 #include <QStringList>
 
 // Answers every dialog from a script the test sets up and records what was asked, so that a
-// test can check each message to the letter. A dialog the script has no answer for fails the
-// test.
+// test can check each message to the letter. A question or File Association dialog without an
+// answer fails the test; a file dialog without one is cancelled, a colour chooser keeps its colour.
 class ScriptedDialogs : public UserDialogs {
 public:
     QList<Message> messages;
@@ -28,16 +27,21 @@ public:
     QList<LinksTexts> linksDialogs;
 
     MessageAnswer showMessage(const Message& message) override;
-    QString chooseFileToOpen(const FileDialogTexts& texts) override;
-    QString chooseFileToSave(const FileDialogTexts& texts) override;
-    ColourValue chooseColour(ColourValue initial) override;
+    QString chooseFileToOpen(const FileDialogTexts& texts) override {
+        openDialogs << texts;
+        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+    }
+    QString chooseFileToSave(const FileDialogTexts& texts) override {
+        saveDialogs << texts;
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+    ColourValue chooseColour(ColourValue initial) override {
+        colourDialogs << initial;
+        return colourAnswers.isEmpty() ? initial : colourAnswers.takeFirst();
+    }
     void showSafeSchemeInfo(const SafeSchemeInfo& info) override { safeSchemeDialogs << info; }
     void showFlashAdvice(const FlashAdvice& advice) override { flashAdviceDialogs << advice; }
     std::optional<bool> showFileAssociation(const AssociationDialogState& state) override;
     void showAbout(const AboutTexts& texts) override { aboutDialogs << texts; }
     void showLinks(const LinksTexts& texts) override { linksDialogs << texts; }
 };
-
-// The messages the editor shows, built the way the tests expect to see them.
-Message ErrorMessage(const QString& text, const QString& title);
-Message Question(const QString& text, const QString& title);

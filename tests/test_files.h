@@ -1,4 +1,3 @@
-// Files as the tests make and read them.
 #pragma once
 
 #include <QDir>

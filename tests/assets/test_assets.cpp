@@ -1,5 +1,3 @@
-// The committed artwork: every layer picture keeps the rules the preview relies on, and each
-// generator still draws the committed pictures, every menu icon among them at both sizes.
 #include "assets/generator/screen_art.h"
 #include "assets/icon_generator/icon_generator.h"
 #include "assets/icons.h"

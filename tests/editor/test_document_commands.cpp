@@ -1,6 +1,5 @@
-// The scheme and its files in the editor: the starters, reading and writing, the edit history,
-// the document commands and the recent files.
 #include "editor/document_commands.h"
+#include "editor/language_command.h"
 #include "editor/palette_colours.h"
 #include "editor/recent_files.h"
 #include "editor/scheme_loading.h"
@@ -11,8 +10,6 @@
 #include "scheme/scheme_text_codec.h"
 #include "scheme/starter_schemes.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -24,7 +21,11 @@ using Entries = std::array<QString, RecentFiles::Count>;
 
 Message Error(Language language, const QString& text) {
     const QString titles[] = {u"Chyba"_s, u"Error"_s, u"Fehler"_s};
-    return ErrorMessage(text, titles[int(language)]);
+    return {MessageIcon::Critical, text, titles[int(language)], MessageButtons::Ok};
+}
+
+Message Question(const QString& text, const QString& title) {
+    return {MessageIcon::Exclamation, text, title, MessageButtons::YesNoCancel};
 }
 
 // The recent files as the settings file holds them, read by another editor.
@@ -34,29 +35,24 @@ Entries Stored(EditorFixture& f) {
     return other.recentFiles.entries;
 }
 
-// Everything a command could change that the user sees or that would be saved, as one list, so
-// that a test can show that nothing changed at all.
+// Everything a command could change that the user sees or that would be saved, as one list.
 QStringList StateOf(const Editor& e) {
     const SchemeDocument& d = e.document;
     QStringList state;
     state << d.headerTag << d.schemeName << d.dataTag << d.filePath << e.nameBoxText()
           << e.shown.fileLabel << QString::fromUtf8(Contents(e.settings.filePath()));
-    state << u"%1 %2 %3 %4 %5"_s.arg(d.modified)
-                 .arg(e.history.steps.historyPosition)
-                 .arg(e.history.steps.lastIndex())
-                 .arg(e.history.commands.undoEnabled)
-                 .arg(e.history.commands.redoEnabled);
+    state << QString::asprintf("%d %d %d %d %d", d.modified, int(e.history.steps.historyPosition),
+                               e.history.steps.lastIndex(), e.history.commands.undoEnabled,
+                               e.history.commands.redoEnabled);
     for (int k = 1; k <= ElementCount; ++k)
-        state << u"%1 %2 %3"_s.arg(d.elementColour[k])
-                     .arg(d.elementOpacity[k])
-                     .arg(e.list.elements.isChecked(k - 1));
+        state << QString::asprintf("%d %d %d", d.elementColour[k], int(d.elementOpacity[k]),
+                                   e.list.elements.isChecked(k - 1));
     for (int k = 0; k < RecentFiles::Count; ++k)
         state << e.recentFiles.entries[k] << e.recentMenu.captions[k];
     return state;
 }
 
-// The commands that replace the scheme; a dropped file comes with a path relative to the
-// working folder.
+// The commands that replace the scheme; a dropped path is relative to the working folder.
 enum class Replacing { NewBlue, NewRed, NewGreen, Open, RecentItem, DroppedPath, CommandLine };
 
 void Run(EditorFixture& f, Replacing command, const QString& file) {
@@ -87,13 +83,11 @@ private slots:
         QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("label");
-        const auto row = [](const char* tag, Starter s, Language l, const char* n, const char* f) {
-            QTest::newRow(tag) << s << l << QString::fromUtf8(n) << QString::fromUtf8(f);
-        };
-        const Starter blue = Starter::Blue, red = Starter::Red, green = Starter::Green;
-        row("blue cs", blue, Cs, "Modrá ZEF", "Nový projekt - Modrá");
-        row("red en", red, En, "Red ZEF", "New project - Red");
-        row("green de", green, De, "Grünn ZEF", "Neu project - Grünn");
+        QTest::newRow("blue cs") << Starter::Blue << Cs << u"Modrá ZEF"_s
+                                 << u"Nový projekt - Modrá"_s;
+        QTest::newRow("red en") << Starter::Red << En << u"Red ZEF"_s << u"New project - Red"_s;
+        QTest::newRow("green de") << Starter::Green << De << u"Grünn ZEF"_s
+                                  << u"Neu project - Grünn"_s;
     }
     void startersWriteTheirFilesExactly() {
         QFETCH(Starter, starter);
@@ -113,18 +107,16 @@ private slots:
         QList<QByteArray> golden =
             Contents(QFINDTESTDATA(u"starters/"_s + tag + u".col"_s)).split('\n');
         golden[1] = EncodeSchemeText(name) + '\r';
-        // The new scheme holds the file's colours and opacities; until the next save the
-        // opacity, not the tick, decides the preview's conditional overlays.
+        // The new scheme holds the file's opacities (its colours are written below); until the
+        // next save the opacity, not the tick, decides the preview's conditional overlays.
         const ParsedScheme parsed = ParseSchemeText(DecodeSchemeBytes(golden.join('\n')));
-        QCOMPARE(f.editor.document.elementColour, parsed.elementColour);
         QCOMPARE(f.editor.document.elementOpacity, parsed.elementOpacity);
         QCOMPARE(WriteSchemeFile(f.editor, f.path(u"starter.col"_s)), WriteResult::Finished);
         QCOMPARE(Contents(f.path(u"starter.col"_s)).split('\n'), golden);
     }
 
     void reading_data() {
-        // What the user gets: the message of a failure, or the name of the scheme read; what
-        // the reader makes of the words is the reader's test, this is what the editor does.
+        // What the user gets: the message of a failure, or the name of the scheme read.
         QTest::addColumn<QByteArray>("bytes"); // written to "bad.col"
         QTest::addColumn<QString>("file");     // what is read
         QTest::addColumn<Language>("language");
@@ -163,7 +155,6 @@ private slots:
             QVERIFY(f.redraws.isEmpty());
             return;
         }
-        // The editor holds the scheme as the reader gives it, and shows it.
         const ParsedScheme parsed = ParseSchemeText(DecodeSchemeBytes(bytes));
         QCOMPARE(doc.elementColour, parsed.elementColour);
         QCOMPARE(doc.elementOpacity, parsed.elementOpacity);
@@ -186,24 +177,23 @@ private slots:
     void saving_data() {
         QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("target"); // chosen in Save As; none for a scheme without name
-        QTest::addColumn<QList<int>>("answers"); // to the overwrite question, one per dialog
-        QTest::addColumn<QString>("message");    // the error shown; a file to save is read-only
+        QTest::addColumn<QList<MessageAnswer>>("answers"); // to the overwrite question, each time
+        QTest::addColumn<QString>("message"); // the error shown; a file to save is read-only
         const auto row = [](const char* tag, Language language, const char* target,
-                            const QList<int>& answers, const QString& message = QString()) {
+                            const QList<MessageAnswer>& answers, const QString& message = {}) {
             QTest::newRow(tag) << language << QString::fromUtf8(target) << answers << message;
         };
-        const int yes = int(MessageAnswer::Yes), no = int(MessageAnswer::No);
-        const int cancel = int(MessageAnswer::Cancel);
-        row("overwrite, yes, cs", Cs, "old.col", {yes});
-        row("no asks for another name, en", En, "old.col", {no, cancel});
-        row("overwrite, cancel, de", De, "old.col", {cancel});
-        row("read-only file, de", De, "old.col", {yes}, u"Datei kann nicht speichern!"_s);
+        using enum MessageAnswer;
+        row("overwrite, yes, cs", Cs, "old.col", {Yes});
+        row("no asks for another name, en", En, "old.col", {No, Cancel});
+        row("overwrite, cancel, de", De, "old.col", {Cancel});
+        row("read-only file, de", De, "old.col", {Yes}, u"Datei kann nicht speichern!"_s);
         row("no name, cs", Cs, "", {}, u"Vložte název schéma!"_s);
     }
     void saving() {
         QFETCH(Language, language);
         QFETCH(QString, target);
-        QFETCH(QList<int>, answers);
+        QFETCH(QList<MessageAnswer>, answers);
         QFETCH(QString, message);
         EditorFixture f{language};
         QFile::setPermissions(f.folder.path(), QFileDevice::Permissions(0x7777));
@@ -214,12 +204,10 @@ private slots:
         Undo(f.editor);
         f.editor.document.modified = true;
         f.dialogs.saveAnswers = {f.path(target), f.path(target)};
-        for (const int answer : answers)
-            f.dialogs.answers.append(MessageAnswer(answer));
+        f.dialogs.answers = answers;
         // The overwrite question has always been asked in Czech, whatever the language.
         QList<Message> expected(answers.size(),
-                                Message{MessageIcon::Exclamation, u"Přepsat existující soubor?"_s,
-                                        u"Uložit jako..."_s, MessageButtons::YesNoCancel});
+                                Question(u"Přepsat existující soubor?"_s, u"Uložit jako..."_s));
         {
             const auto asAUser = EnforcePermissions();
             if (target.isEmpty()) { // neither Save As nor Save writes a scheme without name
@@ -230,7 +218,6 @@ private slots:
             }
             SaveScheme(f.editor); // Save As for a never-saved scheme
         }
-        QFile::setPermissions(f.folder.path(), QFileDevice::Permissions(0x7777));
         if (!message.isEmpty())
             expected << Error(language, message);
         QCOMPARE(f.dialogs.messages, expected);
@@ -244,7 +231,7 @@ private slots:
         // Nothing is left beside the file, and the recent files are not touched.
         QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{u"old.col"_s});
-        if (answers != QList<int>{int(MessageAnswer::Yes)} || !message.isEmpty()) {
+        if (answers != QList{MessageAnswer::Yes} || !message.isEmpty()) {
             QCOMPARE(Contents(old), "old");
             QCOMPARE(f.editor.history.steps.lastIndex(), 2);
             QVERIFY(f.editor.document.modified);
@@ -258,8 +245,7 @@ private slots:
     }
 
     void undoAndRedo_data() {
-        // eN: a palette edit giving the current element colour N; u: Undo; r: Redo; sN: select
-        // entry N; n: a new Red scheme.
+        // eN: the current element coloured N; u: Undo; r: Redo; sN: select entry N; n: New Red.
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("history"); // position/last, and the commands enabled
         QTest::addColumn<int>("current");
@@ -333,7 +319,6 @@ private slots:
         QTest::addColumn<Language>("language");
         QTest::addColumn<bool>("yes"); // then Yes, after the scheme was changed again
         QTest::newRow("New Blue, cs") << Replacing::NewBlue << Cs << false;
-        QTest::newRow("New Red, en") << Replacing::NewRed << En << false;
         QTest::newRow("New Green, de, yes") << Replacing::NewGreen << De << true;
         QTest::newRow("Open, de, yes") << Replacing::Open << De << true;
         QTest::newRow("recent item, en") << Replacing::RecentItem << En << false;
@@ -404,16 +389,13 @@ private slots:
 
     // A path from the command line that starts with a quote loses its first and last characters,
     // whatever the last is; any other is opened as it is, a quote at its end and all. No path at
-    // all is nothing to open, and no failure.
-    void aCommandLinePathLosesItsQuotes() {
+    // all is nothing to open, and no failure. A drop gives a path for one scheme file alone.
+    void pathsFromOutside() {
         EditorFixture f;
-        const QString scheme = f.writeFile(u"my scheme.col"_s, SchemeFileBytes("Mine"));
-        for (const QString& path : {u"\"%1\""_s, u"\"%1!"_s, u"%1"_s})
-            QVERIFY2(OpenCommandLineFile(f.editor, path.arg(scheme)), qPrintable(path));
-        QVERIFY(!OpenCommandLineFile(f.editor, scheme + u'"') && OpenCommandLineFile(f.editor, {}));
-    }
-
-    void onlyOneSchemeFileIsTakenFromADrop() {
+        const QString path = f.writeFile(u"my scheme.col"_s, SchemeFileBytes("Mine"));
+        for (const QString& line : {u"\"%1\""_s, u"\"%1!"_s, u"%1"_s})
+            QVERIFY2(OpenCommandLineFile(f.editor, line.arg(path)), qPrintable(line));
+        QVERIFY(!OpenCommandLineFile(f.editor, path + u'"') && OpenCommandLineFile(f.editor, {}));
         const QUrl scheme = QUrl::fromLocalFile(u"/home/jana/Modrá nebe.col"_s);
         QCOMPARE(DroppedSchemePath({scheme}), u"/home/jana/Modrá nebe.col"_s);
         QCOMPARE(DroppedSchemePath({QUrl(u"file:///media/OLD.COL"_s)}), u"/media/OLD.COL"_s);
@@ -457,6 +439,10 @@ private slots:
         QCOMPARE(f.dialogs.messages, QList{Error(En, u"File read error!"_s)});
         QCOMPARE(Stored(f), (Entries{c, a, b, c, d}));
         QCOMPARE(f.editor.recentMenu.captions[2] + f.editor.shown.fileLabel, u"b.colc.col"_s);
+        // The language chosen at the first start empties the list.
+        StoreChosenLanguage(f.editor.settings, u"Czech"_s);
+        QCOMPARE(ReadStoredLanguage(f.editor.settings), u"Czech"_s);
+        QCOMPARE(Stored(f), RecentFiles().entries);
     }
 };
 

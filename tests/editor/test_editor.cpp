@@ -1,7 +1,9 @@
 // The element list and the options that act through it (Don't show Provider Name, Safe Scheme),
-// the palettes and Mix Color, and the Safe Scheme dialog.
+// the palettes and Mix Color, the Safe Scheme dialog, and the language the list speaks.
 #include "assets/palette_pictures.h"
+#include "editor/document_commands.h"
 #include "editor/element_list_handlers.h"
+#include "editor/language_command.h"
 #include "editor/palette_colours.h"
 #include "editor/provider_name.h"
 #include "editor/safe_scheme.h"
@@ -199,6 +201,49 @@ private slots:
         QCOMPARE(info.caption + u'|' + info.listCaption + u'|' + info.apology,
                  u"Bezpečné schéma|Povolené prvky k transparenci:|"_s);
         QCOMPARE(info.elements, QStringList(20, QString()));
+    }
+
+    void theLanguageCommandSwitchesStoresAndRenames_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("empty"); // the caption of a recent item without a file
+        QTest::newRow("Deutsch") << u"Deutsch"_s << Language::German << u"(nichts)"_s;
+        QTest::newRow("Czech") << u"Czech"_s << Language::Czech << u"(žádný)"_s;
+        QTest::newRow("English") << u"English"_s << Language::English << u"(none)"_s;
+        // Another word is stored as it is and selects no language: captions stay as they were.
+        QTest::newRow("english") << u"english"_s << Language::None << u"(none)"_s;
+    }
+    void theLanguageCommandSwitchesStoresAndRenames() {
+        QFETCH(QString, word);
+        QFETCH(Language, language);
+        QFETCH(QString, empty);
+        EditorFixture f;
+        QVERIFY(OpenSchemeFromPath(f.editor, f.writeFile(u"a.col"_s, SchemeFileBytes("A", {3}))));
+        CaptionRecentMenu(f.editor);
+        f.editor.list.elements.setCurrent(9);
+        ApplyPaletteColour(f.editor, ColourPicture::Custom);
+        f.editor.list.elements.clickCheckBox(4);
+        const SchemeDocument document = f.editor.document;
+
+        ApplyLanguageCommand(f.editor, word);
+        QCOMPARE(f.editor.language, language);
+        QCOMPARE(ReadStoredLanguage(f.editor.settings), word);
+        // Each element's text starts with its number; without a language the texts are empty.
+        for (int p = 0; p < ElementCount; ++p) {
+            const QString text = f.editor.list.elements.entry(p).text;
+            const QString number = u"%1 - "_s.arg(p + 1, 2, 10, QLatin1Char('0'));
+            QVERIFY2(language == Language::None ? text.isEmpty()
+                                                : text.startsWith(number) && text.size() > 5,
+                     qPrintable(text));
+        }
+        QCOMPARE(f.editor.recentMenu.captions,
+                 (std::array<QString, RecentFiles::Count>{"a.col", empty, empty, empty, empty}));
+        // The scheme, its ticks, the current entry and the history stay, and the list is ready.
+        QCOMPARE(f.editor.document.elementColour, document.elementColour);
+        QVERIFY(f.editor.document.modified && !f.editor.list.elements.isChecked(4));
+        QVERIFY(f.editor.list.schemeReady);
+        QCOMPARE(f.editor.list.elements.current(), 4);
+        QCOMPARE(f.editor.history.steps.historyPosition, qint16(1));
     }
 };
 

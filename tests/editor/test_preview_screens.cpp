@@ -42,8 +42,7 @@ QImage HitMap(Editor& editor) {
 constexpr int ListScreen = 2;
 constexpr QPoint TitleBar(80, 13), Clock(34, 42), Key(40, 22);
 
-// Green2: element 2 turned green and redrawn alone; Red24: element 24 turned red as well, and
-// only it redrawn.
+// Green2: element 2 turned green, redrawn alone; Red24: element 24 red as well, only it redrawn.
 constexpr unsigned Lcd = 1, HideProviderName = 2, Flash = 4, Green2 = 8, Red24 = 16,
                    NoAutoRedraw = 32, AutoRedrawAgain = 64;
 struct Case {
@@ -51,228 +50,205 @@ struct Case {
     int depth;
     Starter starter;
     unsigned changes;
-    int transparent, opacityZero; // elements made transparent, read with opacity 0; 0 for none
+    int transparent = 0, opacityZero = 0; // made transparent, read with opacity 0; 0: none
 };
 const Case Cases[] = {
-    {"blue", 32, Starter::Blue, 0, 0, 0},
-    {"red", 32, Starter::Red, 0, 0, 0},
-    {"green", 32, Starter::Green, 0, 0, 0},
-    {"blue-16bit", 16, Starter::Blue, 0, 0, 0},
-    {"red-24bit", 24, Starter::Red, 0, 0, 0},
-    {"green-lcd", 32, Starter::Green, Lcd, 0, 0},
-    {"blue-lcd-16bit", 16, Starter::Blue, Lcd, 0, 0},
-    {"red-no-provider-name", 32, Starter::Red, HideProviderName, 0, 0},
-    {"blue-transparent-2", 32, Starter::Blue, 0, 2, 0},
-    {"green-transparent-26-24bit", 24, Starter::Green, 0, 26, 0},
+    {"blue", 32, Starter::Blue, 0},
+    {"blue-16bit", 16, Starter::Blue, 0},
+    {"red-24bit", 24, Starter::Red, 0},
+    {"green-lcd", 32, Starter::Green, Lcd},
+    {"blue-lcd-16bit", 16, Starter::Blue, Lcd},
+    {"red-no-provider-name", 32, Starter::Red, HideProviderName},
+    {"blue-transparent-2", 32, Starter::Blue, 0, 2},
+    {"green-transparent-26-24bit", 24, Starter::Green, 0, 26},
     {"green-opacity-26-zero", 32, Starter::Green, 0, 0, 26},
-    {"blue-red-24-redrawn-alone", 32, Starter::Blue, Red24, 0, 0},
-    {"blue-green-2-without-autoredraw", 32, Starter::Blue, NoAutoRedraw | Green2, 0, 0},
-    {"blue-green-2-autoredraw-again", 32, Starter::Blue, NoAutoRedraw | Green2 | AutoRedrawAgain, 0,
-     0},
-    {"blue-transparent-2-without-autoredraw", 32, Starter::Blue, NoAutoRedraw, 2, 0},
-    {"blue-flash", 32, Starter::Blue, Flash, 0, 0},
-    {"blue-flash-16bit", 16, Starter::Blue, Flash, 0, 0},
-    {"red-flash-24bit", 24, Starter::Red, Flash, 0, 0},
-    {"red-transparent-4-flash", 32, Starter::Red, Flash, 4, 0},
+    {"blue-red-24-redrawn-alone", 32, Starter::Blue, Red24},
+    {"blue-green-2-without-autoredraw", 32, Starter::Blue, NoAutoRedraw | Green2},
+    {"blue-green-2-autoredraw-again", 32, Starter::Blue, NoAutoRedraw | Green2 | AutoRedrawAgain},
+    {"blue-transparent-2-without-autoredraw", 32, Starter::Blue, NoAutoRedraw, 2},
+    {"blue-flash", 32, Starter::Blue, Flash},
+    {"blue-flash-16bit", 16, Starter::Blue, Flash},
+    {"red-flash-24bit", 24, Starter::Red, Flash},
+    {"red-transparent-4-flash", 32, Starter::Red, Flash, 4},
 };
 
 } // namespace
-
-Q_DECLARE_METATYPE(const Case*)
-Q_DECLARE_METATYPE(Language)
 
 class TestPreviewScreens : public QObject {
     Q_OBJECT
 private slots:
     // Painting and pointing are silent: a pixel set outside a picture, for one, warns.
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("."))); }
-    void screensMatchTheirGoldenPictures_data();
-    void screensMatchTheirGoldenPictures();
-    void pointingAndClicking();
-    void anUnpaintablePictureEndsTheEditor_data();
-    void anUnpaintablePictureEndsTheEditor();
-    void onlyMagentaIsOutsideALayer_data();
-    void onlyMagentaIsOutsideALayer();
+
+    void screensMatchTheirGoldenPictures_data() {
+        QTest::addColumn<const Case*>("c");
+        for (const Case& c : Cases)
+            QTest::newRow(c.name) << &c;
+    }
+    void screensMatchTheirGoldenPictures() {
+        QFETCH(const Case*, c);
+        PhoneFixture phone(c->depth);
+        Editor& editor = phone.f.editor;
+        // Each change goes the way the user's does, so that how it redraws is tested too. Without
+        // autoredraw an element waits; Refresh and autoredraw on again redraw every screen.
+        CreateStarterScheme(editor, c->starter);
+        if (c->changes & NoAutoRedraw)
+            AutoRedrawClicked(editor, false);
+        if (c->changes & Lcd)
+            LcdColoursClicked(editor, true);
+        if (c->changes & HideProviderName)
+            SetProviderNameOption(editor, true);
+        if (c->transparent)
+            editor.list.elements.setChecked(c->transparent - 1, false);
+        if (c->opacityZero)
+            editor.document.elementOpacity[c->opacityZero] = 0;
+        if (c->transparent || c->opacityZero)
+            RefreshClicked(editor);
+        if (c->changes & (Green2 | Red24)) {
+            editor.document.elementColour[2] = MakeColour(0, 255, 0);
+            if (c->changes & Red24)
+                editor.document.elementColour[24] = MakeColour(255, 0, 0);
+            RedrawPreview(editor, RedrawTarget(c->changes & Red24 ? 24 : 2));
+        }
+        if (c->changes & AutoRedrawAgain)
+            AutoRedrawClicked(editor, true);
+        // Pointing names the topmost layer's element, even a transparent one: the map depends
+        // neither on the scheme nor on the depth of the pictures.
+        CompareWithGolden(HitMap(editor), ZEF_GOLDEN_DIR, QStringLiteral("hit-map"));
+        const QImage before = Sheet(phone.preview);
+        // The window repaints when the flash shows and when it ends.
+        int repaints = 0;
+        editor.previewPainted = [&repaints] {
+            ++repaints;
+        };
+        if (c->changes & Flash) {
+            HoverPreview(editor, ListScreen, TitleBar.x(), TitleBar.y());
+            ClickPreview(editor, ListScreen);
+            QVERIFY(editor.flash.flashBusy && editor.flash.blinkTimer.isActive());
+            QCOMPARE(editor.flash.blinkTimer.interval(), 50);
+            QCOMPARE(phone.preview.zoomView, phone.preview.screen(ListScreen));
+        }
+        CompareWithGolden(Sheet(phone.preview), ZEF_GOLDEN_DIR, QLatin1String(c->name));
+        // One tick later the screen is as it was.
+        QTRY_VERIFY_WITH_TIMEOUT(!editor.flash.flashBusy, 1000);
+        QCOMPARE(repaints, c->changes & Flash ? 2 : 0);
+        QVERIFY(!editor.flash.blinkTimer.isActive());
+        QCOMPARE(Sheet(phone.preview), before);
+        QCOMPARE(phone.preview.zoomView, phone.preview.screen(phone.preview.zoomScreen));
+    }
+
+    void pointingAndClicking() {
+        PhoneFixture phone;
+        Editor& editor = phone.f.editor;
+        editor.list.elements.setCurrent(30);
+        const QImage before = Sheet(phone.preview);
+        const auto click = [&](int screen, QPoint at) {
+            HoverPreview(editor, screen, at.x(), at.y());
+            ClickPreview(editor, screen);
+        };
+        // With the flash on, a click on an overlay changes nothing.
+        click(8, Key);
+        QVERIFY(editor.shown.hoverText.isEmpty());
+        QCOMPARE(phone.preview.zoomScreen, 0);
+        QCOMPARE(editor.list.elements.current(), 30);
+        QCOMPARE(Sheet(phone.preview), before);
+        // Nor does a second click while a flash shows, on another element of another screen.
+        click(ListScreen, TitleBar);
+        const QImage flashed = Sheet(phone.preview);
+        click(0, Clock);
+        QCOMPARE(editor.shown.hoverText, editor.list.elements.entry(0).text);
+        QCOMPARE(editor.list.elements.current(), 3);
+        QCOMPARE(phone.preview.zoomScreen, ListScreen);
+        QCOMPARE(Sheet(phone.preview), flashed);
+        EndFlash(editor);
+        QCOMPARE(Sheet(phone.preview), before);
+        click(0, Clock);
+        QCOMPARE(editor.list.elements.current(), 0);
+        QCOMPARE(phone.preview.zoomScreen, 0);
+        EndFlash(editor);
+        // Without the flash a click selects and zooms and no pixel changes; on an overlay it zooms.
+        editor.options.flashOnSelect = false;
+        click(ListScreen, TitleBar);
+        QCOMPARE(editor.list.elements.current(), 3);
+        QCOMPARE(phone.preview.zoomScreen, ListScreen);
+        click(8, Key);
+        QCOMPARE(phone.preview.zoomScreen, 8);
+        QCOMPARE(editor.list.elements.current(), 3);
+        QCOMPARE(Sheet(phone.preview), before);
+        // Positions off the screen are ignored. The zoom view counts two of its pixels a screen
+        // pixel, the screen two pixels inside it.
+        for (const QPoint p : {QPoint(101, 10), QPoint(10, 80), QPoint(-1, 0), QPoint(0, -1)})
+            HoverPreview(editor, 9, p.x(), p.y());
+        const auto hovered = [&editor] {
+            return QPointF(editor.previewHoverX, editor.previewHoverY);
+        };
+        QCOMPARE(hovered(), QPointF(Key));
+        for (const QPoint p : {QPoint(2, 3), QPoint(0, 10), QPoint(10, 1)}) {
+            HoverZoomView(editor, p.x(), p.y());
+            QCOMPARE(hovered(), QPointF(0, 0));
+        }
+        HoverZoomView(editor, 2 * Key.x() + 3, 2 * Key.y() + 2);
+        QCOMPARE(hovered(), QPointF(Key));
+        QCOMPARE(editor.previewHoverElement, qint16(0));
+    }
+
+    // A picture of another size than the screen's is reported in Czech whatever the language,
+    // without icon; the other message's language is chosen as every error message's is.
+    void anUnpaintablePictureEndsTheEditor_data() {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QList<Message>>("messages");
+        QTest::newRow("en") << 8 << Language::English
+                            << QList<Message>{{MessageIcon::Information,
+                                               "Minimal color must be 16-Bit!", "Error"}};
+        QTest::newRow("none") << 8 << Language::None << QList<Message>();
+        QTest::newRow("mismatched")
+            << 16 << Language::English
+            << QList<Message>{{MessageIcon::None, "Kopírované mapy nejsou stejné !", "Chyba"}};
+    }
+    void anUnpaintablePictureEndsTheEditor() {
+        QFETCH(int, depth);
+        QFETCH(Language, language);
+        QFETCH(QList<Message>, messages);
+        EditorFixture f(language);
+        Preview preview(depth);
+        int ends = 0;
+        AttachPreview(f.editor, preview, [&ends] { ++ends; });
+        const QImage before = preview.screen(0).copy();
+        if (depth >= 16) {
+            preview.maskPicture = QImage(100, 80, before.format());
+            preview.paintElementMask(0, 0, false);
+        }
+        // After the end nothing is painted and nothing shown again.
+        RedrawPreview(f.editor, RedrawTarget::all());
+        preview.maskPicture = preview.layers(0).front().picture;
+        preview.paintElementMask(0, MakeColour(1, 2, 3), false);
+        QCOMPARE(preview.screen(0), before);
+        QCOMPARE(f.dialogs.messages, messages);
+        QCOMPARE(ends, 1);
+    }
+
+    // Pointing names an element only where its layer is not magenta; at 16 bits the rule looks at
+    // the pixel's two bytes, so that magenta stored as 5-5-5 is outside too.
+    void onlyMagentaIsOutsideALayer_data() {
+        QTest::addColumn<QByteArray>("pixel"); // the bytes as stored
+        QTest::addColumn<bool>("inLayer");
+        QTest::newRow("16 magenta 5-6-5") << QByteArray("\x1f\xf8", 2) << false;
+        QTest::newRow("16 magenta 5-5-5") << QByteArray("\x1f\x7c", 2) << false;
+        QTest::newRow("16 high byte of magenta") << QByteArray("\x00\xf8", 2) << false;
+        QTest::newRow("16 bytes sharing bits 3 and 4") << QByteArray("\x18\x98", 2) << false;
+        QTest::newRow("16 near magenta") << QByteArray("\x1e\xf7", 2) << true;
+        QTest::newRow("24 magenta") << QByteArray("\xff\x00\xff", 3) << false;
+        QTest::newRow("24 near magenta") << QByteArray("\xff\x01\xff", 3) << true;
+        QTest::newRow("32 magenta, any fourth byte") << QByteArray("\xff\x00\xff\x80", 4) << false;
+    }
+    void onlyMagentaIsOutsideALayer() {
+        QFETCH(QByteArray, pixel);
+        QFETCH(bool, inLayer);
+        const int bits = 8 * int(pixel.size());
+        QCOMPARE(PixelInLayer(reinterpret_cast<const uchar*>(pixel.constData()), bits), inLayer);
+    }
 };
-
-void TestPreviewScreens::screensMatchTheirGoldenPictures_data() {
-    QTest::addColumn<const Case*>("c");
-    for (const Case& c : Cases)
-        QTest::newRow(c.name) << &c;
-}
-
-void TestPreviewScreens::screensMatchTheirGoldenPictures() {
-    QFETCH(const Case*, c);
-    PhoneFixture phone(c->depth);
-    Editor& editor = phone.f.editor;
-    // Each change goes the way the user's does, so that how it redraws is tested too. Without
-    // autoredraw an element waits; Refresh and switching autoredraw on again redraw every screen.
-    CreateStarterScheme(editor, c->starter);
-    if (c->changes & NoAutoRedraw)
-        AutoRedrawClicked(editor, false);
-    if (c->changes & Lcd)
-        LcdColoursClicked(editor, true);
-    if (c->changes & HideProviderName)
-        SetProviderNameOption(editor, true);
-    if (c->transparent)
-        editor.list.elements.setChecked(c->transparent - 1, false);
-    if (c->opacityZero)
-        editor.document.elementOpacity[c->opacityZero] = 0;
-    if (c->transparent || c->opacityZero)
-        RefreshClicked(editor);
-    if (c->changes & (Green2 | Red24)) {
-        editor.document.elementColour[2] = MakeColour(0, 255, 0);
-        if (c->changes & Red24)
-            editor.document.elementColour[24] = MakeColour(255, 0, 0);
-        RedrawPreview(editor, RedrawTarget(c->changes & Red24 ? 24 : 2));
-    }
-    if (c->changes & AutoRedrawAgain)
-        AutoRedrawClicked(editor, true);
-    // Pointing names the topmost layer's element, even a transparent one: the map depends
-    // neither on the scheme nor on the depth of the pictures.
-    CompareWithGolden(HitMap(editor), ZEF_GOLDEN_DIR, QStringLiteral("hit-map"));
-    const QImage before = Sheet(phone.preview);
-    // The window repaints when the flash shows and when it ends.
-    int repaints = 0;
-    editor.previewPainted = [&repaints] {
-        ++repaints;
-    };
-    if (c->changes & Flash) {
-        HoverPreview(editor, ListScreen, TitleBar.x(), TitleBar.y());
-        ClickPreview(editor, ListScreen);
-        QVERIFY(editor.flash.flashBusy && editor.flash.blinkTimer.isActive());
-        QCOMPARE(editor.flash.blinkTimer.interval(), 50);
-        QCOMPARE(phone.preview.zoomView, phone.preview.screen(ListScreen));
-    }
-    CompareWithGolden(Sheet(phone.preview), ZEF_GOLDEN_DIR, QLatin1String(c->name));
-    // One tick later the screen is as it was.
-    QTRY_VERIFY_WITH_TIMEOUT(!editor.flash.flashBusy, 1000);
-    QCOMPARE(repaints, c->changes & Flash ? 2 : 0);
-    QVERIFY(!editor.flash.blinkTimer.isActive());
-    QCOMPARE(Sheet(phone.preview), before);
-    QCOMPARE(phone.preview.zoomView, phone.preview.screen(phone.preview.zoomScreen));
-}
-
-void TestPreviewScreens::pointingAndClicking() {
-    PhoneFixture phone;
-    Editor& editor = phone.f.editor;
-    editor.list.elements.setCurrent(30);
-    const QImage before = Sheet(phone.preview);
-    const auto click = [&](int screen, QPoint at) {
-        HoverPreview(editor, screen, at.x(), at.y());
-        ClickPreview(editor, screen);
-    };
-    // With the flash on, a click on an overlay changes nothing.
-    click(8, Key);
-    QVERIFY(editor.shown.hoverText.isEmpty());
-    QCOMPARE(phone.preview.zoomScreen, 0);
-    QCOMPARE(editor.list.elements.current(), 30);
-    QCOMPARE(Sheet(phone.preview), before);
-    // Nor does a second click while a flash shows, on another element of another screen.
-    click(ListScreen, TitleBar);
-    const QImage flashed = Sheet(phone.preview);
-    click(0, Clock);
-    QCOMPARE(editor.shown.hoverText, editor.list.elements.entry(0).text);
-    QCOMPARE(editor.list.elements.current(), 3);
-    QCOMPARE(phone.preview.zoomScreen, ListScreen);
-    QCOMPARE(Sheet(phone.preview), flashed);
-    EndFlash(editor);
-    QCOMPARE(Sheet(phone.preview), before);
-    click(0, Clock);
-    QCOMPARE(editor.list.elements.current(), 0);
-    QCOMPARE(phone.preview.zoomScreen, 0);
-    EndFlash(editor);
-    // Without the flash a click selects and zooms and no pixel changes; on an overlay it zooms.
-    editor.options.flashOnSelect = false;
-    click(ListScreen, TitleBar);
-    QCOMPARE(editor.list.elements.current(), 3);
-    QCOMPARE(phone.preview.zoomScreen, ListScreen);
-    click(8, Key);
-    QCOMPARE(phone.preview.zoomScreen, 8);
-    QCOMPARE(editor.list.elements.current(), 3);
-    QCOMPARE(Sheet(phone.preview), before);
-    // Positions off the screen are ignored. The zoom view counts two of its pixels a screen
-    // pixel, the screen two pixels inside it.
-    for (const QPoint p : {QPoint(101, 10), QPoint(10, 80), QPoint(-1, 0), QPoint(0, -1)})
-        HoverPreview(editor, 9, p.x(), p.y());
-    const auto hovered = [&editor] {
-        return QPointF(editor.previewHoverX, editor.previewHoverY);
-    };
-    QCOMPARE(hovered(), QPointF(Key));
-    for (const QPoint p : {QPoint(2, 3), QPoint(0, 10), QPoint(10, 1)}) {
-        HoverZoomView(editor, p.x(), p.y());
-        QCOMPARE(hovered(), QPointF(0, 0));
-    }
-    HoverZoomView(editor, 2 * Key.x() + 3, 2 * Key.y() + 2);
-    QCOMPARE(hovered(), QPointF(Key));
-    QCOMPARE(editor.previewHoverElement, qint16(0));
-}
-
-// The message's language is chosen as every error message's is (the editor's reading tests go
-// through the three); here one language, none, and a picture of another size than the screen's,
-// in Czech whatever the language, without icon.
-void TestPreviewScreens::anUnpaintablePictureEndsTheEditor_data() {
-    QTest::addColumn<int>("depth");
-    QTest::addColumn<Language>("language");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("en") << 8 << Language::English << "Minimal color must be 16-Bit!"
-                        << "Error";
-    QTest::newRow("none") << 8 << Language::None << QString() << QString();
-    QTest::newRow("mismatched") << 16 << Language::English << "Kopírované mapy nejsou stejné !"
-                                << "Chyba";
-}
-
-void TestPreviewScreens::anUnpaintablePictureEndsTheEditor() {
-    QFETCH(int, depth);
-    QFETCH(Language, language);
-    QFETCH(QString, text);
-    QFETCH(QString, title);
-    EditorFixture f(language);
-    Preview preview(depth);
-    int ends = 0;
-    AttachPreview(f.editor, preview, [&ends] { ++ends; });
-    const QImage before = preview.screen(0).copy();
-    if (depth >= 16) {
-        preview.maskPicture = QImage(100, 80, before.format());
-        preview.paintElementMask(0, 0, false);
-    }
-    // After the end nothing is painted and nothing shown again.
-    RedrawPreview(f.editor, RedrawTarget::all());
-    preview.maskPicture = preview.layers(0).front().picture;
-    preview.paintElementMask(0, MakeColour(1, 2, 3), false);
-    QCOMPARE(preview.screen(0), before);
-    QList<Message> expected;
-    if (!text.isEmpty())
-        expected.append({depth < 16 ? MessageIcon::Information : MessageIcon::None, text, title,
-                         MessageButtons::Ok});
-    QCOMPARE(f.dialogs.messages, expected);
-    QCOMPARE(ends, 1);
-}
-
-// Pointing names an element only where its layer is not magenta; at 16 bits the rule looks at the
-// pixel's two bytes, so that magenta stored as 5-5-5 is outside too.
-void TestPreviewScreens::onlyMagentaIsOutsideALayer_data() {
-    QTest::addColumn<QByteArray>("pixel"); // the bytes as stored
-    QTest::addColumn<bool>("inLayer");
-    QTest::newRow("16 black") << QByteArray("\x00\x00", 2) << true;
-    QTest::newRow("16 magenta 5-6-5") << QByteArray("\x1f\xf8", 2) << false;
-    QTest::newRow("16 magenta 5-5-5") << QByteArray("\x1f\x7c", 2) << false;
-    QTest::newRow("16 high byte of magenta") << QByteArray("\x00\xf8", 2) << false;
-    QTest::newRow("16 bytes sharing bits 3 and 4") << QByteArray("\x18\x98", 2) << false;
-    QTest::newRow("16 near magenta") << QByteArray("\x1e\xf7", 2) << true;
-    QTest::newRow("24 magenta") << QByteArray("\xff\x00\xff", 3) << false;
-    QTest::newRow("24 near magenta") << QByteArray("\xff\x01\xff", 3) << true;
-    QTest::newRow("32 magenta, any fourth byte") << QByteArray("\xff\x00\xff\x80", 4) << false;
-    QTest::newRow("32 black") << QByteArray("\x00\x00\x00\xff", 4) << true;
-}
-
-void TestPreviewScreens::onlyMagentaIsOutsideALayer() {
-    QFETCH(QByteArray, pixel);
-    QFETCH(bool, inLayer);
-    const int bits = 8 * int(pixel.size());
-    QCOMPARE(PixelInLayer(reinterpret_cast<const uchar*>(pixel.constData()), bits), inLayer);
-}
 
 QTEST_GUILESS_MAIN(TestPreviewScreens)
 #include "test_preview_screens.moc"
