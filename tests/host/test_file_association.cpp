@@ -12,9 +12,8 @@ const QString ZefType = QStringLiteral("application/x-zef-colour-scheme");
 const QString Program = QStringLiteral("/usr/bin/zef");
 using Files = QMap<QString, QByteArray>;
 
-// A desktop of the test's own: the user's data and configuration folders, and the system's
-// configuration folders, all temporary. The system's MIME data stays, so that the database
-// knows its usual types.
+// A desktop of the test's own: every configuration folder and the user's data folder are
+// temporary; the system's MIME data stays, so that the database knows its usual types.
 struct DesktopHome {
     QTemporaryDir folder;
     DesktopFolders folders{folder.filePath(QStringLiteral("data")),
@@ -28,7 +27,7 @@ struct DesktopHome {
         qunsetenv("XDG_CURRENT_DESKTOP");
     }
     QString package() const { return folders.mimePackage(ZefType); }
-    // Every file below the folder with its contents, by the path relative to it.
+    // Every file below the folder with its contents, by relative path.
     Files files() const {
         Files found;
         QDirIterator it(folder.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
@@ -90,8 +89,7 @@ private slots:
 
         QVERIFY(ApplyAssociation(false, Program).ok());
         QCOMPARE(Contents(mimeapps), Contents(list + ".unregistered"));
-        // What is left besides the list are the databases the desktop's tools made, without the
-        // type.
+        // Besides the list only the databases the desktop's tools made are left, without the type.
         const Files left = home.files();
         for (auto it = left.cbegin(); it != left.cend(); ++it)
             QVERIFY2(
@@ -174,8 +172,7 @@ private slots:
         qunsetenv("XDG_CURRENT_DESKTOP");
         QVERIFY(ApplyAssociation(false, Program).ok());
 
-        // Another program's type for *.col, with its default: OK with the row ticked makes this
-        // program the handler.
+        // Another program's type for *.col, with its default: registering takes it over.
         WriteFile(home.folders.dataHome + "/mime/packages/x-other-scheme.xml",
                   Contents(QFINDTESTDATA("golden/x-other-scheme.xml")));
         WriteFile(list, "[Default Applications]\ntext/x-other-scheme=other.desktop;\n");

@@ -183,8 +183,7 @@ private slots:
                                     "mnuGreenIco", "mnuOtevritIco", "mnuSep", "mnuSaveAsIco",
                                     "mnuKonecIco", "mnuEditTOP", "mnuUndoIco", "mnuRedoIco",
                                     "mnuAuto", "mnuSecureIco", ""}));
-        // States follow the actions; a caption set by key reaches the action, the part after a tab
-        // being its shortcut text.
+        // States follow the actions; a caption set by key reaches the action, shortcut after a tab.
         tree.undo->setEnabled(false);
         tree.autoRedraw->setChecked(false);
         style.setCaption(QStringLiteral("mnuOtevritIco"), QStringLiteral("Öffnen\tAlt+O"));

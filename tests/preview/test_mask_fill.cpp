@@ -103,9 +103,6 @@ struct Pages {
     uchar* data = nullptr;
 };
 
-// Bytes per row in the table for the geometries made of whole pages.
-enum PagedGeometry { RowsEndingOnAPage = 0, PicturesBetweenPages = -1 };
-
 } // namespace
 
 class TestMaskFill : public QObject {
@@ -127,9 +124,12 @@ private slots:
         QTest::addColumn<int>("depth");
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("bytesPerRow");
+        // One row is the first and the last; as many rows as pixels in a row move a mask's one
+        // pixel through every place of a row.
+        QTest::addColumn<QList<int>>("heights");
         // Every narrow width, for each kind of row end, and widths around whole runs of vectors up
         // to 64 bytes; rows end on a 2-byte boundary (as 202, 304 and 404 bytes do) or padded to a
-        // 4-byte boundary beyond that (none at 32 bits). Two geometries are made of whole pages.
+        // 4-byte boundary beyond that (none at 32 bits).
         std::vector<int> widths(40);
         std::iota(widths.begin(), widths.end(), 1);
         widths.insert(widths.end(), {47, 48, 49, 63, 64, 65, 95, 96, 97, 101, 128, 129, 130});
@@ -142,14 +142,18 @@ private slots:
                          depth == 32 ? std::vector{pixelBytes} : std::vector{even, padded})
                         QTest::addRow("%s, %d bits, %d wide, %d bytes a row",
                                       hwy::TargetName(target), depth, width, bytesPerRow)
-                            << target << depth << width << bytesPerRow;
+                            << target << depth << width << bytesPerRow << QList{1, 7, width};
                 }
+                // Rows ending on a page, followed by a page of padding that cannot be written (a
+                // whole number of pixels at 16 and 24 bits); pictures of rows of one page, where
+                // nothing before the first row or after the last can be touched.
                 if (depth != 32)
                     QTest::addRow("%s, %d bits, rows ending on a page", hwy::TargetName(target),
                                   depth)
-                        << target << depth << 0 << int(RowsEndingOnAPage);
+                        << target << depth << int(3 * PageSize) * 8 / depth << int(4 * PageSize)
+                        << QList{1, 7};
                 QTest::addRow("%s, %d bits, pictures between pages", hwy::TargetName(target), depth)
-                    << target << depth << 0 << int(PicturesBetweenPages);
+                    << target << depth << int(PageSize) * 8 / depth << int(PageSize) << QList{1, 3};
             }
         }
     }
@@ -159,29 +163,16 @@ private slots:
         QFETCH(int, depth);
         QFETCH(int, width);
         QFETCH(int, bytesPerRow);
+        QFETCH(QList<int>, heights);
         hwy::SetSupportedTargetsForTest(target);
         const ColourValue colour = MakeColour(0x9C, 0x4E, 0x21);
         const std::vector<uchar> encoded = depth == 16 ? std::vector<uchar>{0x64, 0x9A}
                                            : depth == 24
                                                ? std::vector<uchar>{0x21, 0x4E, 0x9C}
                                                : std::vector<uchar>{0x21, 0x4E, 0x9C, 0xFF};
-        // Rows ending on a page are followed by a page of padding that cannot be written. Pictures
-        // between pages have rows of one page, and nothing before the first row or after the last
-        // can be touched. Other buffers are exactly as long as the geometry says, for
-        // AddressSanitizer. One row is the first and the last; as many rows as pixels in a row move
-        // a mask's one pixel through every place of a row.
-        const int pixelBytes = depth / 8;
-        std::vector<int> heights{1, 7, width};
-        if (bytesPerRow == RowsEndingOnAPage) {
-            width = int(3 * PageSize) / pixelBytes; // a whole number of pixels at 16 and at 24 bits
-            heights = {1, 7};
-        } else if (bytesPerRow == PicturesBetweenPages) {
-            width = int(PageSize) / pixelBytes;
-            heights = {1, 3};
-        }
-        const bool paged = bytesPerRow <= 0;
-        if (paged)
-            bytesPerRow = bytesPerRow == RowsEndingOnAPage ? int(4 * PageSize) : int(PageSize);
+        // Buffers not made of whole pages are exactly as long as the geometry says, for
+        // AddressSanitizer.
+        const bool paged = size_t(bytesPerRow) >= PageSize;
         for (const int height : heights) {
             const BitmapGeometry geometry{width, height, bytesPerRow, quint16(depth)};
             const size_t bytes = size_t(bytesPerRow) * height;
@@ -207,7 +198,7 @@ private slots:
                 if (paged)
                     std::copy(mask.begin(), mask.end(), maskPages.data);
                 const bool locked = kind == MaskKind::Magenta && FillVectorBytes() > 0 &&
-                                    size_t(width * pixelBytes) >= FillVectorBytes();
+                                    size_t(width * depth / 8) >= FillVectorBytes();
                 Pages readOnly(locked ? bytes : 0);
                 uchar* into = locked ? readOnly.data : painted;
                 if (locked)
