@@ -27,7 +27,6 @@ struct DesktopHome {
         qunsetenv("XDG_CURRENT_DESKTOP");
     }
     QString package() const { return folders.mimePackage(ZefType); }
-    // Every file below the folder with its contents, by relative path.
     Files files() const {
         Files found;
         QDirIterator it(folder.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
@@ -145,10 +144,9 @@ private slots:
         QCOMPARE(ApplyAssociation(true, Program).problems, QStringList());
         QVERIFY(QFile::remove(home.folders.mimeAppsList()) &&
                 QDir().mkpath(home.folders.mimeAppsList()));
-        QCOMPARE(ApplyAssociation(true, Program).problems,
-                 QStringList("cannot read " + home.folders.mimeAppsList()));
-        QCOMPARE(ApplyAssociation(false, Program).problems,
-                 QStringList("cannot read " + home.folders.mimeAppsList()));
+        for (const bool registering : {true, false})
+            QCOMPARE(ApplyAssociation(registering, Program).problems,
+                     QStringList("cannot read " + home.folders.mimeAppsList()));
         QVERIFY(!QFile::exists(home.package()) && !QFile::exists(home.folders.desktopEntry()));
     }
 

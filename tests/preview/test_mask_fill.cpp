@@ -78,9 +78,8 @@ std::vector<uchar> Mask(const BitmapGeometry& g, MaskKind kind, std::mt19937& ra
 
 const size_t PageSize = size_t(sysconf(_SC_PAGESIZE));
 
-// Whole pages of memory between two pages that cannot be touched: a read or a write beyond them
-// ends the test program. Pages made read-only end it at a store, even of the bytes they hold,
-// where a comparison of the buffers could not tell it from none.
+// Whole pages between two that cannot be touched, so that a read or write beyond them ends the
+// program; read-only pages end it even at a store of the bytes they hold.
 struct Pages {
     explicit Pages(size_t bytes) : size((bytes + PageSize - 1) / PageSize * PageSize) {
         void* mapped =
@@ -144,9 +143,8 @@ private slots:
                                       hwy::TargetName(target), depth, width, bytesPerRow)
                             << target << depth << width << bytesPerRow << QList{1, 7, width};
                 }
-                // Rows ending on a page, followed by a page of padding that cannot be written (a
-                // whole number of pixels at 16 and 24 bits); pictures of rows of one page, where
-                // nothing before the first row or after the last can be touched.
+                // Rows ending on a page, before a page of padding that cannot be written; pictures
+                // of rows of one page, with nothing to touch before or after them.
                 if (depth != 32)
                     QTest::addRow("%s, %d bits, rows ending on a page", hwy::TargetName(target),
                                   depth)
@@ -170,8 +168,7 @@ private slots:
                                            : depth == 24
                                                ? std::vector<uchar>{0x21, 0x4E, 0x9C}
                                                : std::vector<uchar>{0x21, 0x4E, 0x9C, 0xFF};
-        // Buffers not made of whole pages are exactly as long as the geometry says, for
-        // AddressSanitizer.
+        // Other buffers are exactly as long as the geometry says, for AddressSanitizer.
         const bool paged = size_t(bytesPerRow) >= PageSize;
         for (const int height : heights) {
             const BitmapGeometry geometry{width, height, bytesPerRow, quint16(depth)};
@@ -184,9 +181,8 @@ private slots:
             std::generate(painted, painted + bytes, [&random] { return uchar(random()); });
             for (int y = 1; bytesPerRow == int(4 * PageSize) && y <= height; ++y)
                 QVERIFY(targetPages.readOnly(size_t(y) * bytesPerRow - PageSize, PageSize));
-            // The mask black everywhere comes last: after it the target is the colour throughout.
-            // Under a magenta mask the vector loops, from rows a vector long on, store nothing
-            // (the plain loops store every pixel): there the target is a read-only copy.
+            // Black everywhere comes last: after it the target is the colour throughout. Under
+            // magenta the vector loops store nothing in rows a vector long: there it is read-only.
             for (const MaskKind kind :
                  {MaskKind::Pixels, MaskKind::Runs, MaskKind::OneBlack, MaskKind::OneNotBlack,
                   MaskKind::Magenta, MaskKind::Black}) {

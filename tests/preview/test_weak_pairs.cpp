@@ -1,6 +1,5 @@
-// The readability check: the contrast formula against published reference pairs, the pairs the
-// Blue starter's screens give when an element's colour or tick changes, and a colour made
-// readable on any background, as the window's warning red is.
+// The readability check: the contrast formula on published pairs, the pairs the Blue starter's
+// screens give after a change of colour or tick, and a colour made readable on any background.
 #include "preview/weak_pairs.h"
 #include "scheme/contrast_ratio.h"
 #include "scheme/starter_schemes.h"
@@ -60,8 +59,7 @@ private slots:
         QTest::addColumn<const Case*>("c");
         // clang-format off
         static const Case cases[] = {
-            // The soft keys' bar transparent: their white text lies on the white background of each
-            // screen (element 2, 21 or 58).
+            // The soft keys' bar transparent: their white text on each screen's white (2, 21 or 58).
             {"Blue: softkeys bar painted", {}, {}, 6, 2, nullptr, {}},
             {"softkeys bar transparent, over 2", {}, {7}, 6, 2, "1.0:1", {0, 5, 6, 7, 9}},
             {"softkeys bar transparent, over 21", {}, {7}, 6, 21, "1.0:1", {2, 3, 4}},

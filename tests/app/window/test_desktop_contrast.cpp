@@ -1,6 +1,5 @@
-// Every text of the main window, its menus and its dialogs stands out from what lies behind it,
-// as drawn on the desktop this runs on (plain Qt, or GNOME light or dark through Qt's GTK theme),
-// in each language, and no drop-down cuts a glyph at its edge.
+// Every text of the main window, its menus and dialogs stands out from what lies behind it on
+// this desktop (plain Qt, GNOME light or dark), in each language; no drop-down cuts a glyph.
 #include "app/window/about_dialog.h"
 #include "app/window/association_dialog.h"
 #include "app/window/flash_advice_dialog.h"
@@ -125,8 +124,7 @@ QStringList FaintTexts(QWidget* window) {
 class TestDesktopContrast : public QObject {
     Q_OBJECT
 private slots:
-    // A run that is meant to be on a dark or light desktop makes sure it is, or it would prove
-    // nothing.
+    // A run meant for a dark or light desktop makes sure it is on one, or it would prove nothing.
     void initTestCase() {
         // Text is drawn without smoothing, so that a glyph's pixels show its colour itself, not
         // its blend with what lies behind it.

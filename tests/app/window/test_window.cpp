@@ -1,5 +1,4 @@
-// The program's windows, offscreen, driven as a user drives them: by mouse and keyboard on
-// controls found by their accessible names.
+// The program's windows, offscreen, driven by mouse and keyboard on controls found by name.
 #include "app/qt_user_dialogs.h"
 #include "app/window/main_window.h"
 #include "app/window/pixel_view.h"
@@ -171,7 +170,6 @@ private slots:
             QLabel* captionLabel = Named<QLabel>(&w.window, caption, heard.size() < 4 ? 0 : 1);
             auto* value = qobject_cast<QLabel*>(captionLabel->buddy());
             QVERIFY2(value, qPrintable(caption));
-            // The caption and the frame.
             const auto labels =
                 QAccessible::queryAccessibleInterface(value)->relations(QAccessible::Label);
             QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [captionLabel](const auto& l) {
@@ -200,9 +198,8 @@ private slots:
             QVERIFY(said.size() > 1);
     }
 
-    // Every element's name, every text under the pointer, every language, the mark of a name the
-    // file would not read back: the frames, the pictures, the buttons and the boxes stay where they
-    // were in the first language.
+    // Every element's name, text under the pointer, language, and the mark of a name the file would
+    // not read back leave the frames, pictures, buttons and boxes where they were at first.
     void noTextMovesTheFrames() {
         WindowFixture w;
         const auto places = [&w] {
