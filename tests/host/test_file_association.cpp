@@ -85,7 +85,6 @@ private slots:
         const Files once = home.files();
         QVERIFY(ApplyAssociation(true, QStringLiteral("/opt/zef/bin/zef")).ok());
         QCOMPARE(home.files(), once);
-
         QVERIFY(ApplyAssociation(false, Program).ok());
         QCOMPARE(Contents(mimeapps), Contents(list + ".unregistered"));
         // Besides the list only the databases the desktop's tools made are left, without the type.
@@ -138,7 +137,6 @@ private slots:
                  QStringList({"cannot write " + home.package(),
                               "cannot write " + home.folders.desktopEntry()}));
         QVERIFY(Contents(home.folders.mimeAppsList()).contains("zef.desktop"));
-
         // A folder in place of mimeapps.list can be neither read nor replaced; the rest goes.
         QVERIFY(QFile::remove(home.folders.dataHome));
         QCOMPARE(ApplyAssociation(true, Program).problems, QStringList());
@@ -169,7 +167,6 @@ private slots:
         QCOMPARE(HandlerSeenAfresh(), ZefType);
         qunsetenv("XDG_CURRENT_DESKTOP");
         QVERIFY(ApplyAssociation(false, Program).ok());
-
         // Another program's type for *.col, with its default: registering takes it over.
         WriteFile(home.folders.dataHome + "/mime/packages/x-other-scheme.xml",
                   Contents(QFINDTESTDATA("golden/x-other-scheme.xml")));

@@ -35,7 +35,6 @@ private slots:
         // A fresh store reads empty, and reading creates nothing.
         QCOMPARE(StoredLanguage(store), QString());
         QVERIFY(!QFile::exists(path));
-
         // Each key is a group named by its last level; the folders are made.
         const QString odd = QStringLiteral("/home/jiří/schémata, nová/a=b;c.col");
         store.writeSetting(SettingsKey, "Language", QStringLiteral("Deutsch"), SettingKind::String);
@@ -45,7 +44,6 @@ private slots:
         QCOMPARE(file.allKeys(),
                  (QStringList{"Recent/File1", "Settings/Count", "Settings/Language"}));
         QCOMPARE(file.value("Recent/File1"), QVariant(odd));
-
         QCOMPARE(StoredLanguage(store), QStringLiteral("Deutsch"));
         QCOMPARE(store.readSetting(RecentKey, "File1", SettingKind::String), QVariant(odd));
         QCOMPARE(store.readSetting(SettingsKey, "Count", SettingKind::Integer), QVariant(-123456));
@@ -53,7 +51,6 @@ private slots:
         // Text that is no number, and a value that is not there, read as nothing.
         QVERIFY(!store.readSetting(SettingsKey, "Language", SettingKind::Integer).isValid());
         QVERIFY(!store.readSetting(RecentKey, "Language", SettingKind::String).isValid());
-
         // Without $ZEF_SETTINGS the user's configuration folder holds the file.
         QStandardPaths::setTestModeEnabled(true);
         qunsetenv("ZEF_SETTINGS");

@@ -13,7 +13,7 @@ namespace {
 
 // The fill rule one pixel at a time, as plainly as it can be put, to hold the plain loops to.
 void FillPixelByPixel(const std::vector<uchar>& mask, std::vector<uchar>& target,
-                      const BitmapGeometry& g, const std::vector<uchar>& encoded) {
+                      const BitmapGeometry& g, const QByteArray& encoded) {
     const int size = g.bitsPerPixel / 8;
     const int rowLength = g.bitsPerPixel == 32 ? g.width * g.height : g.width;
     const int rows = g.bitsPerPixel == 32 ? 1 : g.height;
@@ -164,10 +164,9 @@ private slots:
         QFETCH(QList<int>, heights);
         hwy::SetSupportedTargetsForTest(target);
         const ColourValue colour = MakeColour(0x9C, 0x4E, 0x21);
-        const std::vector<uchar> encoded = depth == 16 ? std::vector<uchar>{0x64, 0x9A}
-                                           : depth == 24
-                                               ? std::vector<uchar>{0x21, 0x4E, 0x9C}
-                                               : std::vector<uchar>{0x21, 0x4E, 0x9C, 0xFF};
+        const QByteArray encoded = QByteArray::fromHex(depth == 16   ? "649A"
+                                                       : depth == 24 ? "214E9C"
+                                                                     : "214E9CFF");
         // Other buffers are exactly as long as the geometry says, for AddressSanitizer.
         const bool paged = size_t(bytesPerRow) >= PageSize;
         for (const int height : heights) {

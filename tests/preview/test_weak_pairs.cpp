@@ -84,7 +84,6 @@ private slots:
         }
         for (const auto& [element, colour] : c->colours)
             document.elementColour[element] = colour;
-
         const std::vector<WeakPair> pairs = FindWeakPairs(owners_, input);
         const auto pair = std::find_if(pairs.begin(), pairs.end(), [c](const WeakPair& p) {
             return p.upper == c->upper && p.lower == c->lower;
