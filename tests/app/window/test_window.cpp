@@ -61,6 +61,13 @@ struct WindowFixture {
             QTest::mouseClick(Named(&window, picture), Qt::LeftButton, {}, at);
     }
 
+    // Keys to where the keyboard is, "pointer" for the pointer over the palette.
+    void press(const QString& keys) {
+        for (const QString& key : keys.split(u' ', Qt::SkipEmptyParts))
+            key == u"pointer" ? point("S55 palette", {60, 60})
+                              : QTest::keySequence(window.focusWidget(), QKeySequence(key));
+    }
+
     PhoneFixture phone{32};
     MainWindow window;
 };
@@ -176,17 +183,10 @@ private slots:
             }));
             heard.insert(value, {});
         }
-        const QListWidget* list = w.list();
-        for (int step = 0; step < 3; ++step) {
-            if (step == 0)
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                                  list->visualItemRect(list->item(10)).center());
-            if (step == 1)
-                w.point(QStringLiteral("S55 palette"), QPoint(60, 60));
-            if (step == 2) {
-                w.phone.f.dialogs.openAnswers << w.phone.f.writeFile("A.col", SchemeFileBytes("A"));
-                QTest::keyClick(&w.window, Qt::Key_O, Qt::ControlModifier);
-            }
+        // An element chosen, the pointer over the palette, a file opened.
+        w.phone.f.dialogs.openAnswers << w.phone.f.writeFile("A.col", SchemeFileBytes("A"));
+        for (const char* keys : {"Down", "pointer", "Ctrl+O"}) {
+            w.press(keys);
             for (auto it = heard.begin(); it != heard.end(); ++it) {
                 QCOMPARE(QAccessible::queryAccessibleInterface(it.key())->text(QAccessible::Name),
                          it.key()->text());
@@ -294,22 +294,17 @@ private slots:
         w.window.findChild<QTabWidget*>()->setCurrentWidget(view->parentWidget());
         w.window.findChild<QTabWidget*>()->setFocus(); // on its tab bar
         const QImage unmarked = view->grab().toImage();
-        const auto press = [&w](const QString& keys) {
-            for (const QString& key : keys.split(u' ', Qt::SkipEmptyParts))
-                key == u"pointer" ? w.point("S55 palette", {60, 60})
-                                  : QTest::keySequence(w.window.focusWidget(), QKeySequence(key));
-        };
         const QRgb colour = view->picture().pixel(point) & 0xFFFFFF;
         ColourValue& element = w.phone.f.editor.document.elementColour[1]; // the current one
         const ColourValue before = element;
-        press("Tab " + keys.section(' ', 0, -2));
+        w.press("Tab " + keys.section(' ', 0, -2));
         QCOMPARE(Shown(Named(&w.window, "Colour under the pointer"), {}), colour);
-        press("pointer " + keys.section(' ', -1)); // the mouse elsewhere meanwhile
+        w.press("pointer " + keys.section(' ', -1)); // the mouse elsewhere meanwhile
         QCOMPARE(element, MakeColour(qRed(colour), qGreen(colour), qBlue(colour)));
-        press("Ctrl+Z Shift+Tab"); // one step undone, and the keyboard elsewhere
+        w.press("Ctrl+Z Shift+Tab"); // one step undone, and the keyboard elsewhere
         QCOMPARE(element, before);
         QCOMPARE(view->grab().toImage(), unmarked);
-        press("Tab"); // the mark, where the point was
+        w.press("Tab"); // the mark, where the point was
         QCOMPARE(Shown(view, point - QPoint(0, 5)), QRgb(0));
         const auto says = [view, colour](const char* words) {
             return QAccessible::queryAccessibleInterface(view)->text(QAccessible::Description) ==
