@@ -164,7 +164,7 @@ private slots:
         // Runs at other ratios say so, lest they pass at 1. At 2 the 32-pixel icons show.
         const QString ratio = qEnvironmentVariable("ZEF_EXPECTED_PIXEL_RATIO", QStringLiteral("1"));
         QCOMPARE(picture.devicePixelRatio(), ratio.toDouble());
-        CompareWithGolden(picture, QStringLiteral(ZEF_GOLDEN_DIR),
+        CompareWithGolden(picture, QFINDTESTDATA("golden"),
                           QLatin1String(QTest::currentDataTag()) +
                               (ratio == QLatin1String("1") ? QString() : "@" + ratio + "x"));
     }
