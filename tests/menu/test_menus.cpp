@@ -109,7 +109,6 @@ private slots:
         QTest::newRow("bar-raised-disabled") << 'E' << -1 << 1 << (BarDisabled | Colours);
         QTest::newRow("bar-pointer-over-closed") << 'E' << -1 << 2 << PointerOnBar;
     }
-
     void menusMatchTheirGoldenPictures() {
         QFETCH(char, menu);
         QFETCH(int, active);

@@ -155,7 +155,6 @@ private slots:
             }
         }
     }
-
     void everyTargetAgreesWithThePlainLoops() {
         QFETCH(qint64, target);
         QFETCH(int, depth);

@@ -43,7 +43,6 @@ private slots:
         QTest::newRow("near black on black, below the curve's knee")
             << MakeColour(10, 10, 10) << 0 << 1.06 << "1.0:1";
     }
-
     void contrastRatioOfReferencePairs() {
         QFETCH(ColourValue, colour);
         QFETCH(ColourValue, other);
@@ -70,7 +69,6 @@ private slots:
         for (const Case& c : cases)
             QTest::newRow(c.name) << &c;
     }
-
     void pairsFollowTheScheme() {
         QFETCH(const Case*, c);
         SchemeDocument document;
@@ -95,6 +93,7 @@ private slots:
         QCOMPARE(pair->screens, c->screens);
     }
 
+    // The warning red keeps its hue and becomes only as much lighter or darker as it must.
     void readableColours_data() {
         QTest::addColumn<ColourValue>("background");
         QTest::addColumn<bool>("changed");
@@ -102,8 +101,6 @@ private slots:
         QTest::newRow("dark window") << MakeColour(49, 49, 49) << true;
         QTest::newRow("mid grey window") << MakeColour(128, 128, 128) << true;
     }
-
-    // The warning red keeps its hue and becomes only as much lighter or darker as it must.
     void readableColours() {
         QFETCH(ColourValue, background);
         QFETCH(bool, changed);

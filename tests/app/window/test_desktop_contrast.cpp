@@ -138,14 +138,13 @@ private slots:
                  "the desktop's window colour is not light");
     }
 
+    // At a fractional pixel ratio thin glyphs never reach their full colour: there only the
+    // menus' edges are looked at.
     void everyTextStandsOut_data() {
         QTest::addColumn<QString>("language");
         for (const char* word : {"Czech", "English", "Deutsch"})
             QTest::newRow(word) << QString::fromLatin1(word);
     }
-
-    // At a fractional pixel ratio thin glyphs never reach their full colour: there only the
-    // menus' edges are looked at.
     void everyTextStandsOut() {
         QFETCH(QString, language);
         PhoneFixture phone;

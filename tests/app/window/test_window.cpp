@@ -264,6 +264,7 @@ private slots:
         QTRY_VERIFY(w.window.menuBar()->isVisible() && w.window.menuBar()->height() > 0);
     }
 
+    // Tab reaches each picture after the palette tabs; the keys point and click as the mouse would.
     void coloursWithoutAMouse_data() {
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("keys"); // after Tab: moves, then the key that clicks
@@ -278,8 +279,6 @@ private slots:
             {0, 132});
         row("the custom colour, Return", "Custom colour", "Return", {5, 5});
     }
-
-    // Tab reaches each picture after the palette tabs; the keys point and click as the mouse would.
     void coloursWithoutAMouse() {
         QFETCH(QString, picture);
         QFETCH(QString, keys);
