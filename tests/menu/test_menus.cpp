@@ -193,9 +193,9 @@ private slots:
         tree.file->setDefaultAction(tree.exit);
         QCOMPARE(style.count(), 14);
         tree.shown(tree.file);
-        QCOMPARE(style.menuKey(10), QStringLiteral("mnuRecent1Ico"));
-        QCOMPARE(style.itemIcon(10), MenuIconIndex("mnuRecent1Ico") - 1);
-        QCOMPARE(style.itemIcon(12), 7);
+        QCOMPARE(
+            std::tuple(style.menuKey(10), style.itemIcon(10), style.itemIcon(12)),
+            std::tuple(QStringLiteral("mnuRecent1Ico"), MenuIconIndex("mnuRecent1Ico") - 1, 7));
         QVERIFY(style.item(9).isDefault);
         delete added;
         style.refresh();
