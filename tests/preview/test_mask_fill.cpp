@@ -15,17 +15,12 @@ namespace {
 void FillPixelByPixel(const std::vector<uchar>& mask, std::vector<uchar>& target,
                       const BitmapGeometry& g, const QByteArray& encoded) {
     const int size = g.bitsPerPixel / 8;
-    const int rowLength = g.bitsPerPixel == 32 ? g.width * g.height : g.width;
-    const int rows = g.bitsPerPixel == 32 ? 1 : g.height;
-    for (int y = 0; y < rows; ++y) {
-        for (int x = 0; x < rowLength; ++x) {
-            const int at = y * g.bytesPerRow + x * size;
+    for (int y = 0; y < g.height; ++y) {
+        for (int x = 0; x < g.width; ++x) {
+            const auto pixel = mask.begin() + y * g.bytesPerRow + x * size;
             // The fourth byte of a 32-bit mask pixel does not count; a painted pixel's is 255.
-            bool black = true;
-            for (int i = 0; i < std::min(size, 3); ++i)
-                black = black && mask[at + i] == 0;
-            if (black)
-                std::copy(encoded.begin(), encoded.end(), target.begin() + at);
+            if (std::all_of(pixel, pixel + std::min(size, 3), [](uchar byte) { return byte == 0; }))
+                std::copy(encoded.begin(), encoded.end(), target.begin() + (pixel - mask.begin()));
         }
     }
 }
