@@ -88,12 +88,10 @@ private slots:
         QVERIFY(ApplyAssociation(false, Program).ok());
         QCOMPARE(Contents(mimeapps), Contents(list + ".unregistered"));
         // Besides the list only the databases the desktop's tools made are left, without the type.
-        const Files left = home.files();
-        for (auto it = left.cbegin(); it != left.cend(); ++it)
-            QVERIFY2(
-                it.key() == u"config/mimeapps.list" ||
-                    (it.key().startsWith(QLatin1String("data/")) && !it.value().contains("zef")),
-                qPrintable(it.key()));
+        for (const auto& [path, bytes] : home.files().asKeyValueRange())
+            QVERIFY2(path == u"config/mimeapps.list" ||
+                         (path.startsWith(u"data/") && !bytes.contains("zef")),
+                     qPrintable(path));
     }
 
     void theProgramPathIsOneExecArgument_data() {
