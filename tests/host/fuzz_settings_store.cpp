@@ -3,8 +3,8 @@
 // leaves the file as it was.
 #include "host/settings_store.h"
 #include "memory_folder.h"
+#include "test_files.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
@@ -14,13 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static int run = 0;
     // A name of its own for every run, so that nothing remembered about an earlier file of the
     // same name can hide what this one holds.
-    const QString path = folder.filePath(QStringLiteral("zef-%1.conf").arg(++run));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            std::abort();
-        file.write(reinterpret_cast<const char*>(data), qint64(size));
-    }
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QString path =
+        WriteFile(folder.filePath(QStringLiteral("zef-%1.conf").arg(++run)), bytes);
     SettingsStore store(path);
     const QString key = QStringLiteral("Tesmira\\ZEF\\Settings");
     store.readSetting(key, "Language", SettingKind::String);
@@ -31,10 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool taken =
         store.readSetting(key, "Language", SettingKind::String) == QVariant("English") &&
         store.readSetting(key, "Count", SettingKind::Integer) == QVariant(1234);
-    QFile written(path);
-    if (!taken &&
-        (!written.open(QIODevice::ReadOnly) ||
-         written.readAll() != QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))))
+    if (!taken && Contents(path) != bytes)
         std::abort();
     QFile::remove(path);
     return 0;

@@ -12,9 +12,8 @@ const QString ZefType = QStringLiteral("application/x-zef-colour-scheme");
 const QString Program = QStringLiteral("/usr/bin/zef");
 using Files = QMap<QString, QByteArray>;
 
-// A desktop of the test's own: the user's data and configuration folders, and the system's
-// configuration folders, all temporary. The system's MIME data stays, so that the database
-// knows its usual types.
+// A desktop of the test's own: every configuration folder and the user's data folder are
+// temporary; the system's MIME data stays, so that the database knows its usual types.
 struct DesktopHome {
     QTemporaryDir folder;
     DesktopFolders folders{folder.filePath(QStringLiteral("data")),
@@ -28,7 +27,6 @@ struct DesktopHome {
         qunsetenv("XDG_CURRENT_DESKTOP");
     }
     QString package() const { return folders.mimePackage(ZefType); }
-    // Every file below the folder with its contents, by the path relative to it.
     Files files() const {
         Files found;
         QDirIterator it(folder.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
@@ -87,17 +85,13 @@ private slots:
         const Files once = home.files();
         QVERIFY(ApplyAssociation(true, QStringLiteral("/opt/zef/bin/zef")).ok());
         QCOMPARE(home.files(), once);
-
         QVERIFY(ApplyAssociation(false, Program).ok());
         QCOMPARE(Contents(mimeapps), Contents(list + ".unregistered"));
-        // What is left besides the list are the databases the desktop's tools made, without the
-        // type.
-        const Files left = home.files();
-        for (auto it = left.cbegin(); it != left.cend(); ++it)
-            QVERIFY2(
-                it.key() == u"config/mimeapps.list" ||
-                    (it.key().startsWith(QLatin1String("data/")) && !it.value().contains("zef")),
-                qPrintable(it.key()));
+        // Besides the list only the databases the desktop's tools made are left, without the type.
+        for (const auto& [path, bytes] : home.files().asKeyValueRange())
+            QVERIFY2(path == u"config/mimeapps.list" ||
+                         (path.startsWith(u"data/") && !bytes.contains("zef")),
+                     qPrintable(path));
     }
 
     void theProgramPathIsOneExecArgument_data() {
@@ -141,16 +135,14 @@ private slots:
                  QStringList({"cannot write " + home.package(),
                               "cannot write " + home.folders.desktopEntry()}));
         QVERIFY(Contents(home.folders.mimeAppsList()).contains("zef.desktop"));
-
         // A folder in place of mimeapps.list can be neither read nor replaced; the rest goes.
         QVERIFY(QFile::remove(home.folders.dataHome));
         QCOMPARE(ApplyAssociation(true, Program).problems, QStringList());
         QVERIFY(QFile::remove(home.folders.mimeAppsList()) &&
                 QDir().mkpath(home.folders.mimeAppsList()));
-        QCOMPARE(ApplyAssociation(true, Program).problems,
-                 QStringList("cannot read " + home.folders.mimeAppsList()));
-        QCOMPARE(ApplyAssociation(false, Program).problems,
-                 QStringList("cannot read " + home.folders.mimeAppsList()));
+        for (const bool registering : {true, false})
+            QCOMPARE(ApplyAssociation(registering, Program).problems,
+                     QStringList("cannot read " + home.folders.mimeAppsList()));
         QVERIFY(!QFile::exists(home.package()) && !QFile::exists(home.folders.desktopEntry()));
     }
 
@@ -173,9 +165,7 @@ private slots:
         QCOMPARE(HandlerSeenAfresh(), ZefType);
         qunsetenv("XDG_CURRENT_DESKTOP");
         QVERIFY(ApplyAssociation(false, Program).ok());
-
-        // Another program's type for *.col, with its default: OK with the row ticked makes this
-        // program the handler.
+        // Another program's type for *.col, with its default: registering takes it over.
         WriteFile(home.folders.dataHome + "/mime/packages/x-other-scheme.xml",
                   Contents(QFINDTESTDATA("golden/x-other-scheme.xml")));
         WriteFile(list, "[Default Applications]\ntext/x-other-scheme=other.desktop;\n");

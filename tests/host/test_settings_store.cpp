@@ -35,8 +35,7 @@ private slots:
         // A fresh store reads empty, and reading creates nothing.
         QCOMPARE(StoredLanguage(store), QString());
         QVERIFY(!QFile::exists(path));
-
-        // Each key is a group of its own, named by the key's last level; the folders are made.
+        // Each key is a group named by its last level; the folders are made.
         const QString odd = QStringLiteral("/home/jiří/schémata, nová/a=b;c.col");
         store.writeSetting(SettingsKey, "Language", QStringLiteral("Deutsch"), SettingKind::String);
         store.writeSetting(SettingsKey, "Count", -123456, SettingKind::Integer);
@@ -45,24 +44,21 @@ private slots:
         QCOMPARE(file.allKeys(),
                  (QStringList{"Recent/File1", "Settings/Count", "Settings/Language"}));
         QCOMPARE(file.value("Recent/File1"), QVariant(odd));
-
-        QCOMPARE(store.readSetting(SettingsKey, "Language", SettingKind::String),
-                 QVariant("Deutsch"));
+        QCOMPARE(StoredLanguage(store), QStringLiteral("Deutsch"));
         QCOMPARE(store.readSetting(RecentKey, "File1", SettingKind::String), QVariant(odd));
         QCOMPARE(store.readSetting(SettingsKey, "Count", SettingKind::Integer), QVariant(-123456));
         QCOMPARE(store.readSetting(SettingsKey, "Count", SettingKind::String), QVariant("-123456"));
         // Text that is no number, and a value that is not there, read as nothing.
         QVERIFY(!store.readSetting(SettingsKey, "Language", SettingKind::Integer).isValid());
         QVERIFY(!store.readSetting(RecentKey, "Language", SettingKind::String).isValid());
-
         // Without $ZEF_SETTINGS the user's configuration folder holds the file.
         QStandardPaths::setTestModeEnabled(true);
         qunsetenv("ZEF_SETTINGS");
         QVERIFY(SettingsStore::fromEnvironment().filePath().endsWith("/Tesmira/ZEF.conf"));
     }
 
-    // Settings never stop the program: a store it cannot use reads what it can, never hangs, and
-    // keeps only what it can. Permissions hold for the test as for any user.
+    // A store the program cannot use reads what it can, never hangs, and keeps only what it can.
+    // Permissions hold for the test as for any user.
     void aBrokenStoreReadsEmptyAndDropsWrites_data() {
         QTest::addColumn<QByteArray>("bytes"); // "folder", "pipe", or the file's bytes
         QTest::addColumn<int>("permissions");  // of the settings file, or its folder for "folder"

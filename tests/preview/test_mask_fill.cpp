@@ -13,19 +13,14 @@ namespace {
 
 // The fill rule one pixel at a time, as plainly as it can be put, to hold the plain loops to.
 void FillPixelByPixel(const std::vector<uchar>& mask, std::vector<uchar>& target,
-                      const BitmapGeometry& g, const std::vector<uchar>& encoded) {
+                      const BitmapGeometry& g, const QByteArray& encoded) {
     const int size = g.bitsPerPixel / 8;
-    const int rowLength = g.bitsPerPixel == 32 ? g.width * g.height : g.width;
-    const int rows = g.bitsPerPixel == 32 ? 1 : g.height;
-    for (int y = 0; y < rows; ++y) {
-        for (int x = 0; x < rowLength; ++x) {
-            const int at = y * g.bytesPerRow + x * size;
+    for (int y = 0; y < g.height; ++y) {
+        for (int x = 0; x < g.width; ++x) {
+            const auto pixel = mask.begin() + y * g.bytesPerRow + x * size;
             // The fourth byte of a 32-bit mask pixel does not count; a painted pixel's is 255.
-            bool black = true;
-            for (int i = 0; i < std::min(size, 3); ++i)
-                black = black && mask[at + i] == 0;
-            if (black)
-                std::copy(encoded.begin(), encoded.end(), target.begin() + at);
+            if (std::all_of(pixel, pixel + std::min(size, 3), [](uchar byte) { return byte == 0; }))
+                std::copy(encoded.begin(), encoded.end(), target.begin() + (pixel - mask.begin()));
         }
     }
 }
@@ -36,6 +31,7 @@ enum class MaskKind {
     Black,       // black everywhere, padding too: every vector is stored
     OneBlack,    // magenta with one black pixel a row, a pixel further right each row
     OneNotBlack, // black with one near black pixel a row, a pixel further right each row
+    Magenta,     // magenta everywhere, as outside an element's area: nothing may be stored
 };
 
 // A mask of the given geometry. A near black pixel has one byte 1, a different one from pixel
@@ -66,7 +62,7 @@ std::vector<uchar> Mask(const BitmapGeometry& g, MaskKind kind, std::mt19937& ra
                 continue;
             }
             if (run-- <= 0) {
-                colour = kind == MaskKind::Black ? 0 : random() % 4;
+                colour = kind == MaskKind::Black ? 0 : kind == MaskKind::Magenta ? 1 : random() % 4;
                 run = kind == MaskKind::Runs ? int(random() % (3 * g.width + 1)) : 0;
             }
             draw(pixel, colour, x % size);
@@ -77,9 +73,8 @@ std::vector<uchar> Mask(const BitmapGeometry& g, MaskKind kind, std::mt19937& ra
 
 const size_t PageSize = size_t(sysconf(_SC_PAGESIZE));
 
-// Whole pages of memory between two pages that cannot be touched: a read or a write beyond them
-// ends the test program. Pages made read-only end it at a store, even of the bytes they hold,
-// where a comparison of the buffers could not tell it from none.
+// Whole pages between two that cannot be touched, so that a read or write beyond them ends the
+// program; read-only pages end it even at a store of the bytes they hold.
 struct Pages {
     explicit Pages(size_t bytes) : size((bytes + PageSize - 1) / PageSize * PageSize) {
         void* mapped =
@@ -102,9 +97,6 @@ struct Pages {
     uchar* data = nullptr;
 };
 
-// Bytes per row in the table for the geometries made of whole pages.
-enum PagedGeometry { RowsEndingOnAPage = 0, PicturesBetweenPages = -1 };
-
 } // namespace
 
 class TestMaskFill : public QObject {
@@ -126,10 +118,12 @@ private slots:
         QTest::addColumn<int>("depth");
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("bytesPerRow");
-        // Every narrow width, so that each kind of row end is met, and widths around whole runs of
-        // vectors up to 64 bytes; rows end on a 2-byte boundary (as 202, 304 and 404 bytes do) or
-        // padded to a 4-byte boundary beyond that. At 32 bits the picture is one run of pixels
-        // without padding. Two geometries are made of whole pages, see below.
+        // One row is the first and the last; as many rows as pixels in a row move a mask's one
+        // pixel through every place of a row.
+        QTest::addColumn<QList<int>>("heights");
+        // Every narrow width, for each kind of row end, and widths around whole runs of vectors up
+        // to 64 bytes; rows end on a 2-byte boundary (as 202, 304 and 404 bytes do) or padded to a
+        // 4-byte boundary beyond that (none at 32 bits).
         std::vector<int> widths(40);
         std::iota(widths.begin(), widths.end(), 1);
         widths.insert(widths.end(), {47, 48, 49, 63, 64, 65, 95, 96, 97, 101, 128, 129, 130});
@@ -142,47 +136,33 @@ private slots:
                          depth == 32 ? std::vector{pixelBytes} : std::vector{even, padded})
                         QTest::addRow("%s, %d bits, %d wide, %d bytes a row",
                                       hwy::TargetName(target), depth, width, bytesPerRow)
-                            << target << depth << width << bytesPerRow;
+                            << target << depth << width << bytesPerRow << QList{1, 7, width};
                 }
+                // Rows ending on a page, before a page of padding that cannot be written; pictures
+                // of rows of one page, with nothing to touch before or after them.
                 if (depth != 32)
                     QTest::addRow("%s, %d bits, rows ending on a page", hwy::TargetName(target),
                                   depth)
-                        << target << depth << 0 << int(RowsEndingOnAPage);
+                        << target << depth << int(3 * PageSize) * 8 / depth << int(4 * PageSize)
+                        << QList{1, 7};
                 QTest::addRow("%s, %d bits, pictures between pages", hwy::TargetName(target), depth)
-                    << target << depth << 0 << int(PicturesBetweenPages);
+                    << target << depth << int(PageSize) * 8 / depth << int(PageSize) << QList{1, 3};
             }
         }
     }
-
     void everyTargetAgreesWithThePlainLoops() {
         QFETCH(qint64, target);
         QFETCH(int, depth);
         QFETCH(int, width);
         QFETCH(int, bytesPerRow);
+        QFETCH(QList<int>, heights);
         hwy::SetSupportedTargetsForTest(target);
         const ColourValue colour = MakeColour(0x9C, 0x4E, 0x21);
-        const std::vector<uchar> encoded = depth == 16 ? std::vector<uchar>{0x64, 0x9A}
-                                           : depth == 24
-                                               ? std::vector<uchar>{0x21, 0x4E, 0x9C}
-                                               : std::vector<uchar>{0x21, 0x4E, 0x9C, 0xFF};
-        // Rows ending on a page are followed by a page of padding that cannot be written. Pictures
-        // between pages have rows of one page, with as little padding as the depth allows, and
-        // nothing can be touched before the first row or after the last. Otherwise the buffers are
-        // exactly as long as the geometry says, so that a read or write beyond them shows under
-        // AddressSanitizer. One row is both the first and the last; as many rows as pixels in a row
-        // move a mask's one pixel through every place of a row.
-        const int pixelBytes = depth / 8;
-        std::vector<int> heights{1, 7, width};
-        if (bytesPerRow == RowsEndingOnAPage) {
-            width = int(3 * PageSize) / pixelBytes; // a whole number of pixels at 16 and at 24 bits
-            heights = {1, 7};
-        } else if (bytesPerRow == PicturesBetweenPages) {
-            width = int(PageSize) / pixelBytes;
-            heights = {1, 3};
-        }
-        const bool paged = bytesPerRow <= 0;
-        if (paged)
-            bytesPerRow = bytesPerRow == RowsEndingOnAPage ? int(4 * PageSize) : int(PageSize);
+        const QByteArray encoded = QByteArray::fromHex(depth == 16   ? "649A"
+                                                       : depth == 24 ? "214E9C"
+                                                                     : "214E9CFF");
+        // Other buffers are exactly as long as the geometry says, for AddressSanitizer.
+        const bool paged = size_t(bytesPerRow) >= PageSize;
         for (const int height : heights) {
             const BitmapGeometry geometry{width, height, bytesPerRow, quint16(depth)};
             const size_t bytes = size_t(bytesPerRow) * height;
@@ -194,9 +174,11 @@ private slots:
             std::generate(painted, painted + bytes, [&random] { return uchar(random()); });
             for (int y = 1; bytesPerRow == int(4 * PageSize) && y <= height; ++y)
                 QVERIFY(targetPages.readOnly(size_t(y) * bytesPerRow - PageSize, PageSize));
-            // The mask black everywhere comes last: after it the target is the colour throughout.
-            for (const MaskKind kind : {MaskKind::Pixels, MaskKind::Runs, MaskKind::OneBlack,
-                                        MaskKind::OneNotBlack, MaskKind::Black}) {
+            // Black everywhere comes last: after it the target is the colour throughout. Under
+            // magenta the vector loops store nothing in rows a vector long: there it is read-only.
+            for (const MaskKind kind :
+                 {MaskKind::Pixels, MaskKind::Runs, MaskKind::OneBlack, MaskKind::OneNotBlack,
+                  MaskKind::Magenta, MaskKind::Black}) {
                 const std::vector<uchar> mask = Mask(geometry, kind, random);
                 std::vector<uchar> expected(painted, painted + bytes), plain = expected;
                 FillPixelByPixel(mask, expected, geometry, encoded);
@@ -204,49 +186,17 @@ private slots:
                 QVERIFY(plain == expected);
                 if (paged)
                     std::copy(mask.begin(), mask.end(), maskPages.data);
-                MaskFill(paged ? maskPages.data : mask.data(), painted, geometry, colour);
-                QVERIFY(std::equal(plain.begin(), plain.end(), painted));
+                const bool locked = kind == MaskKind::Magenta && FillVectorBytes() > 0 &&
+                                    size_t(width * depth / 8) >= FillVectorBytes();
+                Pages readOnly(locked ? bytes : 0);
+                uchar* into = locked ? readOnly.data : painted;
+                if (locked)
+                    QVERIFY(into && std::copy(painted, painted + bytes, into) &&
+                            readOnly.readOnly(0, bytes));
+                MaskFill(paged ? maskPages.data : mask.data(), into, geometry, colour);
+                QVERIFY(std::equal(plain.begin(), plain.end(), into));
             }
         }
-    }
-
-    void magentaRowsStayUnwritten_data() {
-        QTest::addColumn<qint64>("target");
-        QTest::addColumn<int>("depth");
-        QTest::addColumn<int>("width");
-        // The narrowest rows the vector loops take, at least one vector long, and the next, and the
-        // screens' width.
-        for (const qint64 target : hwy::SupportedAndGeneratedTargets()) {
-            hwy::SetSupportedTargetsForTest(target);
-            const int vector = int(FillVectorBytes());
-            hwy::SetSupportedTargetsForTest(0);
-            if (vector == 0)
-                continue;
-            for (const int depth : {16, 24, 32}) {
-                const int narrowest = (vector * 8 + depth - 1) / depth;
-                for (const int width : {narrowest, narrowest + 1, 101})
-                    QTest::addRow("%s, %d bits, %d wide", hwy::TargetName(target), depth, width)
-                        << target << depth << width;
-            }
-        }
-    }
-
-    // Outside an element's area a layer mask is magenta: from the narrowest row they take on, the
-    // vector loops leave those rows without a store, which into a read-only target would end the
-    // test program.
-    void magentaRowsStayUnwritten() {
-        QFETCH(qint64, target);
-        QFETCH(int, depth);
-        QFETCH(int, width);
-        hwy::SetSupportedTargetsForTest(target);
-        const int pixelBytes = depth / 8;
-        const BitmapGeometry geometry{width, 3, width * pixelBytes, quint16(depth)};
-        std::vector<uchar> mask(size_t(geometry.bytesPerRow) * geometry.height);
-        for (size_t i = 0; i < mask.size(); ++i)
-            mask[i] = i % pixelBytes == 1 ? 0 : 0xFF;
-        Pages pages(mask.size());
-        QVERIFY(pages.data && pages.readOnly(0, mask.size()));
-        MaskFill(mask.data(), pages.data, geometry, 0x123456);
     }
 };
 

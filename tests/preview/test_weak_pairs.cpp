@@ -1,6 +1,5 @@
-// The readability check: the contrast formula against published reference pairs, the pairs the
-// Blue starter's screens give when an element's colour or tick changes, and a colour made
-// readable on any background, as the window's warning red is.
+// The readability check: the contrast formula on published pairs, the pairs the Blue starter's
+// screens give after a change of colour or tick, and a colour made readable on any background.
 #include "preview/weak_pairs.h"
 #include "scheme/contrast_ratio.h"
 #include "scheme/starter_schemes.h"
@@ -20,8 +19,7 @@ struct Case {
     QList<int> screens;
 };
 
-constexpr ColourValue White = MakeColour(255, 255, 255), SoftkeysBlue = MakeColour(0, 0, 192);
-const QList<int> SoftkeyScreens{0, 1, 2, 3, 4, 5, 6, 7, 9};
+constexpr ColourValue White = MakeColour(255, 255, 255);
 
 } // namespace
 
@@ -38,18 +36,13 @@ private slots:
         QTest::addColumn<double>("ratio");
         QTest::addColumn<QString>("text");
         QTest::newRow("black on white") << 0 << White << 21.0 << "21.0:1";
-        QTest::newRow("equal colours")
-            << MakeColour(90, 10, 200) << MakeColour(90, 10, 200) << 1.0 << "1.0:1";
         QTest::newRow("grey 118 on white") << MakeColour(118, 118, 118) << White << 4.54 << "4.5:1";
         // 3.998:1 is not 4:1: the text is cut, never rounded up.
         QTest::newRow("red on white") << MakeColour(255, 0, 0) << White << 3.998 << "3.9:1";
         QTest::newRow("blue on black") << MakeColour(0, 0, 255) << 0 << 2.44 << "2.4:1";
         QTest::newRow("near black on black, below the curve's knee")
             << MakeColour(10, 10, 10) << 0 << 1.06 << "1.0:1";
-        QTest::newRow("grey 204 on white, the pattern")
-            << MakeColour(204, 204, 204) << White << 1.61 << "1.6:1";
     }
-
     void contrastRatioOfReferencePairs() {
         QFETCH(ColourValue, colour);
         QFETCH(ColourValue, other);
@@ -65,10 +58,7 @@ private slots:
         QTest::addColumn<const Case*>("c");
         // clang-format off
         static const Case cases[] = {
-            {"softkeys text in its background's colour",
-             {{6, SoftkeysBlue}}, {}, 6, 7, "1.0:1", SoftkeyScreens},
-            // The soft keys' bar transparent: their white text lies on the white background of each
-            // screen (element 2, 21 or 58).
+            // The soft keys' bar transparent: their white text on each screen's white (2, 21 or 58).
             {"Blue: softkeys bar painted", {}, {}, 6, 2, nullptr, {}},
             {"softkeys bar transparent, over 2", {}, {7}, 6, 2, "1.0:1", {0, 5, 6, 7, 9}},
             {"softkeys bar transparent, over 21", {}, {7}, 6, 21, "1.0:1", {2, 3, 4}},
@@ -79,7 +69,6 @@ private slots:
         for (const Case& c : cases)
             QTest::newRow(c.name) << &c;
     }
-
     void pairsFollowTheScheme() {
         QFETCH(const Case*, c);
         SchemeDocument document;
@@ -93,34 +82,25 @@ private slots:
         }
         for (const auto& [element, colour] : c->colours)
             document.elementColour[element] = colour;
-
         const std::vector<WeakPair> pairs = FindWeakPairs(owners_, input);
-        QVERIFY(
-            std::is_sorted(pairs.begin(), pairs.end(),
-                           [](const WeakPair& a, const WeakPair& b) { return a.ratio < b.ratio; }));
         const auto pair = std::find_if(pairs.begin(), pairs.end(), [c](const WeakPair& p) {
             return p.upper == c->upper && p.lower == c->lower;
         });
-        if (!c->ratio) {
-            QVERIFY(pair == pairs.end());
+        QCOMPARE(pair != pairs.end(), c->ratio != nullptr);
+        if (!c->ratio)
             return;
-        }
-        QVERIFY(pair != pairs.end());
         QCOMPARE(RatioText(pair->ratio), QLatin1String(c->ratio));
         QCOMPARE(pair->screens, c->screens);
     }
 
+    // The warning red keeps its hue and becomes only as much lighter or darker as it must.
     void readableColours_data() {
         QTest::addColumn<ColourValue>("background");
         QTest::addColumn<bool>("changed");
         QTest::newRow("light grey window") << MakeColour(239, 239, 239) << false;
-        QTest::newRow("white window") << MakeColour(255, 255, 255) << false;
         QTest::newRow("dark window") << MakeColour(49, 49, 49) << true;
-        QTest::newRow("black window") << MakeColour(0, 0, 0) << true;
         QTest::newRow("mid grey window") << MakeColour(128, 128, 128) << true;
     }
-
-    // The warning red keeps its hue and becomes only as much lighter or darker as it must.
     void readableColours() {
         QFETCH(ColourValue, background);
         QFETCH(bool, changed);

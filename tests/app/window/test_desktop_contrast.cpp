@@ -1,6 +1,5 @@
-// Every text of the main window, its menus and its dialogs stands out from what lies behind it,
-// as drawn on the desktop this runs on (plain Qt, or GNOME light or dark through Qt's GTK theme),
-// in each language, and no drop-down cuts a glyph at its edge.
+// Every text of the main window, its menus and dialogs stands out from what lies behind it on
+// this desktop (plain Qt, GNOME light or dark), in each language; no drop-down cuts a glyph.
 #include "app/window/about_dialog.h"
 #include "app/window/association_dialog.h"
 #include "app/window/flash_advice_dialog.h"
@@ -125,8 +124,7 @@ QStringList FaintTexts(QWidget* window) {
 class TestDesktopContrast : public QObject {
     Q_OBJECT
 private slots:
-    // A run that is meant to be on a dark or light desktop makes sure it is, or it would prove
-    // nothing.
+    // A run meant for a dark or light desktop makes sure it is on one, or it would prove nothing.
     void initTestCase() {
         // Text is drawn without smoothing, so that a glyph's pixels show its colour itself, not
         // its blend with what lies behind it.
@@ -135,20 +133,18 @@ private slots:
         QApplication::setFont(font);
         const QString expected = qEnvironmentVariable("ZEF_EXPECTED_DESKTOP");
         const int lightness = QApplication::palette().color(QPalette::Window).lightness();
-        if (expected == QLatin1String("dark"))
-            QVERIFY2(lightness < 100, "the desktop's window colour is not dark");
-        else if (expected == QLatin1String("light"))
-            QVERIFY2(lightness > 180, "the desktop's window colour is not light");
+        QVERIFY2(expected != u"dark" || lightness < 100, "the desktop's window colour is not dark");
+        QVERIFY2(expected != u"light" || lightness > 180,
+                 "the desktop's window colour is not light");
     }
 
+    // At a fractional pixel ratio thin glyphs never reach their full colour: there only the
+    // menus' edges are looked at.
     void everyTextStandsOut_data() {
         QTest::addColumn<QString>("language");
         for (const char* word : {"Czech", "English", "Deutsch"})
             QTest::newRow(word) << QString::fromLatin1(word);
     }
-
-    // At a fractional pixel ratio thin glyphs never reach their full colour: there only the
-    // menus' edges are looked at.
     void everyTextStandsOut() {
         QFETCH(QString, language);
         PhoneFixture phone;

@@ -1,8 +1,8 @@
-// The program's windows, offscreen, driven as a user drives them: by mouse and keyboard on
-// controls found by their accessible names.
+// The program's windows, offscreen, driven by mouse and keyboard on controls found by name.
 #include "app/qt_user_dialogs.h"
 #include "app/window/main_window.h"
 #include "app/window/pixel_view.h"
+#include "editor/language_command.h"
 #include "editor/preview_pointer.h"
 #include "editor_fixture.h"
 #include "i18n/main_window_texts.h"
@@ -61,6 +61,13 @@ struct WindowFixture {
             QTest::mouseClick(Named(&window, picture), Qt::LeftButton, {}, at);
     }
 
+    // Keys to where the keyboard is, "pointer" for the pointer over the palette.
+    void press(const QString& keys) {
+        for (const QString& key : keys.split(u' ', Qt::SkipEmptyParts))
+            key == u"pointer" ? point("S55 palette", {60, 60})
+                              : QTest::keySequence(window.focusWidget(), QKeySequence(key));
+    }
+
     PhoneFixture phone{32};
     MainWindow window;
 };
@@ -87,65 +94,57 @@ private slots:
         w.click(QStringLiteral("Help"), 0);
         w.click(QStringLiteral("Help"), 1);
         const ScriptedDialogs& d = w.phone.f.dialogs;
-        QCOMPARE(std::pair(d.flashAdviceDialogs.size(), d.safeSchemeDialogs.size()),
-                 std::pair(qsizetype(1), qsizetype(1)));
+        QVERIFY(d.flashAdviceDialogs.size() == 1 && d.safeSchemeDialogs.size() == 1);
     }
 
-    void dialogsShowTheirTextsAndOpenTheirLinks() {
-        EditorFixture f(Language::German);
-        const AboutTexts about = AboutTextsFor(f.editor);
-        const LinksTexts links = LinksTextsFor(f.editor);
+    // About and Links show their texts in the interface language and open their links only; File
+    // Association hands back its row's tick at OK, nothing when it is closed. Each stands over its
+    // window, and on its own once the window has gone, as the editor's redraws and flashes do.
+    void dialogsAndWhatOutlivesTheWindow() {
+        PhoneFixture phone;
+        Editor& editor = phone.f.editor;
+        ApplyLanguageCommand(editor, QStringLiteral("Deutsch"));
+        const AboutTexts about = AboutTextsFor(editor);
+        const LinksTexts links = LinksTextsFor(editor);
+        const AssociationDialogState state{AssociationDialogTextsFor(editor.language), true};
+        QWidget* window = new MainWindow(editor, QString());
+        QtUserDialogs desktop(window);
         RecordedOpener opener;
         QStringList titles;
-        // Each runs modally; inside, a click on each text (only links open), Enter on the last, OK.
-        const auto use = [&titles](const QStringList& texts) {
-            QTimer::singleShot(50, [&titles, texts] {
+        QList<bool> overTheWindow;
+        // Each runs modally; inside, a click on each text, Enter on the last, then OK or Escape.
+        const auto use = [&](const QStringList& texts, bool ok = true) {
+            QTimer::singleShot(50, [&titles, &overTheWindow, &window, texts, ok] {
                 QWidget* dialog = QApplication::activeModalWidget();
                 titles << dialog->windowTitle();
+                overTheWindow << (dialog->parentWidget() == window);
                 for (const QString& text : texts)
                     QTest::mouseClick(Named<QLabel>(dialog, text), Qt::LeftButton);
-                QTest::keyClick(Named<QLabel>(dialog, texts.last()), Qt::Key_Return);
-                QTest::mouseClick(Named<QPushButton>(dialog, QStringLiteral("OK")), Qt::LeftButton);
+                if (!texts.isEmpty())
+                    QTest::keyClick(Named<QLabel>(dialog, texts.last()), Qt::Key_Return);
+                ok ? QTest::mouseClick(Named<QPushButton>(dialog, "OK"), Qt::LeftButton)
+                   : QTest::keyClick(dialog, Qt::Key_Escape);
             });
         };
-        QtUserDialogs desktop;
         use({about.title, about.version, about.purpose, about.spyware, about.description,
              about.apology, about.copyright});
         desktop.showAbout(about);
         use({links.homeLabel, links.emailLabel, links.homePage, links.email});
         desktop.showLinks(links);
-        QCOMPARE(titles, (QStringList{about.caption, links.caption}));
+        use({});
+        QCOMPARE(desktop.showFileAssociation(state), std::optional(true));
+        delete std::exchange(window, nullptr);
+        use({}, false);
+        QCOMPARE(desktop.showFileAssociation(state), std::nullopt);
+        QCOMPARE(titles, (QStringList{about.caption, links.caption, state.texts.caption,
+                                      state.texts.caption}));
+        QCOMPARE(overTheWindow, QList<bool>(4, true));
         const QUrl home(links.homePage), mail(QStringLiteral("mailto:") + links.email);
         QCOMPARE(opener.opened, (QList<QUrl>{home, home, home, mail, mail}));
-    }
-
-    // The File Association dialog hands back its row's tick at OK, nothing when it is closed. It
-    // stands over its window, and on its own once the window has gone, as the editor's redraws and
-    // flashes do.
-    void whatOutlivesTheWindow() {
-        const AssociationDialogState state{AssociationDialogTextsFor(Language::English), true};
-        PhoneFixture phone;
-        QWidget* window = new MainWindow(phone.f.editor, QString());
-        QtUserDialogs desktop(window);
-        for (const bool ok : {true, false}) {
-            QWidget* over = window;
-            QTimer::singleShot(50, [ok, &over] {
-                QWidget* dialog = QApplication::activeModalWidget();
-                over = dialog->parentWidget();
-                if (ok)
-                    QTest::mouseClick(Named<QPushButton>(dialog, QStringLiteral("OK")),
-                                      Qt::LeftButton);
-                else
-                    QTest::keyClick(dialog, Qt::Key_Escape);
-            });
-            QCOMPARE(desktop.showFileAssociation(state), ok ? std::optional(true) : std::nullopt);
-            QCOMPARE(over, window);
-            delete std::exchange(window, nullptr);
-        }
-        HoverPreview(phone.f.editor, 0, 50, 40);
-        ClickPreview(phone.f.editor, 0);
-        RedrawPreview(phone.f.editor, RedrawTarget::all());
-        QTRY_VERIFY(!phone.f.editor.flash.flashBusy);
+        HoverPreview(editor, 0, 50, 40);
+        ClickPreview(editor, 0);
+        RedrawPreview(editor, RedrawTarget::all());
+        QTRY_VERIFY(!editor.flash.flashBusy);
     }
 
     void picturesStaySharpAtAnyScale() {
@@ -155,30 +154,30 @@ private slots:
             PixelView* view = Named(&w.window, QLatin1String(name));
             const QImage painted = view->grab().toImage();
             const int scale = int(painted.devicePixelRatio());
-            if (qEnvironmentVariableIsSet("ZEF_EXPECTED_PIXEL_RATIO"))
-                QCOMPARE(scale, qEnvironmentVariableIntValue("ZEF_EXPECTED_PIXEL_RATIO"));
-            const int zoom = view == Named(&w.window, "Zoom view") ? 2 : 1, block = zoom * scale;
+            QCOMPARE(scale, qMax(1, qEnvironmentVariableIntValue("ZEF_EXPECTED_PIXEL_RATIO")));
+            // The zoom view shows each pixel twice as large, two of its pixels inside its edge.
+            const int zoom = view == Named(&w.window, "Zoom view") ? 2 : 1, inset = (zoom - 1) * 2;
             const QImage& picture = view->picture();
-            for (int y = 0; y < picture.height(); y += 3)
-                for (int x = 0; x < picture.width(); x += 3)
-                    for (int d = 0; d < block * block; ++d)
-                        QCOMPARE(painted.pixel(((zoom - 1) * 2 + x * zoom) * scale + d % block,
-                                               ((zoom - 1) * 2 + y * zoom) * scale + d / block) &
-                                     0xFFFFFF,
-                                 picture.pixel(x, y) & 0xFFFFFF);
+            QImage blocks = picture.scaled(picture.size() * zoom * scale);
+            blocks.setDevicePixelRatio(scale);
+            QCOMPARE(painted.copy(QRect(QPoint(inset, inset) * scale, blocks.size()))
+                         .convertToFormat(picture.format()),
+                     blocks);
         }
     }
 
-    // A screen reader hears the value a label shows, whatever it shows, labelled by its caption.
-    void valueLabelsSayTheirValues() {
+    // Every element's name, text under the pointer, language, the mark of a name the file would not
+    // read back, and a file opened leave the frames, pictures, buttons and boxes where they were at
+    // first; a screen reader hears the value a label shows, whatever it shows, by its caption.
+    void noTextMovesTheFrames() {
         WindowFixture w;
         QHash<QLabel*, QSet<QString>> heard; // by the value's label, what it said
+        QStringList unheard;
         // The file's, the element's components, then those under the pointer.
         for (const QString& caption : QStringList{"File:", "R:", "G:", "B:", "R:", "G:", "B:"}) {
             QLabel* captionLabel = Named<QLabel>(&w.window, caption, heard.size() < 4 ? 0 : 1);
             auto* value = qobject_cast<QLabel*>(captionLabel->buddy());
             QVERIFY2(value, qPrintable(caption));
-            // The caption and the frame.
             const auto labels =
                 QAccessible::queryAccessibleInterface(value)->relations(QAccessible::Label);
             QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [captionLabel](const auto& l) {
@@ -186,36 +185,16 @@ private slots:
             }));
             heard.insert(value, {});
         }
-        const QListWidget* list = w.list();
-        for (int step = 0; step < 3; ++step) {
-            if (step == 0)
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                                  list->visualItemRect(list->item(10)).center());
-            if (step == 1)
-                w.point(QStringLiteral("S55 palette"), QPoint(60, 60));
-            if (step == 2) {
-                w.phone.f.dialogs.openAnswers << w.phone.f.writeFile("A.col", SchemeFileBytes("A"));
-                QTest::keyClick(&w.window, Qt::Key_O, Qt::ControlModifier);
-            }
-            for (auto it = heard.begin(); it != heard.end(); ++it) {
-                QCOMPARE(QAccessible::queryAccessibleInterface(it.key())->text(QAccessible::Name),
-                         it.key()->text());
-                it->insert(it.key()->text());
-            }
-        }
-        for (const QSet<QString>& said : heard)
-            QVERIFY(said.size() > 1);
-    }
-
-    // Every element's name, every text under the pointer, every language, the mark of a name the
-    // file would not read back: the frames, the pictures, the buttons and the boxes stay where they
-    // were in the first language.
-    void noTextMovesTheFrames() {
-        WindowFixture w;
-        const auto places = [&w] {
+        const auto places = [&w, &heard, &unheard] {
             // Wrapped captions take a second layout pass after a language change.
             QApplication::processEvents();
             QApplication::processEvents();
+            for (auto it = heard.begin(); it != heard.end(); ++it) {
+                if (QAccessible::queryAccessibleInterface(it.key())->text(QAccessible::Name) !=
+                    it.key()->text())
+                    unheard << it.key()->text();
+                it->insert(it.key()->text());
+            }
             QList<QRect> places;
             for (QWidget* c : w.window.findChildren<QWidget*>())
                 if (qobject_cast<QGroupBox*>(c) || qobject_cast<PixelView*>(c) ||
@@ -224,6 +203,8 @@ private slots:
             return places;
         };
         const QList<QRect> first = places();
+        w.phone.f.dialogs.openAnswers << w.phone.f.writeFile("A.col", SchemeFileBytes("A"));
+        w.press("Ctrl+O");
         const QStringList languages{"mnuCzechIco", "mnuEnglishIco", "mnuDeutschIco"};
         for (const QString& language : languages) {
             w.trigger(language);
@@ -237,9 +218,8 @@ private slots:
             QCOMPARE(places(), first);
         }
         using namespace MainWindowTexts;
-        // A name with the word Data in it gets a mark in the box until the word goes. The mark says
-        // why in the interface language, by its tool tip and to a screen reader, and so does the
-        // box.
+        // A name with the word Data gets a mark in the box until the word goes; the mark and the
+        // box say why in the interface language, by their tool tips and to a screen reader.
         const Language& speaks = w.phone.f.editor.language;
         auto* box = Named<QLineEdit>(&w.window, SchemeNameCaption.inOrBuiltIn(speaks));
         const auto said = [box] {
@@ -252,17 +232,15 @@ private slots:
                          << QAccessible::queryAccessibleInterface(box)->text(
                                 QAccessible::Description);
         };
-        const auto warning = [&speaks] {
-            return QStringList(4, NameWarning.inOrBuiltIn(speaks));
-        };
         box->setFocus();
         QTest::keyClick(box, Qt::Key_End);
         QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
         QTest::keyClicks(box, "My Data scheme");
-        QCOMPARE(said(), warning());
+        QCOMPARE(said(), QStringList(4, NameWarning.inOrBuiltIn(speaks)));
         for (const QString& language : languages) {
             w.trigger(language);
-            QCOMPARE(std::pair(places(), said()), std::pair(first, warning()));
+            QCOMPARE(std::pair(places(), said()),
+                     std::pair(first, QStringList(4, NameWarning.inOrBuiltIn(speaks))));
         }
         QTest::keyClick(box, Qt::Key_Home);
         for (int k = 0; k < 8; ++k)
@@ -270,6 +248,9 @@ private slots:
         QCOMPARE(std::pair(box->text(), said()),
                  std::pair(QStringLiteral("My scheme"), QStringList(2)));
         QCOMPARE(places(), first);
+        QCOMPARE(unheard, QStringList());
+        for (const QSet<QString>& said : heard)
+            QVERIFY(said.size() > 1);
     }
 
     // As on a desktop whose panel shows the menu bars, and owns this name on the session bus (run
@@ -283,6 +264,7 @@ private slots:
         QTRY_VERIFY(w.window.menuBar()->isVisible() && w.window.menuBar()->height() > 0);
     }
 
+    // Tab reaches each picture after the palette tabs; the keys point and click as the mouse would.
     void coloursWithoutAMouse_data() {
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("keys"); // after Tab: moves, then the key that clicks
@@ -297,8 +279,6 @@ private slots:
             {0, 132});
         row("the custom colour, Return", "Custom colour", "Return", {5, 5});
     }
-
-    // Tab reaches each picture after the palette tabs; the keys point and click as the mouse would.
     void coloursWithoutAMouse() {
         QFETCH(QString, picture);
         QFETCH(QString, keys);
@@ -308,30 +288,23 @@ private slots:
         w.window.findChild<QTabWidget*>()->setCurrentWidget(view->parentWidget());
         w.window.findChild<QTabWidget*>()->setFocus(); // on its tab bar
         const QImage unmarked = view->grab().toImage();
-        const auto press = [&w](const QString& keys) {
-            for (const QString& key : keys.split(u' ', Qt::SkipEmptyParts))
-                key == u"pointer" ? w.point("S55 palette", {60, 60})
-                                  : QTest::keySequence(w.window.focusWidget(), QKeySequence(key));
-        };
         const QRgb colour = view->picture().pixel(point) & 0xFFFFFF;
         ColourValue& element = w.phone.f.editor.document.elementColour[1]; // the current one
         const ColourValue before = element;
-        press("Tab " + keys.section(' ', 0, -2));
+        w.press("Tab " + keys.section(' ', 0, -2));
         QCOMPARE(Shown(Named(&w.window, "Colour under the pointer"), {}), colour);
-        press("pointer " + keys.section(' ', -1)); // the mouse elsewhere meanwhile
+        w.press("pointer " + keys.section(' ', -1)); // the mouse elsewhere meanwhile
         QCOMPARE(element, MakeColour(qRed(colour), qGreen(colour), qBlue(colour)));
-        press("Ctrl+Z Shift+Tab"); // one step undone, and the keyboard elsewhere
+        w.press("Ctrl+Z Shift+Tab"); // one step undone, and the keyboard elsewhere
         QCOMPARE(element, before);
         QCOMPARE(view->grab().toImage(), unmarked);
-        press("Tab"); // the mark, where the point was
+        w.press("Tab"); // the mark, where the point was
         QCOMPARE(Shown(view, point - QPoint(0, 5)), QRgb(0));
-        const auto says = [view, colour](const char* words) {
-            return QAccessible::queryAccessibleInterface(view)->text(QAccessible::Description) ==
-                   QString::asprintf(words, qRed(colour), qGreen(colour), qBlue(colour));
-        };
-        QVERIFY(says("Red %d, green %d, blue %d"));
-        w.trigger(QStringLiteral("mnuCzechIco"));
-        QVERIFY(says("Červená %d, zelená %d, modrá %d"));
+        for (const char* words : {"Red %d, green %d, blue %d", "Červená %d, zelená %d, modrá %d"}) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Description),
+                     QString::asprintf(words, qRed(colour), qGreen(colour), qBlue(colour)));
+            w.trigger(QStringLiteral("mnuCzechIco"));
+        }
     }
 
     // Tools, Readability stays open beside the editor and follows a palette click and its undo at
