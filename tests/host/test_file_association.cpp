@@ -144,6 +144,14 @@ private slots:
             QCOMPARE(ApplyAssociation(registering, Program).problems,
                      QStringList("cannot read " + home.folders.mimeAppsList()));
         QVERIFY(!QFile::exists(home.package()) && !QFile::exists(home.folders.desktopEntry()));
+        // No desktop's list comes near 4 MiB: a larger one is left alone, one of 4 MiB is read.
+        QVERIFY(QDir(home.folders.mimeAppsList()).removeRecursively());
+        const QByteArray largest = QByteArray(4 * 1024 * 1024 - 1, '#') + '\n';
+        WriteFile(home.folders.mimeAppsList(), largest + '\n');
+        QCOMPARE(ApplyAssociation(true, Program).problems,
+                 QStringList("cannot read " + home.folders.mimeAppsList()));
+        WriteFile(home.folders.mimeAppsList(), largest);
+        QVERIFY(ApplyAssociation(true, Program).ok());
     }
 
     // The row of the dialog is ticked when ".col" has a handler, this program's or another's.
