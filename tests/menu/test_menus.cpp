@@ -133,6 +133,7 @@ private slots:
         if (changes & TickAndDefault) {
             style.setTickIconIndex(15);
             tree.edit->setDefaultAction(tree.undo);
+            tree.edit->actions().at(3)->setChecked(false); // checkable, drawn as any other item
         }
         if (changes & LargeFont) {
             // A font changed after the last opening is measured at the next.
@@ -218,8 +219,9 @@ private slots:
         style.setItemIcon(99, 4);
         QCOMPARE(style.itemIcon(99), -1);
         QCOMPARE(list.index(QStringLiteral("mnuRedoIco")), 2);
-        QVERIFY(!list.icon(2).isNull() && list.key(0).isEmpty() && list.key(3).isEmpty() &&
-                list.icon(3).isNull() && list.picture(0, 1.0).isNull() &&
+        QCOMPARE(QStringList({list.key(0), list.key(1), list.key(3)}),
+                 QStringList({"", "mnuSouborTOP", ""}));
+        QVERIFY(!list.icon(2).isNull() && list.icon(3).isNull() && list.picture(0, 1.0).isNull() &&
                 list.picture(3, 2.0).isNull());
     }
 };
