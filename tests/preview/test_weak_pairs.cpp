@@ -58,6 +58,9 @@ private slots:
         QTest::addColumn<const Case*>("c");
         // clang-format off
         static const Case cases[] = {
+            {"softkeys text in its bar's colour", {{6, MakeColour(0, 0, 192)}}, {}, 6, 7, "1.0:1",
+             {0, 1, 2, 3, 4, 5, 6, 7, 9}},
+            {"softkeys text white again", {{6, White}}, {}, 6, 7, nullptr, {}},
             // The soft keys' bar transparent: their white text on each screen's white (2, 21 or 58).
             {"Blue: softkeys bar painted", {}, {}, 6, 2, nullptr, {}},
             {"softkeys bar transparent, over 2", {}, {7}, 6, 2, "1.0:1", {0, 5, 6, 7, 9}},
