@@ -45,6 +45,21 @@ struct StartUp {
     int code = -1;
     QStringList splashAtChooser, splash, main;
     QStringList questions; // each answered Cancel: what it stood over, and its buttons
+    QStringList statuses;
+};
+
+// Each text the start-up window's status line is painted with, in turn.
+struct StatusWatch : QObject {
+    QStringList* texts;
+    explicit StatusWatch(QStringList* t) : texts(t) { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Paint && object->objectName() == u"statusLabel") {
+            const QString text = static_cast<QLabel*>(object)->text();
+            if (texts->value(texts->size() - 1) != text)
+                texts->append(text);
+        }
+        return false;
+    }
 };
 
 // Runs the editor's start, answering the chooser Deutsch. A few ticks after the main window came
@@ -92,6 +107,7 @@ StartUp Start(int depth, const QString& existing, const QString& file) {
         }
     });
     timer.start(20);
+    const StatusWatch statuses(&run.statuses);
     run.code = RunEditor(WindowArguments{depth, file});
     return run;
 }
@@ -105,7 +121,7 @@ private slots:
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<Language>("language");
         QTest::addColumn<int>("depth");
-        QTest::addColumn<QString>("status"); // or the message of too few colours
+        QTest::addColumn<QString>("status"); // the texts in turn, or the message of too few colours
         QTest::addColumn<QString>("recent");
         QTest::addColumn<QString>("cancel");
         QTest::addColumn<QString>("file"); // named on the command line
@@ -118,15 +134,18 @@ private slots:
         };
         // No language yet: the chooser, whose choice empties the recent files.
         row("first run", "[Recent]\nFile1=/old/gone.col\n", Language::German, 16,
-            "Einlesen: Bildmappe", "(nichts)|(nichts)|(nichts)|(nichts)|(nichts)", "Abbrechen");
+            "Einlesen: Farbetest|Einlesen: Register|Einlesen: Bildmappe",
+            "(nichts)|(nichts)|(nichts)|(nichts)|(nichts)", "Abbrechen");
         row("English",
             "[Settings]\nLanguage=English\n[Recent]\nFile1=/home/jana/blue.col\n"
             "File2=/home/jana/s55/red.col\n",
-            Language::English, 24, "Loading: Generating ImageMap",
+            Language::English, 24,
+            "Loading: Test Color|Loading: Reading Register|Loading: Generating ImageMap",
             "start.col|blue.col|red.col|(none)|(none)", "Cancel", "start.col");
         row("a word of no language", "[Settings]\nLanguage=French\n", Language::None, 32,
-            "Spouštím aplikaci: Generuji klikací mapu", "(žádný)|(žádný)|(žádný)|(žádný)|(žádný)",
-            "Cancel");
+            "Spouštím aplikaci: Testuji hloubku barev|Spouštím aplikaci: Čtení registru|"
+            "Spouštím aplikaci: Generuji klikací mapu",
+            "(žádný)|(žádný)|(žádný)|(žádný)|(žádný)", "Cancel");
         // Below 16 bits no window can be drawn: the message goes to the error stream, and to
         // xmessage, kept out of reach here; the message's CR becomes a line end.
         row("15 bits", "[Settings]\nLanguage=Deutsch\n", Language::German, 15,
@@ -166,7 +185,11 @@ private slots:
         const QStringList atChooser{"shown", "Spouštím aplikaci: Čtení registru", "-1 of 100",
                                     processor, "MHz"};
         QCOMPARE(run.splashAtChooser, stored.contains("Language") ? QStringList() : atChooser);
-        QCOMPARE(run.splash, (QStringList{"closed", status, "9 of 9", processor, "MHz"}));
+        // The status line from its design text on, the language read only after the registry.
+        QCOMPARE(run.statuses.join(u'|'),
+                 "Spouštím aplikaci:|Spouštím aplikaci: Čtení registru|" + status);
+        QCOMPARE(run.splash,
+                 (QStringList{"closed", status.section(u'|', -1), "9 of 9", processor, "MHz"}));
         const bool translated =
             QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm");
         QCOMPARE(run.main, (QStringList{ElementText(1, language).value_or(QString()),
