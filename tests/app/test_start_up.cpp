@@ -55,7 +55,7 @@ struct StatusWatch : QObject {
     bool eventFilter(QObject* object, QEvent* event) override {
         if (event->type() == QEvent::Paint && object->objectName() == u"statusLabel") {
             const QString text = static_cast<QLabel*>(object)->text();
-            if (texts->value(texts->size() - 1) != text)
+            if (texts->isEmpty() || texts->last() != text)
                 texts->append(text);
         }
         return false;
