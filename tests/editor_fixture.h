@@ -27,7 +27,6 @@ struct EditorFixture {
     }
 
     QString path(const QString& name) const { return folder.filePath(name); }
-    // Writes bytes to a file in the folder and returns its path.
     QString writeFile(const QString& name, const QByteArray& bytes) const {
         return WriteFile(path(name), bytes);
     }
