@@ -220,7 +220,6 @@ private slots:
     void onlyMagentaIsOutsideALayer_data() {
         QTest::addColumn<QByteArray>("pixel"); // the bytes as stored
         QTest::addColumn<bool>("inLayer");
-        QTest::newRow("16 magenta 5-6-5") << QByteArray("\x1f\xf8", 2) << false;
         QTest::newRow("16 magenta 5-5-5") << QByteArray("\x1f\x7c", 2) << false;
         QTest::newRow("16 high byte of magenta") << QByteArray("\x00\xf8", 2) << false;
         QTest::newRow("16 bytes sharing bits 3 and 4") << QByteArray("\x18\x98", 2) << false;
