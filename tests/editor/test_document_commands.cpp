@@ -231,7 +231,8 @@ private slots:
             return;
         }
         // A successful write files the scheme and empties the history.
-        QVERIFY(!f.editor.history.commands.undoEnabled && !f.editor.history.commands.redoEnabled);
+        const UndoRedoState& commands = f.editor.history.commands;
+        QVERIFY(!f.editor.document.modified && !commands.undoEnabled && !commands.redoEnabled);
         QCOMPARE(f.editor.document.filePath + f.editor.shown.fileLabel, old + u"old.col"_s);
     }
 
