@@ -27,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <random>
+#include <ranges>
 
 #ifndef ZEF_SESSION_ACTIONS
 #define ZEF_SESSION_ACTIONS 100000
@@ -35,22 +36,20 @@
 namespace {
 
 // A scheme as text, name then each element's colour and tick, to compare an editor with a file.
-QString SchemeText(QString text, auto colour, auto painted) {
+QString SchemeText(QString text, const auto& colours, auto painted) {
     for (int k = 1; k <= ElementCount; ++k)
-        text += QStringLiteral(" %1%2").arg(colour(k)).arg(painted(k) ? u'+' : u'-');
+        text += QStringLiteral(" %1%2").arg(colours[k]).arg(painted(k) ? u'+' : u'-');
     return text;
 }
 QString SchemeText(const Editor& e) {
-    return SchemeText(
-        e.document.schemeName, [&e](int k) { return e.document.elementColour[k]; },
-        [&e](int k) { return e.list.elements.isChecked(k - 1); });
+    return SchemeText(e.document.schemeName, e.document.elementColour,
+                      [&e](int k) { return e.list.elements.isChecked(k - 1); });
 }
 QString SchemeText(const QByteArray& bytes) {
     const ParsedScheme p = ParseSchemeText(DecodeSchemeBytes(bytes));
     return p.failure ? QStringLiteral("(no scheme)")
-                     : SchemeText(
-                           p.schemeName, [&p](int k) { return p.elementColour[k]; },
-                           [&p](int k) { return p.elementOpacity[k] != 0; });
+                     : SchemeText(p.schemeName, p.elementColour,
+                                  [&p](int k) { return p.elementOpacity[k] != 0; });
 }
 
 QMap<QString, QByteArray> FilesIn(const QTemporaryDir& folder) {
@@ -96,73 +95,68 @@ struct Session : SilentDialogs {
 };
 
 // The actions with how often each comes: mostly the clicks of everyday editing.
-const char* const ActionNames[] = {
-    "list click", "check box", "palette",    "mix colour", "undo",   "redo",    "safe scheme",
-    "provider",   "lcd",       "autoredraw", "refresh",    "flash",  "preview", "language",
-    "starter",    "save",      "save as",    "open",       "recent", "rename"};
-const int ActionWeights[] = {20, 12, 20, 1, 8, 6, 2, 2, 1, 1, 1, 1, 2, 1, 1, 2, 2, 2, 1, 1};
-
-void RunAction(Session& s, int action) {
-    Editor& e = s.editor;
-    const ColourPicture picture = ColourPicture(s.pick(4));
-    const char* const words[] = {"Czech", "English", "Deutsch"};
-    switch (action) {
-    case 0:
-        return e.list.elements.setCurrent(s.pick(ElementCount));
-    case 1:
-        return e.list.elements.clickCheckBox(s.pick(ElementCount));
-    case 2:
-        HoverPaletteColour(e, picture, s.pick(200) - 5, s.pick(160) - 5);
-        return e.list.elements.current() >= 0 ? ApplyPaletteColour(e, picture) : void();
-    case 3:
-        return MixCustomColour(e);
-    case 4:
-        return e.history.commands.undoEnabled ? Undo(e) : void();
-    case 5:
-        return e.history.commands.redoEnabled ? Redo(e) : void();
-    case 6:
-        return SetSafeScheme(e, !e.options.safeScheme);
-    case 7:
-        return SetProviderNameOption(e, !e.options.hideProviderName);
-    case 8:
-        return LcdColoursClicked(e, !e.options.lcdColours);
-    case 9:
-        return AutoRedrawClicked(e, !e.options.autoRedraw);
-    case 10:
-        return RefreshClicked(e);
-    case 11:
-        e.options.flashOnSelect ^= true;
-        return;
-    case 12: {
-        const int screen = s.pick(ScreenCount);
-        HoverPreview(e, screen, s.pick(ScreenWidth), s.pick(ScreenHeight));
-        ClickPreview(e, screen);
-        if (!e.flash.flashBusy)
-            return;
-        ++s.flashes;
-        if (!QTest::qWaitFor([&e] { return !e.flash.flashBusy; }, 2000))
-            s.problem = QStringLiteral("the flash did not end");
-        return;
-    }
-    case 13:
-        return ApplyLanguageCommand(e, QLatin1String(words[s.pick(3)]));
-    case 14:
-        return NewScheme(e, Starter(s.pick(3)));
-    case 15:
-    case 16:
-        s.saved = true;
-        return action == 15 ? SaveScheme(e) : SaveSchemeAs(e);
-    case 17:
-        OpenScheme(e), s.opened = s.lastOpenAnswer;
-        return;
-    case 18:
-        action = s.pick(RecentFiles::Count);
-        s.opened = e.recentFiles.entries[action];
-        return OpenRecentFile(e, action);
-    default:
-        return e.setNameBoxText(s.pick(10) ? QStringLiteral("Scheme %1").arg(s.pick(100)) : "");
-    }
-}
+struct Action {
+    const char* name;
+    int weight;
+    void (*run)(Session&);
+};
+const Action Actions[] = {
+    Action("list click", 20,
+           [](Session& s) { s.editor.list.elements.setCurrent(s.pick(ElementCount)); }),
+    Action("check box", 12,
+           [](Session& s) { s.editor.list.elements.clickCheckBox(s.pick(ElementCount)); }),
+    Action("palette", 20,
+           [](Session& s) {
+               const ColourPicture picture = ColourPicture(s.pick(4));
+               HoverPaletteColour(s.editor, picture, s.pick(200) - 5, s.pick(160) - 5);
+               if (s.editor.list.elements.current() >= 0)
+                   ApplyPaletteColour(s.editor, picture);
+           }),
+    Action("mix colour", 1, [](Session& s) { MixCustomColour(s.editor); }),
+    Action("undo", 8,
+           [](Session& s) { s.editor.history.commands.undoEnabled ? Undo(s.editor) : void(); }),
+    Action("redo", 6,
+           [](Session& s) { s.editor.history.commands.redoEnabled ? Redo(s.editor) : void(); }),
+    Action("safe scheme", 2,
+           [](Session& s) { SetSafeScheme(s.editor, !s.editor.options.safeScheme); }),
+    Action("provider", 2,
+           [](Session& s) { SetProviderNameOption(s.editor, !s.editor.options.hideProviderName); }),
+    Action("lcd", 1, [](Session& s) { LcdColoursClicked(s.editor, !s.editor.options.lcdColours); }),
+    Action("autoredraw", 1,
+           [](Session& s) { AutoRedrawClicked(s.editor, !s.editor.options.autoRedraw); }),
+    Action("refresh", 1, [](Session& s) { RefreshClicked(s.editor); }),
+    Action("flash", 1, [](Session& s) { s.editor.options.flashOnSelect ^= true; }),
+    Action("preview", 2,
+           [](Session& s) {
+               Editor& e = s.editor;
+               const int screen = s.pick(ScreenCount);
+               HoverPreview(e, screen, s.pick(ScreenWidth), s.pick(ScreenHeight));
+               ClickPreview(e, screen);
+               s.flashes += e.flash.flashBusy;
+               if (!QTest::qWaitFor([&e] { return !e.flash.flashBusy; }, 2000))
+                   s.problem = QStringLiteral("the flash did not end");
+           }),
+    Action("language", 1,
+           [](Session& s) {
+               const char* const words[] = {"Czech", "English", "Deutsch"};
+               ApplyLanguageCommand(s.editor, QLatin1String(words[s.pick(3)]));
+           }),
+    Action("starter", 1, [](Session& s) { NewScheme(s.editor, Starter(s.pick(3))); }),
+    Action("save", 2, [](Session& s) { s.saved = true, SaveScheme(s.editor); }),
+    Action("save as", 2, [](Session& s) { s.saved = true, SaveSchemeAs(s.editor); }),
+    Action("open", 2, [](Session& s) { OpenScheme(s.editor), s.opened = s.lastOpenAnswer; }),
+    Action("recent", 1,
+           [](Session& s) {
+               const int entry = s.pick(RecentFiles::Count);
+               s.opened = s.editor.recentFiles.entries[entry];
+               OpenRecentFile(s.editor, entry);
+           }),
+    Action("rename", 1,
+           [](Session& s) {
+               s.editor.setNameBoxText(s.pick(10) ? QStringLiteral("Scheme %1").arg(s.pick(100))
+                                                  : "");
+           }),
+};
 
 } // namespace
 
@@ -190,7 +184,8 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
     // Composes the screens once more from the editor's colours, to hold the live preview to.
     Preview fresh(24);
 
-    std::discrete_distribution<int> choose(std::begin(ActionWeights), std::end(ActionWeights));
+    const auto weights = Actions | std::views::transform(&Action::weight);
+    std::discrete_distribution<int> choose(weights.begin(), weights.end());
     // The folder's files as the last action left them; only the editor writes there.
     QMap<QString, QByteArray> filesBefore = FilesIn(s.folder);
     int savesChecked = 0, opensChecked = 0, redrawsChecked = 0;
@@ -201,8 +196,8 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
         const int errorsBefore = s.errors;
         s.cancelled = s.saved = false;
         s.lastOpenAnswer.clear(), s.redraws.clear(), s.opened.clear();
-        RunAction(s, a);
-        const QByteArray at = "action " + QByteArray::number(step) + " (" + ActionNames[a] + ")";
+        Actions[a].run(s);
+        const QByteArray at = "action " + QByteArray::number(step) + " (" + Actions[a].name + ")";
         QVERIFY2(s.problem.isEmpty(), (at + ": " + s.problem.toUtf8()).constData());
 
         // The history's position stays within it, and Undo and Redo are enabled as it says.
