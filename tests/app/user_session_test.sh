@@ -39,12 +39,10 @@ pixel() { # the colour at X Y of the last look, as "red,green,blue"
         awk '{print $1 "," $2 "," $3}'
 }
 shows() { [ "$(pixel "$1" "$2")" = "$3" ]; }
-crop() { # the area W x H at X Y of the last look, optionally with a rectangle blacked out
-    convert -size "${screen_w}x$screen_h" -depth 8 "rgb:$work/screen.rgb" \
-        -crop "$1x$2+$((wx + $3))+$((wy + $4))" +repage ${5:+-fill black -draw "rectangle $5"} "${@:6}"
-}
-count_colour() { crop "$1" "$2" "$3" "$4" "" -depth 8 txt:- | grep -c "^[0-9]*,[0-9]*: ($5)" || true; }
-digest() { crop "$1" "$2" "$3" "$4" "${5:-}" -depth 8 rgb:- | md5sum | cut -d' ' -f1; }
+crop() { convert -size "${screen_w}x$screen_h" -depth 8 "rgb:$work/screen.rgb" \
+    -crop "$1x$2+$((wx + $3))+$((wy + $4))" +repage -depth 8 "$5"; } # W H X Y OUTPUT of the last look
+count_colour() { crop "${@:1:4}" txt:- | grep -c "^[0-9]*,[0-9]*: ($5)" || true; }
+digest() { crop "$@" rgb:- | md5sum | cut -d' ' -f1; }
 poll() { for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done; return 1; } # N COMMAND
 seen() { look && "$@"; }
 until_seen() { poll 150 seen "$@"; } # a redraw or a flash gets time to settle
@@ -73,25 +71,23 @@ ends() { # the program ends by itself, with status 0
 setting() { sed -n "/^\[$1\]$/,/^\[/s/^$2=//p" "$ZEF_SETTINGS" 2>/dev/null; } # GROUP KEY
 recent() { local k; for k in 1 2 3 4 5; do printf '%s|' "$(setting Recent "File$k")"; done; }
 expect_recent() { eventually "$1" recent || fail "the recent files are \"$(recent)\", not \"$1\""; }
-palette_colour() { # of the S55 palette picture the program ships, at X Y
-    convert "$here/../../assets/palettes/s55.png" -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 's/^0,0: *(\([0-9,]*\)).*/\1/p'; }
 
 # --- Where things are, in fixed frames: the ten preview screens (101 x 80, two columns 4 pixels
 # apart, rows 3 apart), the zoom view (the screen 2 pixels inside, two view pixels a screen pixel)
 # on the right. The frames' captions take one line of DejaVu Sans, which the project installs.
 swatch=(20 242)            # the current element's colour
 file_label=(160 17 60 199) # W H X Y
-palette=(51 316)           # the S55 palette's top-left pixel
 screen_xy() { echo $((244 + $1 % 2 * 105 + $2)) $((47 + $1 / 2 * 83 + $3)); } # N X Y
 read -r s2_title_x s2_title_y < <(screen_xy 2 80 14) # element 4, the list screen's title bar
 read -r s2_list_x s2_list_y < <(screen_xy 2 60 34)   # element 21, its list
 read -r zoom_title_x zoom_title_y <<<"$((477 + 160)) $((65 + 28))"
 screen0=(101 80 $(screen_xy 0 0 0)) # standby: element 23 the provider name, element 1 the clock
-cell() { echo $((5 + 131 * $2 / 16)) $((5 + 131 * $1 / 16)); } # centre of the S55 cell ROW COLUMN
-read -r first_x first_y < <(cell 12 5)
-read -r second_x second_y < <(cell 3 10)
-first=$(palette_colour "$first_x" "$first_y")
-second=$(palette_colour "$second_x" "$second_y")
+cell() { # the S55 palette's cell ROW COLUMN: centre X Y, and its colour in the picture shipped
+    local x=$((5 + 131 * $2 / 16)) y=$((5 + 131 * $1 / 16)) # from the palette's top-left, 51 316
+    echo $((51 + x)) $((316 + y)) "$(convert "$here/../../assets/palettes/s55.png" -crop "1x1+$x+$y" \
+        -depth 8 txt:- | sed -n 's/^0,0: *(\([0-9,]*\)).*/\1/p')"; }
+read -r first_x first_y first < <(cell 12 5)
+read -r second_x second_y second < <(cell 3 10)
 navy="0,0,128" white="255,255,255" title_blue="0,0,192" provider="32,32,192" # the Blue starter's
 
 start_display 24
@@ -124,7 +120,7 @@ expect_pixel "${swatch[@]}" "$white" "the swatch of element 21"
 click "$zoom_title_x" "$zoom_title_y"
 expect_pixel "${swatch[@]}" "$title_blue" "the swatch of element 4"
 step="3 (S55 palette colour $first)"
-click $((palette[0] + first_x)) $((palette[1] + first_y))
+click "$first_x" "$first_y"
 title_bar_is() { # on screen 2, in the zoom view and in the swatch
     expect_pixel "$s2_title_x" "$s2_title_y" "$1" "screen 2's title bar"
     expect_pixel "$zoom_title_x" "$zoom_title_y" "$1" "the zoom view's title bar"
@@ -174,7 +170,7 @@ until_seen saved_shown || fail "the saved scheme is not shown"
 until_seen digest_is = "$saved_label" "${file_label[@]}" || fail "the file label is not the saved file's"
 expect_recent "$scheme|||||"
 step="8 (a try on element 1, then File > Open Recent > 1, No to the save question)"
-click $((palette[0] + second_x)) $((palette[1] + second_y))
+click "$second_x" "$second_y"
 until_seen colour_above 10 "${screen0[@]}" "$second" || fail "the clock is not in $second"
 menu Down Down Down Right Return
 await "^Actual scheme$"

@@ -32,11 +32,10 @@ on_screen() { # takes the screen and looks for every picture in it
         "$find_pictures" "$work"/shots/*.png "$@" 2>"$work/find.log"
 }
 for depth in 32 24 16; do
-    render() { "$zef" --render "$work/scheme.col" -o "$work/$1.png" --depth "$depth" "${@:2}"; }
-    render zoom --screen 0 --scale 2
-    pictures=("$palette" "$work/zoom.png")
-    for screen in 0 1 2 3 4 5 6 7 8 9; do
-        render "screen$screen" --screen "$screen" && pictures+=("$work/screen$screen.png")
+    pictures=("$palette")
+    for view in "0 --scale 2" 0 1 2 3 4 5 6 7 8 9; do # the zoom view, then the ten screens
+        pictures+=("$work/screen $view.png")
+        "$zef" --render "$work/scheme.col" -o "${pictures[-1]}" --depth "$depth" --screen $view
     done
     "$zef" --depth "$depth" "$work/scheme.col" >"$work/zef.log" 2>&1 &
     app=$!
