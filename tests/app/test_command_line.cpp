@@ -29,10 +29,9 @@ Run RunWith(const QStringList& arguments) {
 void Start(QProcess& zef, const QStringList& arguments, const EditorFixture& home,
            const QString& platform = QString()) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
         environment.remove(QLatin1String(name));
-    if (!platform.isEmpty())
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform); // empty: Qt's own choice
     for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
         environment.insert(QLatin1String(name), home.path(QLatin1String(name)));
     environment.insert(QStringLiteral("XDG_DATA_DIRS"), QStringLiteral("/usr/share"));

@@ -184,10 +184,9 @@ private slots:
         });
         QCOMPARE(started, QStringList{"xdg-open " + expected});
         // The kernel's table claims to be empty until it is read; every system has /proc in it.
-        const QList<Mount> system = ReadMountTable(QStringLiteral("/proc/self/mounts"));
-        QVERIFY(std::any_of(system.begin(), system.end(), [](const Mount& m) {
-            return m.point == u"/proc" && m.type == "proc";
-        }));
+        QVERIFY(std::ranges::any_of(
+            ReadMountTable(QStringLiteral("/proc/self/mounts")),
+            [](const Mount& m) { return m.point == u"/proc" && m.type == "proc"; }));
     }
 };
 
