@@ -29,10 +29,6 @@
 #include <random>
 #include <ranges>
 
-#ifndef ZEF_SESSION_ACTIONS
-#define ZEF_SESSION_ACTIONS 100000
-#endif
-
 namespace {
 
 // A scheme as text, name then each element's colour and tick, to compare an editor with a file.
@@ -169,7 +165,7 @@ private slots:
 void TestRandomSession::aLongSessionKeepsEveryPromise() {
     const int actions = qEnvironmentVariableIsSet("ZEF_SESSION_ACTIONS")
                             ? qEnvironmentVariableIntValue("ZEF_SESSION_ACTIONS")
-                            : ZEF_SESSION_ACTIONS;
+                            : 100000;
     Session s;
     Editor& editor = s.editor;
     editor.previewRedrawn = [&s](RedrawTarget what) {
