@@ -35,9 +35,7 @@ start_display() {
 # --- The screen. Positions are in pixels from the main window's top-left corner.
 look() { import -display "$DISPLAY" -window root -depth 8 "rgb:$work/screen.rgb"; }
 pixel() { # the colour at X Y of the last look, as "red,green,blue"
-    od -An -tu1 -j $((((wy + $2) * screen_w + wx + $1) * 3)) -N3 "$work/screen.rgb" |
-        awk '{print $1 "," $2 "," $3}'
-}
+    printf '%s,%s,%s' $(od -An -tu1 -j $((((wy + $2) * screen_w + wx + $1) * 3)) -N3 "$work/screen.rgb"); }
 shows() { [ "$(pixel "$1" "$2")" = "$3" ]; }
 crop() { convert -size "${screen_w}x$screen_h" -depth 8 "rgb:$work/screen.rgb" \
     -crop "$1x$2+$((wx + $3))+$((wy + $4))" +repage -depth 8 "$5"; } # W H X Y OUTPUT of the last look
