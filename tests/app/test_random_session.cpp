@@ -27,7 +27,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <random>
-#include <ranges>
+#include <vector>
 
 namespace {
 
@@ -92,6 +92,8 @@ struct Session : SilentDialogs {
 
 // The actions with how often each comes: mostly the clicks of everyday editing.
 struct Action {
+    Action(const char* name, int weight, void (*run)(Session&))
+        : name(name), weight(weight), run(run) {}
     const char* name;
     int weight;
     void (*run)(Session&);
@@ -180,7 +182,9 @@ void TestRandomSession::aLongSessionKeepsEveryPromise() {
     // Composes the screens once more from the editor's colours, to hold the live preview to.
     Preview fresh(24);
 
-    const auto weights = Actions | std::views::transform(&Action::weight);
+    std::vector<int> weights;
+    for (const Action& action : Actions)
+        weights.push_back(action.weight);
     std::discrete_distribution<int> choose(weights.begin(), weights.end());
     // The folder's files as the last action left them; only the editor writes there.
     QMap<QString, QByteArray> filesBefore = FilesIn(s.folder);
