@@ -170,13 +170,16 @@ private slots:
         // pixel, the screen two pixels inside it.
         for (const QPoint p : {QPoint(101, 10), QPoint(10, 80), QPoint(-1, 0), QPoint(0, -1)})
             HoverPreview(editor, 9, p.x(), p.y());
-        QCOMPARE(QPointF(editor.previewHoverX, editor.previewHoverY), QPointF(Key));
+        const auto hovered = [&editor] {
+            return QPointF(editor.previewHoverX, editor.previewHoverY);
+        };
+        QCOMPARE(hovered(), QPointF(Key));
         for (const QPoint p : {QPoint(2, 3), QPoint(0, 10), QPoint(10, 1)}) {
             HoverZoomView(editor, p.x(), p.y());
-            QCOMPARE(QPointF(editor.previewHoverX, editor.previewHoverY), QPointF(0, 0));
+            QCOMPARE(hovered(), QPointF(0, 0));
         }
         HoverZoomView(editor, 2 * Key.x() + 3, 2 * Key.y() + 2);
-        QCOMPARE(QPointF(editor.previewHoverX, editor.previewHoverY), QPointF(Key));
+        QCOMPARE(hovered(), QPointF(Key));
         QCOMPARE(editor.previewHoverElement, qint16(0));
     }
 
